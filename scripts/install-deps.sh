@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Pelzaro need on Debian, when it is missing.
+set -euo pipefail
+packages=(cmake g++ make qt6-base-dev libqt6printsupport6 libgtest-dev libgmock-dev
+          fonts-ipafont-mincho fonts-ipafont-gothic libgl-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"

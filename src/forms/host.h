@@ -1,0 +1,57 @@
+#pragma once
+// Everything outside the program's own model: message boxes, the beep, modal windows, the
+// file and printer dialogs, quitting. The Qt host shows real windows; the test host answers
+// from a script and records what the program said.
+
+#include <string>
+
+namespace pelzaro {
+
+class Window;
+class Control;
+
+enum class MsgButtons { OKOnly, OKCancel, YesNo, YesNoCancel };
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgAnswer { OK, Cancel, Yes, No };
+
+struct Message {
+    std::string text;
+    std::string title;
+    MsgButtons buttons = MsgButtons::OKOnly;
+    MsgIcon icon = MsgIcon::None;
+    int defaultButton = 1;  // 1 = first button, 2 = second
+};
+
+struct FileDialogRequest {
+    std::string title;
+    std::string initialDir;
+    std::string filter;  // "Pelzaro(.qkz)|*.qkz"
+    std::string fileName;
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    virtual MsgAnswer msgBox(const Message& message) = 0;
+    virtual void beep() = 0;
+    // Returns when the window is hidden or unloaded again.
+    virtual void runModal(Window& window) = 0;
+    // The chosen path, or empty when the user cancelled.
+    virtual std::string openFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::string saveFileDialog(const FileDialogRequest& request) = 0;
+    // Ends the program at once.
+    virtual void quit() = 0;
+
+    // Notifications that let a view follow the model; the model works without them.
+    virtual void windowLoaded(Window&) {}
+    virtual void windowShown(Window&) {}
+    virtual void windowHidden(Window&) {}
+    virtual void windowUnloading(Window&) {}
+    virtual void focusMoved(Control&) {}
+};
+
+// The error box of the input checks: OK only, titled "エラーメッセージ".
+void showError(Host& host, const std::string& text);
+
+}  // namespace pelzaro

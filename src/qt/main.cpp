@@ -1,0 +1,2 @@
+// Placeholder until the Qt layer lands.
+int main() { return 0; }

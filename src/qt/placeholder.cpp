@@ -1,0 +1,1 @@
+namespace pelzaro_qt_placeholder {}

@@ -1,0 +1,55 @@
+#include "support/test_host.h"
+
+#include <stdexcept>
+#include <typeinfo>
+
+namespace pelzaro {
+
+const Message& TestHost::lastMessage() const {
+    static const Message none{};
+    return messages.empty() ? none : messages.back();
+}
+
+std::vector<std::string> TestHost::messageTexts() const {
+    std::vector<std::string> out;
+    for (const Message& m : messages) out.push_back(m.text);
+    return out;
+}
+
+MsgAnswer TestHost::msgBox(const Message& message) {
+    messages.push_back(message);
+    if (!answers.empty()) {
+        MsgAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    switch (message.buttons) {
+        case MsgButtons::YesNo:
+        case MsgButtons::YesNoCancel:
+            return MsgAnswer::Yes;
+        default:
+            return MsgAnswer::OK;
+    }
+}
+
+void TestHost::runModal(Window& window) {
+    modalsRun.push_back(window.name());
+    auto it = scripts_.find(typeid(window).name());
+    if (it == scripts_.end()) return;  // nobody acts: the caller closes the window
+    auto script = it->second;          // the script may replace itself
+    script(window);
+}
+
+std::string TestHost::openFileDialog(const FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    if (fileAnswers.empty()) return {};
+    std::string a = fileAnswers.front();
+    fileAnswers.pop_front();
+    return a;
+}
+
+std::string TestHost::saveFileDialog(const FileDialogRequest& request) {
+    return openFileDialog(request);
+}
+
+}  // namespace pelzaro

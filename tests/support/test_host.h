@@ -1,0 +1,53 @@
+#pragma once
+// A Host for headless tests: answers message boxes from a queue (OK or Yes when the queue is
+// empty), runs a scripted reaction while a modal window is open, and records every message,
+// beep and quit request.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+#include "forms/host.h"
+#include "forms/window.h"
+
+namespace pelzaro {
+
+class TestHost : public Host {
+public:
+    std::vector<Message> messages;
+    int beeps = 0;
+    bool quitRequested = false;
+    std::deque<MsgAnswer> answers;           // consumed in order by msgBox
+    std::deque<std::string> fileAnswers;     // consumed by the file dialogs ("" = Cancel)
+    std::vector<FileDialogRequest> fileDialogs;
+    std::vector<std::string> modalsRun;      // window names, in order
+
+    // What the user does while a window of that type is shown modally.
+    template <class W>
+    void onModal(std::function<void(W&)> script) {
+        scripts_[typeid(W).name()] = [script](Window& w) { script(static_cast<W&>(w)); };
+    }
+    void answerNext(MsgAnswer a) { answers.push_back(a); }
+
+    const Message& lastMessage() const;
+    std::vector<std::string> messageTexts() const;
+    void clearRecords() {
+        messages.clear();
+        beeps = 0;
+    }
+
+    MsgAnswer msgBox(const Message& message) override;
+    void beep() override { ++beeps; }
+    void runModal(Window& window) override;
+    std::string openFileDialog(const FileDialogRequest& request) override;
+    std::string saveFileDialog(const FileDialogRequest& request) override;
+    void quit() override { quitRequested = true; }
+
+private:
+    std::map<std::string, std::function<void(Window&)>> scripts_;
+};
+
+}  // namespace pelzaro
