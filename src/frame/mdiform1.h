@@ -25,6 +25,11 @@ public:
 
     void Form_Load() override;  // start-up
     void FileNew();
+    // Services of the project file and the report preview (defined in mdiform1_services.cpp).
+    void FileOpen();
+    void FileUpdate();
+    void Men_FSav_Click();
+    void FileImage();
     // The user closes the main window by the close box: asks, and ends the program on Yes.
     // Returns false when the closing was cancelled.
     bool MDIForm_QueryUnload();

@@ -5,8 +5,6 @@ namespace pelzaro {
 Form7::Form7(App& app) : Window(app, "Form7", "", WindowRole::Page, 12000, 9000) {}
 
 void Form7::Hihyouji_3() {}
-void Form7::TEKKIN() {}
-void Form7::Doatu() {}
 void Form7::Tyuui() {}
 
 }  // namespace pelzaro
