@@ -87,6 +87,8 @@ public:
     void Hihyouji_3();
     void DANMEM_1();
     void GamenHyouji();
+    // The verdict rows from the current design state, without running the calculation.
+    void showStabilityResults();
     void Ouryoku_T();
     void Ouryoku_D();
 

@@ -66,7 +66,7 @@ void Form4::cmd4_Click() {
         Form21& d = app().get<Form21>();
         offerLoadedWidth(cohesive, d.lbl1, d.opt7, d.opt8);
         SeismicMethod method = seismicMethod(app());
-        if (method == SeismicMethod::K2 || method == SeismicMethod::D1) {
+        if (method == SeismicMethod::Method_K2 || method == SeismicMethod::Method_D1) {
             d.chk1.setEnabled(true);
         } else {
             d.chk1.setValue(0);

@@ -67,6 +67,12 @@ void Form4::GamenHyouji() {
     ProgramAction busy(*this);
     enableResultButtons();
     DANMEM_1();
+    showStabilityResults();
+}
+
+// Steps after the calculation: the rows of the shape, case and options from the design state.
+void Form4::showStabilityResults() {
+    ProgramAction busy(*this);
     // A refused calculation leaves no result to show, save or print.
     if (state().Sigma_max == 0.0f) {
         Hihyouji_2();

@@ -12,33 +12,27 @@
 namespace pelzaro {
 
 namespace {
-bool optionSet(const Window& w, const std::string& name) {
-    const Control* c = w.find(name);
-    return c != nullptr && c->kind() == ControlKind::OptionButton &&
-           static_cast<const OptionButton*>(c)->Value();
-}
 // A page that does not exist yet has nothing chosen; reading it must not create it, as its
 // creation would mark it as the current page.
-bool conditionsOption(App& app, const char* name) {
+bool conditionsOption(App& app, OptionButton Form3::*option) {
     const Form3* page = app.find<Form3>();
-    return page != nullptr && optionSet(*page, name);
+    return page != nullptr && (page->*option).Value();
 }
 }  // namespace
 
-bool caseNormal(App& app) { return conditionsOption(app, "opt3"); }
-bool caseSeismic(App& app) { return conditionsOption(app, "opt4"); }
-bool standardResidential(App& app) { return conditionsOption(app, "opt_T"); }
-bool standardRoad(App& app) { return conditionsOption(app, "opt_D"); }
-bool kaGiven(App& app) { return conditionsOption(app, "opt1"); }
-bool kaComputed(App& app) { return conditionsOption(app, "opt2"); }
+bool caseNormal(App& app) { return conditionsOption(app, &Form3::opt3); }
+bool caseSeismic(App& app) { return conditionsOption(app, &Form3::opt4); }
+bool standardResidential(App& app) { return conditionsOption(app, &Form3::opt_T); }
+bool standardRoad(App& app) { return conditionsOption(app, &Form3::opt_D); }
+bool kaGiven(App& app) { return conditionsOption(app, &Form3::opt1); }
+bool kaComputed(App& app) { return conditionsOption(app, &Form3::opt2); }
 
 SeismicMethod seismicMethod(App& app) {
     const Form25* dialog = app.find<Form25>();
     if (dialog == nullptr) return SeismicMethod::None;
-    const Form25& d = *dialog;
-    if (optionSet(d, "opt_K1")) return SeismicMethod::K1;
-    if (optionSet(d, "opt_K2")) return SeismicMethod::K2;
-    if (optionSet(d, "opt_D1")) return SeismicMethod::D1;
+    if (dialog->opt_K1.Value()) return SeismicMethod::Method_K1;
+    if (dialog->opt_K2.Value()) return SeismicMethod::Method_K2;
+    if (dialog->opt_D1.Value()) return SeismicMethod::Method_D1;
     return SeismicMethod::None;
 }
 

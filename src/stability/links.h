@@ -4,11 +4,11 @@
 // conditions, and the member-design page's steel-stress result of part B. The choices are
 // read from the option buttons by their names, as every reader of those pages does.
 
+#include "conditions/design_rules.h"
+
 namespace pelzaro {
 
 class App;
-
-enum class SeismicMethod { None, K1, K2, D1 };
 
 bool caseNormal(App& app);        // Form3.opt3
 bool caseSeismic(App& app);       // Form3.opt4
