@@ -34,8 +34,10 @@ void Binder::userFocus(Control& control, int qtFocusReason) {
         case Qt::MouseFocusReason:
         case Qt::TabFocusReason:
         case Qt::BacktabFocusReason:
-        case Qt::ShortcutFocusReason: break;
-        default: return;  // a window or message box came or went: not the user's choice
+        case Qt::ShortcutFocusReason:
+            break;
+        default:
+            return;  // a window or message box came or went: not the user's choice
     }
     if (control.hasFocus()) return;
     userAction(nullptr, [&control] { control.SetFocus(); });
@@ -47,7 +49,8 @@ void Binder::activatedByUser(QWidget* subWindow) {
     for (auto& [window, view] : views_) {
         if (view->outer() != subWindow) continue;
         Window* w = const_cast<Window*>(window);
-        if (app_->activeWindow() != w && w->Visible()) userAction(nullptr, [this, w] { app_->activate(*w); });
+        if (app_->activeWindow() != w && w->Visible())
+            userAction(nullptr, [this, w] { app_->activate(*w); });
         return;
     }
 }
@@ -101,7 +104,9 @@ void Binder::windowUnloading(Window& window) {
     views_.erase(it);
 }
 
-void Binder::focusMoved(Control& control) { pendingFocus_ = &control; }
+void Binder::focusMoved(Control& control) {
+    pendingFocus_ = &control;
+}
 
 // The model moved the focus: the widget follows once the model's event is over, so that the
 // widget's own focus event never re-enters the model in the middle of a handler.

@@ -23,7 +23,7 @@ class Window;
 class WindowView;
 
 class Binder {
-public:
+  public:
     Binder();
     ~Binder();
     Binder(const Binder&) = delete;
@@ -61,7 +61,7 @@ public:
     WindowView* viewOf(const Window& window) const;
     QWidget* widgetOf(const Control& control) const;
 
-private:
+  private:
     friend class UpdateGuard;
     WindowView& ensureView(Window& window);
     void applyPendingFocus();
@@ -82,13 +82,13 @@ private:
 
 // Marks the binder as writing into widgets for its lifetime.
 class UpdateGuard {
-public:
+  public:
     explicit UpdateGuard(Binder& b) : b_(b) { ++b_.updating_; }
     ~UpdateGuard() { --b_.updating_; }
     UpdateGuard(const UpdateGuard&) = delete;
     UpdateGuard& operator=(const UpdateGuard&) = delete;
 
-private:
+  private:
     Binder& b_;
 };
 

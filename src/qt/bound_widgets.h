@@ -16,7 +16,7 @@ class PictureBox;
 
 template <class W>
 class Bound : public W {
-public:
+  public:
     using W::W;
 
     // Returns true when the model took the key; the widget then never sees it.
@@ -26,7 +26,7 @@ public:
     std::function<void()> clickHook;
     std::function<void()> dblClickHook;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override {
         if (keyHook && keyHook(e)) {
             e->accept();
@@ -50,27 +50,27 @@ protected:
 
 // Paints the drawing list of a picture box (segments and texts in twips of the picture).
 class PictureWidget : public QWidget {
-public:
+  public:
     PictureWidget(const PictureBox& model, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     const PictureBox& model_;
 };
 
 // A straight line decoration; it takes no mouse input, so what lies beneath stays usable.
 class LineWidget : public QWidget {
-public:
+  public:
     LineWidget(const Line& model, QWidget* parent);
     // The rectangle in the container's pixels that holds the line and its pen.
     QRect span() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     const Line& model_;
 };
 

@@ -21,9 +21,12 @@ namespace {
 
 Qt::Alignment horizontal(int alignment) {
     switch (alignment) {
-        case 1: return Qt::AlignRight;
-        case 2: return Qt::AlignHCenter;
-        default: return Qt::AlignLeft;
+        case 1:
+            return Qt::AlignRight;
+        case 2:
+            return Qt::AlignHCenter;
+        default:
+            return Qt::AlignLeft;
     }
 }
 
@@ -67,7 +70,8 @@ void syncTextBoxValue(const TextBox& t, QLineEdit* e) {
     int start = utf16PosOf(text, t.SelStart());
     int end = utf16PosOf(text, t.SelStart() + t.SelLength());
     if (end > start) {
-        if (e->selectionStart() != start || e->selectionEnd() != end) e->setSelection(start, end - start);
+        if (e->selectionStart() != start || e->selectionEnd() != end)
+            e->setSelection(start, end - start);
     } else if (e->hasSelectedText() || e->cursorPosition() != start) {
         e->deselect();
         e->setCursorPosition(start);
@@ -98,7 +102,9 @@ void syncValue(Control& c, QWidget* w) {
         case ControlKind::TextBox:
             syncTextBoxValue(static_cast<TextBox&>(c), static_cast<QLineEdit*>(w));
             break;
-        case ControlKind::Label: syncLabel(static_cast<Label&>(c), static_cast<QLabel*>(w)); break;
+        case ControlKind::Label:
+            syncLabel(static_cast<Label&>(c), static_cast<QLabel*>(w));
+            break;
         case ControlKind::CommandButton: {
             auto* b = static_cast<QPushButton*>(w);
             QString caption = toQ(static_cast<CommandButton&>(c).Caption());
@@ -126,10 +132,13 @@ void syncValue(Control& c, QWidget* w) {
             syncComboValue(static_cast<ComboBox&>(c), static_cast<QComboBox*>(w));
             break;
         case ControlKind::Frame:
-            if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(toQ(static_cast<Frame&>(c).Caption()));
+            if (auto* g = qobject_cast<QGroupBox*>(w))
+                g->setTitle(toQ(static_cast<Frame&>(c).Caption()));
             break;
         case ControlKind::Line:
-        case ControlKind::PictureBox: w->update(); break;
+        case ControlKind::PictureBox:
+            w->update();
+            break;
     }
 }
 

@@ -17,7 +17,9 @@ namespace pelzaro {
 
 namespace {
 
-bool isEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
+bool isEnter(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
 
 // A printable character typed without a command modifier: the model types it.
 bool isTypedCharacter(const QKeyEvent* e) {
@@ -87,7 +89,8 @@ QWidget* buildButton(CommandButton& c, Binder& b, QWidget* parent) {
         return true;
     };
     reportFocus(w, c, b);
-    QObject::connect(w, &QPushButton::clicked, w, [&c, &b] { b.userAction(&c, [&c] { c.click(); }); });
+    QObject::connect(w, &QPushButton::clicked, w,
+                     [&c, &b] { b.userAction(&c, [&c] { c.click(); }); });
     return w;
 }
 
@@ -96,7 +99,8 @@ QWidget* buildOption(OptionButton& o, Binder& b, QWidget* parent) {
     // The model groups the options by container and allows none selected.
     w->setAutoExclusive(false);
     reportFocus(w, o, b);
-    QObject::connect(w, &QRadioButton::clicked, w, [&o, &b] { b.userAction(&o, [&o] { o.click(); }); });
+    QObject::connect(w, &QRadioButton::clicked, w,
+                     [&o, &b] { b.userAction(&o, [&o] { o.click(); }); });
     return w;
 }
 
@@ -104,7 +108,8 @@ QWidget* buildCheck(CheckBox& c, Binder& b, QWidget* parent) {
     auto* w = new Bound<QCheckBox>(parent);
     w->setTristate(true);  // value 2 shows greyed; the model decides what a click sets
     reportFocus(w, c, b);
-    QObject::connect(w, &QCheckBox::clicked, w, [&c, &b] { b.userAction(&c, [&c] { c.click(); }); });
+    QObject::connect(w, &QCheckBox::clicked, w,
+                     [&c, &b] { b.userAction(&c, [&c] { c.click(); }); });
     return w;
 }
 
@@ -151,16 +156,22 @@ QWidget* buildLabel(QWidget* parent) {
 
 QWidget* buildControlWidget(Control& c, Binder& b, QWidget* parent) {
     switch (c.kind()) {
-        case ControlKind::TextBox: return buildTextBox(static_cast<TextBox&>(c), b, parent);
-        case ControlKind::Label: return buildLabel(parent);
+        case ControlKind::TextBox:
+            return buildTextBox(static_cast<TextBox&>(c), b, parent);
+        case ControlKind::Label:
+            return buildLabel(parent);
         case ControlKind::CommandButton:
             return buildButton(static_cast<CommandButton&>(c), b, parent);
         case ControlKind::OptionButton:
             return buildOption(static_cast<OptionButton&>(c), b, parent);
-        case ControlKind::CheckBox: return buildCheck(static_cast<CheckBox&>(c), b, parent);
-        case ControlKind::ComboBox: return buildCombo(static_cast<ComboBox&>(c), b, parent);
-        case ControlKind::Frame: return buildFrame(static_cast<Frame&>(c), parent);
-        case ControlKind::Line: return new LineWidget(static_cast<Line&>(c), parent);
+        case ControlKind::CheckBox:
+            return buildCheck(static_cast<CheckBox&>(c), b, parent);
+        case ControlKind::ComboBox:
+            return buildCombo(static_cast<ComboBox&>(c), b, parent);
+        case ControlKind::Frame:
+            return buildFrame(static_cast<Frame&>(c), parent);
+        case ControlKind::Line:
+            return new LineWidget(static_cast<Line&>(c), parent);
         case ControlKind::PictureBox:
             return new PictureWidget(static_cast<PictureBox&>(c), parent);
     }

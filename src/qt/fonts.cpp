@@ -11,9 +11,9 @@ void installFontSubstitutions() {
         const char* windowsName;
         const char* ipaName;
     } map[] = {
-        {"ＭＳ ゴシック", "IPAGothic"},   {"ＭＳ 明朝", "IPAMincho"},
-        {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ Ｐ明朝", "IPAPMincho"},
-        {"MS Gothic", "IPAGothic"},       {"MS Mincho", "IPAMincho"},
+        {"ＭＳ ゴシック", "IPAGothic"},     {"ＭＳ 明朝", "IPAMincho"},
+        {"ＭＳ Ｐゴシック", "IPAPGothic"},  {"ＭＳ Ｐ明朝", "IPAPMincho"},
+        {"MS Gothic", "IPAGothic"},         {"MS Mincho", "IPAMincho"},
         {"ＭＳ ＵＩ Gothic", "IPAPGothic"},
     };
     for (const auto& m : map) QFont::insertSubstitution(toQ(m.windowsName), m.ipaName);

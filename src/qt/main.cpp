@@ -15,7 +15,8 @@ namespace {
 
 // Qt's own texts (file dialogs, context menus of the fields) in Japanese, when installed.
 void loadJapaneseQtTexts(QApplication& app, QTranslator& translator) {
-    if (translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (translator.load(QStringLiteral("qtbase_ja"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         app.installTranslator(&translator);
     }
 }

@@ -105,7 +105,8 @@ void MainWindow::syncFromModel() {
         bool enabled = model_.Toolbar1.button(index).enabled;
         if (action->isEnabled() != enabled) action->setEnabled(enabled);
     }
-    if (toolbar_->isHidden() == model_.Toolbar1.visible) toolbar_->setVisible(model_.Toolbar1.visible);
+    if (toolbar_->isHidden() == model_.Toolbar1.visible)
+        toolbar_->setVisible(model_.Toolbar1.visible);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -114,7 +115,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     bool closing = false;
-    host_.binder().userAction(nullptr, [this, &closing] { closing = model_.MDIForm_QueryUnload(); });
+    host_.binder().userAction(nullptr,
+                              [this, &closing] { closing = model_.MDIForm_QueryUnload(); });
     if (closing) {
         event->accept();
     } else {

@@ -18,7 +18,7 @@ class QtHost;
 struct MenuItem;
 
 class MainWindow : public QMainWindow {
-public:
+  public:
     MainWindow(MDIForm1& model, QtHost& host);
     ~MainWindow() override;
 
@@ -30,13 +30,13 @@ public:
     // Mirrors the menus, the toolbar and the caption from the model.
     void syncFromModel();
 
-protected:
+  protected:
     // The close box, Alt+F4 or the session's end: the model asks its closing question.
     void closeEvent(QCloseEvent* event) override;
     // No menu to hide the toolbar: only the model shows and hides it.
     QMenu* createPopupMenu() override { return nullptr; }
 
-private:
+  private:
     void buildMenus();
     void buildMenu(MenuItem& top);
     void buildToolbar();

@@ -22,21 +22,30 @@ std::vector<ButtonDef> buttonsOf(MsgButtons buttons) {
     const ButtonDef yes{QMessageBox::Yes, MsgAnswer::Yes, "はい(&Y)"};
     const ButtonDef no{QMessageBox::No, MsgAnswer::No, "いいえ(&N)"};
     switch (buttons) {
-        case MsgButtons::OKOnly: return {ok};
-        case MsgButtons::OKCancel: return {ok, cancel};
-        case MsgButtons::YesNo: return {yes, no};
-        case MsgButtons::YesNoCancel: return {yes, no, cancel};
+        case MsgButtons::OKOnly:
+            return {ok};
+        case MsgButtons::OKCancel:
+            return {ok, cancel};
+        case MsgButtons::YesNo:
+            return {yes, no};
+        case MsgButtons::YesNoCancel:
+            return {yes, no, cancel};
     }
     return {ok};
 }
 
 QMessageBox::Icon iconOf(MsgIcon icon) {
     switch (icon) {
-        case MsgIcon::Critical: return QMessageBox::Critical;
-        case MsgIcon::Question: return QMessageBox::Question;
-        case MsgIcon::Exclamation: return QMessageBox::Warning;
-        case MsgIcon::Information: return QMessageBox::Information;
-        case MsgIcon::None: break;
+        case MsgIcon::Critical:
+            return QMessageBox::Critical;
+        case MsgIcon::Question:
+            return QMessageBox::Question;
+        case MsgIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MsgIcon::Information:
+            return QMessageBox::Information;
+        case MsgIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }

@@ -33,7 +33,8 @@ QString initialFolder(const std::string& folder) {
     return QDir(own).exists() ? own : QDir::homePath();
 }
 
-std::string runFileDialog(const FileDialogRequest& r, QFileDialog::AcceptMode mode, QWidget* parent) {
+std::string runFileDialog(const FileDialogRequest& r, QFileDialog::AcceptMode mode,
+                          QWidget* parent) {
     QFileDialog dialog(parent, toQ(r.title), initialFolder(r.initialDir), qtFilter(r.filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -60,7 +61,9 @@ MsgAnswer QtHost::msgBox(const Message& message) {
     return answerOf(*box, message);
 }
 
-void QtHost::beep() { QApplication::beep(); }
+void QtHost::beep() {
+    QApplication::beep();
+}
 
 std::string QtHost::openFileDialog(const FileDialogRequest& request) {
     binder_.syncAll();

@@ -10,7 +10,7 @@ namespace pelzaro {
 class App;
 
 class QtHost : public Host {
-public:
+  public:
     void attach(App& app) { binder_.attach(app); }
     Binder& binder() { return binder_; }
     // Set once the program has been told to end: the main window then closes without asking.
@@ -28,7 +28,7 @@ public:
     void windowUnloading(Window& window) override { binder_.windowUnloading(window); }
     void focusMoved(Control& control) override { binder_.focusMoved(control); }
 
-private:
+  private:
     Binder binder_;
     bool quitting_ = false;
 };

@@ -19,8 +19,12 @@ inline int twipsToPx(int twips) {
     return twips >= 0 ? (twips + half) / kTwipsPerPixel : -((-twips + half) / kTwipsPerPixel);
 }
 
-inline QString toQ(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-inline std::string fromQ(const QString& text) { return text.toStdString(); }
+inline QString toQ(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+inline std::string fromQ(const QString& text) {
+    return text.toStdString();
+}
 
 inline QColor paletteQColor(int index) {
     Rgb c = paletteColor(index);

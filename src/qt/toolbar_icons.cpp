@@ -26,7 +26,9 @@ void sheet(QPainter& p, QRectF r) {
     p.drawLine(QPointF(r.right() - fold, r.top() + fold), QPointF(r.right(), r.top() + fold));
 }
 
-void drawNew(QPainter& p) { sheet(p, QRectF(6, 2, 20, 27)); }
+void drawNew(QPainter& p) {
+    sheet(p, QRectF(6, 2, 20, 27));
+}
 
 void drawOpen(QPainter& p) {
     p.setBrush(QColor(230, 190, 60));
@@ -72,12 +74,23 @@ void drawPrinter(QPainter& p) {
 QIcon toolbarIcon(int buttonIndex) {
     std::function<void(QPainter&)> draw;
     switch (buttonIndex) {
-        case 1: draw = drawNew; break;
-        case 2: draw = drawOpen; break;
-        case 3: draw = drawSave; break;
-        case 5: draw = drawPreview; break;
-        case 6: draw = drawPrinter; break;
-        default: return {};
+        case 1:
+            draw = drawNew;
+            break;
+        case 2:
+            draw = drawOpen;
+            break;
+        case 3:
+            draw = drawSave;
+            break;
+        case 5:
+            draw = drawPreview;
+            break;
+        case 6:
+            draw = drawPrinter;
+            break;
+        default:
+            return {};
     }
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);

@@ -19,11 +19,11 @@ namespace {
 // A modal window whose closing belongs to its own buttons: Escape and the title bar do not
 // close it behind the model's back.
 class ModelDialog : public QDialog {
-public:
+  public:
     using QDialog::QDialog;
     void reject() override {}
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override { e->ignore(); }
 };
 
@@ -43,9 +43,13 @@ WindowView::WindowView(Window& window, Binder& binder, QMdiArea* area, QWidget* 
     wrap(area, dialogOwner);
 }
 
-WindowView::~WindowView() { delete outer_.data(); }
+WindowView::~WindowView() {
+    delete outer_.data();
+}
 
-bool WindowView::isDialog() const { return qobject_cast<QDialog*>(outer_.data()) != nullptr; }
+bool WindowView::isDialog() const {
+    return qobject_cast<QDialog*>(outer_.data()) != nullptr;
+}
 
 void WindowView::build(Binder& binder) {
     for (Control* c : window_.controls()) {
@@ -85,8 +89,8 @@ void WindowView::wrap(QMdiArea* area, QWidget* dialogOwner) {
     const QSize size(twipsToPx(window_.geometry.width), twipsToPx(window_.geometry.height));
     surface_->setFixedSize(size);
     if (window_.role() == WindowRole::Dialog) {
-        auto* dialog = new ModelDialog(dialogOwner, Qt::Dialog | Qt::CustomizeWindowHint |
-                                                        Qt::WindowTitleHint);
+        auto* dialog = new ModelDialog(dialogOwner,
+                                       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
         dialog->setWindowModality(Qt::ApplicationModal);
         surface_->setParent(dialog);
         dialog->setFixedSize(size);

@@ -17,7 +17,7 @@ class Control;
 class Window;
 
 class WindowView {
-public:
+  public:
     WindowView(Window& window, Binder& binder, QMdiArea* area, QWidget* dialogOwner);
     ~WindowView();
     WindowView(const WindowView&) = delete;
@@ -36,7 +36,7 @@ public:
 
     QWidget* widgetOf(const Control& control) const;
 
-private:
+  private:
     struct Binding {
         Control* control;
         QPointer<QWidget> widget;
