@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include "forms/app.h"
 #include "forms/controls.h"
@@ -37,6 +40,9 @@ class SampleForm : public Window {
         opt2.geometry = {120, 600, 1800, 255};
         opt2.userMayClick = false;  // an indicator only the program sets
         cmd1.geometry = {4500, 120, 1500, 375};
+        cbo1.geometry = {4500, 600, 1500, 300};
+        cbo1.AddItem("砂質土");
+        cbo1.AddItem("粘性土");
         wireHandlers();
     }
 
@@ -47,6 +53,7 @@ class SampleForm : public Window {
     OptionButton opt1{*this, "opt1", "常時", &frm};
     OptionButton opt2{*this, "opt2", "地震時", &frm};
     CommandButton cmd1{*this, "cmd1", "計算する"};
+    ComboBox cbo1{*this, "cbo1", 0};
 
   private:
     void wireHandlers() {
@@ -69,7 +76,20 @@ class SampleForm : public Window {
         opt1.Click = [this] { log.push_back("Click opt1"); };
         opt2.Click = [this] { log.push_back("Click opt2"); };
         cmd1.Click = [this] { log.push_back("Click cmd1"); };
+        cbo1.KeyPress = [this](int& key) { log.push_back("KeyPress cbo1 " + std::to_string(key)); };
+        cbo1.Click = [this] { log.push_back("Click cbo1 " + std::to_string(cbo1.ListIndex())); };
     }
+};
+
+// A modal dialog that closes itself with its button, as the program's dialogs do.
+class SampleDialog : public Window {
+  public:
+    explicit SampleDialog(App& app)
+        : Window(app, "SampleDialog", "設計震度", WindowRole::Dialog, 3000, 1500) {
+        cmd1.geometry = {120, 120, 1200, 375};
+        cmd1.Click = [this] { Hide(); };
+    }
+    CommandButton cmd1{*this, "cmd1", "OK"};
 };
 
 class BinderTest : public ::testing::Test {
@@ -183,6 +203,42 @@ TEST_F(BinderTest, ModelChangesShowInTheWidgetsWithoutFiringBack) {
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_THAT(form.log, ElementsAre("Change 4.25", "Click opt2", "Click cmd1"));
     EXPECT_TRUE(form.cmd1.hasFocus());
+}
+
+TEST_F(BinderTest, TabMovesTheModelsFocus) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(form.txt2.hasFocus());
+    EXPECT_THAT(form.log, ElementsAre("GotFocus txt2"));
+}
+
+TEST_F(BinderTest, AComboTakesTypedCharactersAndPicks) {
+    auto* combo = widget<QComboBox>(form.cbo1);
+    ASSERT_EQ(combo->count(), 2);
+    combo->setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(form.cbo1.hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), "a");
+    EXPECT_THAT(form.log, ElementsAre("KeyPress cbo1 97"));
+    EXPECT_EQ(form.cbo1.Text(), "a");
+    EXPECT_EQ(combo->currentText(), "a");
+    form.log.clear();
+    emit combo->activated(1);  // what choosing from the open list emits
+    EXPECT_THAT(form.log, ElementsAre("Click cbo1 1"));
+    EXPECT_EQ(form.cbo1.Text(), "粘性土");
+}
+
+// A dialog runs modally until the model hides it, in a nested loop of its own.
+TEST_F(BinderTest, AModalDialogReturnsWhenTheModelHidesIt) {
+    auto& dialog = app.get<SampleDialog>();
+    bool wasModalQDialog = false;
+    QTimer::singleShot(0, [&] {
+        auto* qdialog = qobject_cast<QDialog*>(widget<QWidget>(dialog.cmd1)->window());
+        wasModalQDialog = qdialog != nullptr && qdialog->isModal() && qdialog->isVisible();
+        QTest::mouseClick(widget<QPushButton>(dialog.cmd1), Qt::LeftButton);
+    });
+    dialog.ShowModal();
+    EXPECT_TRUE(wasModalQDialog);
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_FALSE(widget<QWidget>(dialog.cmd1)->window()->isVisible());
 }
 
 // The message box takes the keyboard away and gives it back: the page's field never lost it.
