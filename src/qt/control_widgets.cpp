@@ -142,7 +142,13 @@ QWidget* buildCombo(ComboBox& c, Binder& b, QWidget* parent) {
 
 QWidget* buildFrame(Frame& f, QWidget* parent) {
     if (f.BorderStyle == 0) return new QFrame(parent);
-    return new QGroupBox(parent);
+    auto* box = new QGroupBox(parent);
+    // The caption sits on the top border, as on the pages' printed forms, and the contents'
+    // positions count from the frame's corner, caption included.
+    box->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    return box;
 }
 
 QWidget* buildLabel(QWidget* parent) {
