@@ -16,6 +16,11 @@
 
 #include <string>
 
+// <cmath> under GNU defines M_E (Euler's number); the moment of part E keeps its name.
+#ifdef M_E
+#undef M_E
+#endif
+
 namespace pelzaro {
 
 struct MemberVars {
