@@ -48,7 +48,7 @@ void StabilityRun::rowAreas() {
     frontSoilArea();
     surchargeLoads();
     // The vertical earth-pressure components count as loads only when the page says so.
-    if (in_.pv == PvInMoment::Counted) {
+    if (in_.pv == PvInMoment::Pv_Counted) {
         w.PAY_Sannyuu = w.PAY;
         w.DeltaPAY_Sannyuu = w.DeltaPAY;
     }
@@ -60,9 +60,9 @@ void StabilityRun::frontSoilArea() {
     StabilityWork& w = w_;
     const double area = (Ng_Mae + 2.0 * w.B_Tumasaki) * w.H_Zenmen / 2.0 +
                         double(w.D_Tumasaki_H) * w.B_Tumasaki / 2.0;
-    if (in_.shape == GroundShape::OneSided) {
-        if (in_.frontSoil == FrontSoil::Included) put(w.A8, area);
-    } else if (in_.shape == GroundShape::TwoSided) {
+    if (in_.shape == GroundShape::Shape_OneSided) {
+        if (in_.frontSoil == FrontSoil::FrontSoil_In) put(w.A8, area);
+    } else if (in_.shape == GroundShape::Shape_TwoSided) {
         put(w.A8, area);
         if (w.A8 < 1e-6f) w.A8 = 0.0f;
     }
