@@ -23,7 +23,7 @@ namespace {
 // Fields are read leniently into single precision. A number beyond single precision cannot be
 // stored: the run is refused rather than calculated with another value.
 class FieldReader {
-public:
+  public:
     float operator()(const TextBox& box) {
         const double v = Val(box.Text());
         if (fitsSingle(v)) return static_cast<float>(v);
@@ -85,17 +85,15 @@ KeyDimensions readKey(const Dialog& d, FieldReader& read) {
 void readOptions(App& app, const Form4& p, StabilityInput& in) {
     const Form23& shape = app.get<Form23>();
     const Form3& f3 = app.get<Form3>();
-    in.shape = pick(shape.opt1, GroundShape::Shape_OneSided, shape.opt2, GroundShape::Shape_TwoSided,
-                    GroundShape::None);
-    in.standard = pick(f3.opt_T, DesignStandard::Std_T, f3.opt_D, DesignStandard::Std_D,
-                       DesignStandard::None);
-    in.calcCase = pick(f3.opt3, CalcCase::Case_N, f3.opt4, CalcCase::Case_S,
-                       CalcCase::None);
+    in.shape = pick(shape.opt1, GroundShape::Shape_OneSided, shape.opt2,
+                    GroundShape::Shape_TwoSided, GroundShape::None);
+    in.standard = f3.standard();
+    in.calcCase = f3.calcCase();
     in.method = readMethod(app.get<Form25>());
-    in.pv = pick(p.opt1, PvInMoment::Pv_Counted, p.opt2, PvInMoment::Pv_NotCounted,
-                 PvInMoment::None);
-    in.frontSoil = pick(p.opt3, FrontSoil::FrontSoil_In, p.opt4, FrontSoil::FrontSoil_Out,
-                        FrontSoil::None);
+    in.pv =
+        pick(p.opt1, PvInMoment::Pv_Counted, p.opt2, PvInMoment::Pv_NotCounted, PvInMoment::None);
+    in.frontSoil =
+        pick(p.opt3, FrontSoil::FrontSoil_In, p.opt4, FrontSoil::FrontSoil_Out, FrontSoil::None);
     in.key = pick(p.opt5, ShearKey::Key_None, p.opt6, ShearKey::Key_Present, ShearKey::None);
     in.surchargeReducedBy5 = p.chk1.Value() == 1;
     const Form21& seismic = app.get<Form21>();

@@ -19,7 +19,7 @@ void expectAll(const StabilityWork& w, std::initializer_list<Expected> rows) {
 }
 
 class OneSidedExample : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_EQ(runStability(exampleWall(), w), StabilityOutcome::Ok); }
     StabilityWork w;
 };

@@ -50,10 +50,18 @@ std::vector<Region> sectionRegions(const WallDimensions& d, bool twoSided) {
     auto rearOuter = [&](double y) { return x4 - nUsiroOut * (y - dt) / (rearTop - dt); };
     const double yc = dt + d.H_Tyuuou, yb = d.H3, yf = h2;
     return {
-        shoelace({{x1, 0}, {x2, 0}, {x2, dt}, {frontInner(frontTop), frontTop},
-                  {frontOuter(frontTop), frontTop}, {x1, dt}}),
-        shoelace({{x3, 0}, {x4, 0}, {x4, dt}, {rearOuter(rearTop), rearTop},
-                  {rearInner(rearTop), rearTop}, {x3, dt}}),
+        shoelace({{x1, 0},
+                  {x2, 0},
+                  {x2, dt},
+                  {frontInner(frontTop), frontTop},
+                  {frontOuter(frontTop), frontTop},
+                  {x1, dt}}),
+        shoelace({{x3, 0},
+                  {x4, 0},
+                  {x4, dt},
+                  {rearOuter(rearTop), rearTop},
+                  {rearInner(rearTop), rearTop},
+                  {x3, dt}}),
         shoelace({{x2, 0}, {x3, 0}, {x3, dt}, {x2, dt}}),
         shoelace({{x4, 0}, {b, 0}, {b, d.D_Kakato}, {x4, dt}}),
         shoelace({{0, 0}, {x1, 0}, {x1, dt}, {0, d.D_Tumasaki}}),

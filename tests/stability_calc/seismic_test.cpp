@@ -69,7 +69,8 @@ TEST(SeismicMethods, CentroidHeightsOnlyForTheWallInertia) {
     EXPECT_EQ(w.Y1, 0.0f) << "normal case without a method: no heights";
     EXPECT_EQ(w.y2_1, 0.0f);
     EXPECT_EQ(w.SumWy, 0.0f);
-    in.method = SeismicMethod::Method_K2;  // chosen earlier in the seismic dialog; case still normal
+    in.method =
+        SeismicMethod::Method_K2;  // chosen earlier in the seismic dialog; case still normal
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
     expectClose(w.SumWy, 110.18002, "SumWy whatever the case");
     expectClose(w.Mo, kEarthMoment, "Mo of the normal case");

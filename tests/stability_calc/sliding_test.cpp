@@ -22,16 +22,25 @@ struct SlidingCase {
     const char* why;
 };
 
-double none(const StabilityWork&) { return 0.0; }
-double wholeBase(const StabilityWork& w) { return w.B; }
-double effective(const StabilityWork& w) { return w.B - 2.0 * std::fabs(w.e); }
-double contactLength(const StabilityWork& w) { return 3.0 * (w.B / 2.0 - std::fabs(w.e)); }
+double none(const StabilityWork&) {
+    return 0.0;
+}
+double wholeBase(const StabilityWork& w) {
+    return w.B;
+}
+double effective(const StabilityWork& w) {
+    return w.B - 2.0 * std::fabs(w.e);
+}
+double contactLength(const StabilityWork& w) {
+    return 3.0 * (w.B / 2.0 - std::fabs(w.e));
+}
 
 TEST(SlidingWithoutKey, CohesionActsOnTheChosenWidth) {
     const SlidingCase cases[] = {
         {exampleWall, 0, LoadedWidth::Width_Full, none, false,
          "no cohesion: friction only, the width is not read"},
-        {exampleWall, 10, LoadedWidth::Width_Full, wholeBase, true, "all in contact: the whole base"},
+        {exampleWall, 10, LoadedWidth::Width_Full, wholeBase, true,
+         "all in contact: the whole base"},
         {exampleWall, 10, LoadedWidth::Width_Reduced, effective, true, "A' = B - 2|e|"},
         {frontUpliftWall, 10, LoadedWidth::Width_Full, contactLength, true,
          "uplift: only the length in contact"},

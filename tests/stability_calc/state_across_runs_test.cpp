@@ -57,8 +57,7 @@ TEST(StateAcrossRuns, DeductionWithoutSurchargeGivesANegativePressure) {
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
     expectClose(w.DeltaPA, -3.75, "DeltaPA");
     EXPECT_LT(w.DeltaPAY_Sannyuu, 0.0f);
-    expectClose(w.SumV, 127.17034 + 10.335227 + 1.9636364 + 5.7715852 + w.DeltaPAY_Sannyuu,
-                "SumV");
+    expectClose(w.SumV, 127.17034 + 10.335227 + 1.9636364 + 5.7715852 + w.DeltaPAY_Sannyuu, "SumV");
 }
 
 TEST(StateAcrossRuns, FrontSurchargeOnlyWithAChosenShape) {
@@ -103,7 +102,7 @@ TEST(StateAcrossRuns, NoKeyChoiceLeavesTheSlidingValues) {
 // The resultant moved to the middle of the base by the front surcharge, found by halving: e
 // within 1e-6 of 0 is stored as 0, the pressure is uniform and has no zero point.
 class CentralResultant : public ::testing::Test {
-protected:
+  protected:
     StabilityInput centred() {
         StabilityInput in = exampleWall();
         in.cond.C = 10.0f;

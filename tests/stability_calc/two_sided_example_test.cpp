@@ -10,13 +10,13 @@ namespace pelzaro {
 namespace {
 
 class TwoSidedExample : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(runStability(exampleWall(), w), StabilityOutcome::Ok);
         oneSided = w;
         StabilityInput in = exampleWall();
         in.shape = GroundShape::Shape_TwoSided;
-        in.pv = PvInMoment::None;  // the page clears both options for this shape
+        in.pv = PvInMoment::None;                 // the page clears both options for this shape
         in.frontSoil = FrontSoil::FrontSoil_Out;  // hidden on the page: not read for this shape
         in.wall.H1 = 9.0f, in.wall.H2 = 7.0f, in.wall.Q_Zenmen = 99.0f;
         ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);

@@ -37,14 +37,13 @@ void StabilityRun::earthPressure() {
 void StabilityRun::rowAreas() {
     StabilityWork& w = w_;
     put(w.A1, Hw_Mae * (double(w.T2_Mae) + w.T1_Mae) / 2.0 + double(w.D_Teiban) * w.T2_Mae);
-    put(w.A2,
-        Hw_Usiro * (double(w.T2_Usiro) + w.T1_Usiro) / 2.0 + double(w.D_Teiban) * w.T2_Usiro);
+    put(w.A2, Hw_Usiro * (double(w.T2_Usiro) + w.T1_Usiro) / 2.0 + double(w.D_Teiban) * w.T2_Usiro);
     put(w.A3, double(w.D_Teiban) * w.B_Tyuuou);
     put(w.A4, (double(w.D_Kakato) + w.D_Teiban) * w.B_Kakato / 2.0);
     put(w.A5, (double(w.D_Tumasaki) + w.D_Teiban) * w.B_Tumasaki / 2.0);
     put(w.A6, (Nc_Mae + w.B_Tyuuou + Nc_Usiro + w.B_Tyuuou) * w.H_Tyuuou / 2.0);
-    put(w.A7, (Ng_Usiro + 2.0 * w.B_Kakato) * w.H_Haimen / 2.0 +
-                  double(w.D_Kakato_H) * w.B_Kakato / 2.0);
+    put(w.A7,
+        (Ng_Usiro + 2.0 * w.B_Kakato) * w.H_Haimen / 2.0 + double(w.D_Kakato_H) * w.B_Kakato / 2.0);
     frontSoilArea();
     surchargeLoads();
     // The vertical earth-pressure components count as loads only when the page says so.

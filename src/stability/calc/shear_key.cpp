@@ -12,7 +12,9 @@ namespace pelzaro {
 namespace {
 
 // tan(45 deg + phiB/2): the passive wedge's slope.
-double passiveSlope(float phiB) { return std::tan(degToRad(45.0 + phiB / 2.0)); }
+double passiveSlope(float phiB) {
+    return std::tan(degToRad(45.0 + phiB / 2.0));
+}
 
 }  // namespace
 

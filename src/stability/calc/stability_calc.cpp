@@ -1,6 +1,7 @@
+#include "stability/calc/stability_calc.h"
+
 #include "numeric/rounding.h"
 #include "stability/calc/ground_pressure.h"
-#include "stability/calc/stability_calc.h"
 #include "stability/calc/stability_run.h"
 #include "state/module1.h"
 
@@ -26,7 +27,9 @@ void StabilityRun::put(float& to, double value) {
     to = static_cast<float>(value);
 }
 
-bool StabilityRun::uplift() const { return !withinMiddleThird(w_.e, w_.B); }
+bool StabilityRun::uplift() const {
+    return !withinMiddleThird(w_.e, w_.B);
+}
 
 StabilityOutcome StabilityRun::run() {
     using O = StabilityOutcome;
