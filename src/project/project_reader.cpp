@@ -87,8 +87,11 @@ ProjectReadOutcome parseProjectBytes(const std::string& bytes) {
 ProjectReadOutcome readProjectFile(const std::string& path) {
     std::string bytes;
     FileOutcome read = readWholeFile(path, bytes);
-    if (!read.ok()) return refuse(readFailure(read.failure));
-    return parseProjectBytes(bytes);
+    ProjectReadOutcome outcome = read.ok() ? parseProjectBytes(bytes)
+                                           : refuse(readFailure(read.failure));
+    // The box names the file too: the user may have picked a neighbour by mistake.
+    if (!outcome.ok) outcome.message.insert(sizeof kHeading - 1, path + "\n");
+    return outcome;
 }
 
 }  // namespace pelzaro
