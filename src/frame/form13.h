@@ -1,4 +1,5 @@
 #pragma once
+// Form13: the version box, modal.
 
 #include "forms/app.h"
 #include "forms/controls.h"
@@ -9,6 +10,10 @@ namespace pelzaro {
 class Form13 : public Window {
 public:
     explicit Form13(App& app);
+    PictureBox Picture1;  // the program's image
+    Label Label1;
+    CommandButton cmd1;  // ＯＫ
+    void cmd1_Click() { Unload(); }
 };
 
 }  // namespace pelzaro

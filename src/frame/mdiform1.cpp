@@ -42,6 +42,7 @@ MDIForm1::MDIForm1(App& app) : Window(app, "MDIForm1", "Pelzaro", WindowRole::Ma
         b.separator = i == 3;
         Toolbar1.buttons.push_back(b);
     }
+    wireMenus();
 }
 
 void MDIForm1::Form_Load() {
@@ -50,8 +51,6 @@ void MDIForm1::Form_Load() {
     Toolbar1.button(5).enabled = false;
     Toolbar1.button(6).enabled = false;
 }
-
-void MDIForm1::FileNew() {}
 
 bool MDIForm1::MDIForm_QueryUnload() {
     MsgAnswer a = host().msgBox(

@@ -25,6 +25,17 @@ public:
 
     void Form_Load() override;  // start-up
     void FileNew();
+    // The File menu opens: Save as, Overwrite save, Print image and Print follow the markers.
+    void Men_F_Click();
+    void Men_FCls_Click();  // Close, after the question
+    void Men_FEnd_Click();  // Exit, after the question
+    void Men_FPrn_Click();  // the print-range dialog
+    void Men_FVer_Click();  // the version box
+    // 参考: the reference tables of the governing standard; the File menu, 参考 and the toolbar
+    // are locked until the window's "閉じる" calls referenceClosed.
+    void Men_S_Click();
+    void referenceClosed();
+    void Toolbar1_ButtonClick(int index);
     // Services of the project file and the report preview (defined in mdiform1_services.cpp).
     void FileOpen();
     void FileUpdate();
@@ -33,6 +44,10 @@ public:
     // The user closes the main window by the close box: asks, and ends the program on Yes.
     // Returns false when the closing was cancelled.
     bool MDIForm_QueryUnload();
+
+private:
+    void wireMenus();
+    void discardProject(bool withForm21);
 };
 
 }  // namespace pelzaro

@@ -32,7 +32,10 @@ void section(const SpacingInput& in, SpacingResult& r, Single& st) {
 
 SpacingStatus divisorsStatus(const SpacingInput& in, const SpacingResult& r) {
     const bool shear = hasShear(in.part);
-    if (!(r.j > 0.0f)) return SpacingStatus::ThicknessNotLargerThanBarCentre;
+    // Compared in single precision: a thickness equal to the bar-centre distance must not
+    // leave a residue of rounding as an effective depth.
+    if (!(in.D > static_cast<float>(r.dk / 10.0)) || !(r.j > 0.0f))
+        return SpacingStatus::ThicknessNotLargerThanBarCentre;
     if (!(r.a1 > 0.0f) || (shear && !(r.U > 0.0f))) return SpacingStatus::NoBarKind;
     if (!(r.Sigma_sa > 0.0f)) return SpacingStatus::ZeroAllowableSteelStress;
     if (shear && !(in.Tau_0a > 0.0f)) return SpacingStatus::ZeroAllowableBondStress;

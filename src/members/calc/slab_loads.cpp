@@ -52,7 +52,9 @@ BackFaceAngle backFaceAngle(float T2_Usiro, float T1_Usiro, float N_Usiro_In, fl
     const double height = (static_cast<double>(H3) - D_Teiban) + H4;
     const double batter = static_cast<double>(T2_Usiro) - T1_Usiro - N_Usiro_In;
     BackFaceAngle a;
-    if (height == 0.0 || !std::isfinite(batter / height)) return a;
+    // Thicknesses typed to the millimetre that add up leave a batter of a few 1e-8 m in
+    // single precision: that face is vertical.
+    if (std::fabs(batter) < 1e-6 || height == 0.0 || !std::isfinite(batter / height)) return a;
     a.rad = static_cast<float>(std::atan(batter / height));
     a.deg = static_cast<float>(static_cast<double>(a.rad) / kPi * 180.0);
     return a;

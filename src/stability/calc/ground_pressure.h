@@ -22,6 +22,10 @@ struct GroundPressure {
     std::optional<float> xn;
 };
 
+// The eccentricity as stored: within a micrometre of the middle (-1e-6 < e < 1e-6, bounds in
+// single precision, both strict) the resultant counts as central and e is 0.
+float snappedEccentricity(float e);
+
 // True when the resultant lies in the middle third: |e|/B and 1/6, each rounded to single
 // precision, compared as the design rule states them.
 bool withinMiddleThird(float e, float b);

@@ -48,8 +48,7 @@ StabilityOutcome StabilityRun::groundReaction() {
     put(w.d, (double(w.Mr) - w.Mo) / w.SumV);
     put(w.e, w.B / 2.0 - w.d);
     if (tooLarge_) return StabilityOutcome::TooLarge;
-    // A resultant within a micrometre of the middle counts as central: uniform pressure.
-    if (-1e-6f < w.e && w.e < 1e-6f) w.e = 0.0f;
+    w.e = snappedEccentricity(w.e);
     const GroundPressure p = groundPressure(w.SumV, w.B, w.e);
     switch (p.status) {
         case GroundPressure::Status::Ok:
