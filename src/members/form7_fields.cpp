@@ -84,8 +84,8 @@ void Form7::withdrawStressCheck() {
 }
 
 // The height of the surcharge inertia enters the forces of rows A and B only. A change made by
-// the program clears their results (the other rows keep theirs); a user's change empties both rows as the check box does, so
-// that no spacing computed with the old height remains.
+// the program clears their results (the other rows keep theirs); a user's change empties both rows
+// as the check box does, so that no spacing computed with the old height remains.
 void Form7::wireHeightField() {
     wireSelection(txt_1);
     txt_1.IMEMode = ImeMode::Off;

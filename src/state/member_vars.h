@@ -14,9 +14,11 @@
 // Tau_0a, Delta_Danmen, Kh, Kv, Phi, Beta, ThetaK (conditions); B, e, Xn, the widths, heights
 // and the wall pieces A1_1.. y1_3 (stability); Sigma_max (markers).
 
+#include <cmath>
 #include <string>
 
-// <cmath> under GNU defines M_E (Euler's number); the moment of part E keeps its name.
+// The C library's constant M_E (Euler's number) would replace the design moment of part E.
+// Including <cmath> here first lets its include guard keep it from coming back.
 #ifdef M_E
 #undef M_E
 #endif

@@ -72,8 +72,7 @@ struct MemberPageTest : ::testing::Test {
     }
     std::vector<std::string> results(char letter) const {
         const Form7Row& r = page.row(letter);
-        return {r.sigmaC->Caption(), r.sigmaS->Caption(), r.tauC->Caption(),
-                r.verdict->Caption()};
+        return {r.sigmaC->Caption(), r.sigmaS->Caption(), r.tauC->Caption(), r.verdict->Caption()};
     }
     void fillResults(char letter) {
         const Form7Row& r = page.row(letter);

@@ -206,8 +206,7 @@ TEST_F(MemberPageTest, DirectInputEmptiesEveryRowAndTakesTheFocus) {
     EXPECT_EQ(page.txt_ka.BorderStyle, 1);
     EXPECT_TRUE(page.opt1.Value());
     for (const Form7Row& r : page.rows()) {
-        EXPECT_EQ(r.barKind->Text() + r.computedSpacing->Caption() + r.designSpacing->Text(),
-                  "")
+        EXPECT_EQ(r.barKind->Text() + r.computedSpacing->Caption() + r.designSpacing->Text(), "")
             << r.letter;
     }
     EXPECT_EQ(results('H'), (Strings{"", "", "", ""}));
@@ -244,8 +243,7 @@ TEST_F(MemberPageTest, UserChangeOfTheSurchargeHeightEmptiesWallRows) {
     page.chk_1.setValue(1);
     prepareAllRows();
     page.txt_1.type("4");
-    EXPECT_EQ(page.cbo1.Text() + page.cbo2.Text() + page.lbl_ra.Caption() + page.txt2.Text(),
-              "");
+    EXPECT_EQ(page.cbo1.Text() + page.cbo2.Text() + page.lbl_ra.Caption() + page.txt2.Text(), "");
     EXPECT_EQ(page.cbo5.Text(), "  D16");
 
     prepareAllRows();

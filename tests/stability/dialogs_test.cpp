@@ -196,3 +196,23 @@ TEST_F(WallPagesTest, ClickIntoAKeyBoxEmptiesRowHOfTheMemberPage) {
 }
 
 }  // namespace pelzaro
+
+namespace pelzaro {
+
+// A check method changes only the verdicts: the rows and the marker go, the save and print
+// buttons and the member design stay as they are.
+TEST_F(WallPagesTest, CheckMethodOptionWithdrawsOnlyTheRows) {
+    Form4& p = showWall(true);
+    Form7& members = app.get<Form7>();
+    members.lbl6.setCaption("150.000");
+    app.m.Sigma_max = 50.0f;
+    enableToolbar();
+    p.lbl53.setVisible(true);
+    app.get<Form14>().opt2.click();
+    EXPECT_EQ(app.m.Sigma_max, 0.0f);
+    EXPECT_FALSE(p.lbl53.Visible());
+    EXPECT_TRUE(toolbar(3) && toolbar(5) && toolbar(6));
+    EXPECT_EQ(members.lbl6.Caption(), "150.000");
+}
+
+}  // namespace pelzaro

@@ -173,8 +173,7 @@ TEST_F(WallPagesTest, ToolbarAfterTheResultsDisplay) {
         main.CommonDialog1_FileName = r.path;
         app.get<Form7>().lbl6.setCaption(r.stress);
         main.Toolbar1.button(3).enabled = r.before;
-        app.m.Sigma_max = 50.0f;
-        p.GamenHyouji();
+        p.enableResultButtons();
         EXPECT_EQ(toolbar(3), r.after) << r.why;
         EXPECT_TRUE(toolbar(5));
         EXPECT_TRUE(toolbar(6));
