@@ -129,9 +129,8 @@ TEST_F(ConditionsPage, KaButtonChecksPhiAndDeltaFirst) {
 
 // A refused "計算する" leaves the field, the KA source and the design state as they were.
 class RefusedKa : public ConditionsPage {
-protected:
-    void expectUnchanged(const std::string& ka, bool typed, float stateKa,
-                         bool computed = false) {
+  protected:
+    void expectUnchanged(const std::string& ka, bool typed, float stateKa, bool computed = false) {
         EXPECT_EQ(f().txt15.Text(), ka);
         EXPECT_EQ(f().opt1.Value(), typed);
         EXPECT_EQ(f().opt2.Value(), computed);
