@@ -74,9 +74,8 @@ void Form3::clearKaForCase() {
     opt1.setValue(false);
     opt2.setValue(false);
     Form7& f7 = app().get<Form7>();
-    for (const char* name : {"opt1", "opt2"}) {
-        if (auto* o = dynamic_cast<OptionButton*>(f7.find(name))) o->setValue(false);
-    }
+    f7.opt1.setValue(false);
+    f7.opt2.setValue(false);
 }
 
 void Form3::cmd1_Click() {

@@ -289,3 +289,19 @@ TEST_F(ConditionsPage, ActivationMarksThePageAndHidesTheLaterOnes) {
 
 }  // namespace
 }  // namespace pelzaro
+
+namespace pelzaro {
+namespace {
+
+TEST_F(ConditionsPage, CaseButtonsClearTheMemberPageKaChoice) {
+    fillNormalCase();
+    for (CommandButton* caseButton : {&f().cmd2, &f().cmd1}) {
+        app.get<Form7>().opt2.setValue(true);
+        caseButton->click();
+        EXPECT_FALSE(app.get<Form7>().opt1.Value()) << caseButton->name();
+        EXPECT_FALSE(app.get<Form7>().opt2.Value()) << caseButton->name();
+    }
+}
+
+}  // namespace
+}  // namespace pelzaro
