@@ -1,8 +1,6 @@
 // The results display: runs the stability calculation and writes the verdict rows. A row
 // passes at its limit; the limits are compared in single precision.
 
-#include "state/module1.h"  // before <cmath>, whose M_E would clash
-
 #include <cmath>
 
 #include "forms/app.h"
@@ -16,6 +14,7 @@
 #include "stability/form26.h"
 #include "stability/form4.h"
 #include "stability/links.h"
+#include "state/module1.h"  // before <cmath>, whose M_E would clash
 
 namespace pelzaro {
 
@@ -36,8 +35,7 @@ Verdict eccentricityWithin(float e, float baseWidth, int n, const char* passText
 }  // namespace
 
 // Writes one row in its colour; a failure sounds one beep when the row calls for it.
-void Form4::writeRow(Label& name, Label& value, Label& verdict, const Verdict& v,
-                     bool beepOnFail) {
+void Form4::writeRow(Label& name, Label& value, Label& verdict, const Verdict& v, bool beepOnFail) {
     name.setCaption(v.name);
     value.setCaption(Format(v.value, "0.000"));
     verdict.setCaption(v.pass ? v.passText : v.failText);
@@ -47,8 +45,8 @@ void Form4::writeRow(Label& name, Label& value, Label& verdict, const Verdict& v
 }
 
 void Form4::clearRows() {
-    for (Label* l : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl64, &lbl65, &lbl66,
-                     &lbl68, &lbl69, &lbl70}) {
+    for (Label* l : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl64, &lbl65, &lbl66, &lbl68,
+                     &lbl69, &lbl70}) {
         l->setCaption("");
         l->setForeColor(kColorBlack);
     }
@@ -73,6 +71,7 @@ void Form4::GamenHyouji() {
 // Steps after the calculation: the rows of the shape, case and options from the design state.
 void Form4::showStabilityResults() {
     ProgramAction busy(*this);
+    displayCurrent_ = false;  // until every row of this run is written
     // A refused calculation leaves no result to show, save or print.
     if (state().Sigma_max == 0.0f) {
         Hihyouji_3();
@@ -182,13 +181,13 @@ bool Form4::keyCalculated() {
 void Form4::writeKeyRows() {
     const Module1& m = state();
     if (standardResidential(app())) {
-        writeRow(lbl68, lbl69, lbl70,
-                 atLeast("F =", m.F_Katsudou, 1.0f, "> 1.0 ∴O.K", "< 1.0 ∴NG"), true);
+        writeRow(lbl68, lbl69, lbl70, atLeast("F =", m.F_Katsudou, 1.0f, "> 1.0 ∴O.K", "< 1.0 ∴NG"),
+                 true);
         for (Label* l : {&lbl67, &lbl68, &lbl69, &lbl70}) l->setVisible(true);
     }
     if (caseNormal(app())) {
-        writeRow(lbl64, lbl65, lbl66,
-                 atLeast("F =", m.F_Tokki, 1.5f, "> 1.5 ∴O.K", "< 1.5 ∴NG"), true);
+        writeRow(lbl64, lbl65, lbl66, atLeast("F =", m.F_Tokki, 1.5f, "> 1.5 ∴O.K", "< 1.5 ∴NG"),
+                 true);
     } else {
         writeSeismicSliding(m.F_Tokki);
     }
