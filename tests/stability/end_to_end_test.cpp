@@ -84,3 +84,26 @@ TEST_F(RealisticWall, UserSeesTheVerdictsAndOpensTheMemberDesign) {
 }
 
 }  // namespace pelzaro
+
+namespace pelzaro {
+
+// A wall the calculation cannot take (no base at all) gets its refusal, no verdict, and
+// nothing to save or print.
+TEST_F(RealisticWall, RefusedCalculationShowsNoVerdict) {
+    fillConditions();
+    Form4& p = showWall(false);
+    for (TextBox* box : p.inputBoxes()) box->setText("0");
+    p.txt1.setText("1");
+    p.txt2.setText("A");
+    app.get<Form14>().opt1.setValue(true);
+    enableToolbar();
+    host.clearRecords();
+    p.cmd3.click();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(app.m.Sigma_max, 0.0f);
+    EXPECT_FALSE(p.lbl57.Visible());
+    EXPECT_FALSE(toolbar(5) || toolbar(6));
+    EXPECT_FALSE(p.stabilityDisplayCurrent());
+}
+
+}  // namespace pelzaro

@@ -77,3 +77,30 @@ TEST_F(WallPagesTest, ActivationReprintsTheSymmetricNotes) {
 }
 
 }  // namespace pelzaro
+
+namespace pelzaro {
+
+TEST_F(WallPagesTest, BackButtonsKeepTheChoicesAndResults) {
+    Form4& p = showWall(true);
+    app.m.Sigma_max = 50.0f;
+    p.showStabilityResults();
+    p.cmd2.click();
+    Form23& shapes = app.get<Form23>();
+    EXPECT_FALSE(p.Visible());
+    EXPECT_TRUE(shapes.Visible());
+    EXPECT_EQ(app.m.Sigma_max, 50.0f) << "going back withdraws nothing";
+    EXPECT_TRUE(p.lbl57.Visible());
+    shapes.cmd2.click();
+    EXPECT_FALSE(shapes.Visible());
+    EXPECT_TRUE(conditions.Visible());
+    EXPECT_TRUE(shapes.opt1.Value()) << "the shape stays chosen";
+}
+
+TEST_F(WallPagesTest, NoteOnTheBackSurchargeOpensModally) {
+    Form4& p = showWall(true);
+    p.cmd6.click();
+    ASSERT_FALSE(host.modalsRun.empty());
+    EXPECT_EQ(host.modalsRun.back(), "Form27");
+}
+
+}  // namespace pelzaro
