@@ -21,10 +21,14 @@ TEST_F(WallPagesTest, ShapeConfiguresTheWallPage) {
     EXPECT_TRUE(p.Line135.Visible());
     EXPECT_FALSE(p.Line120.Visible());
     p.opt6.setValue(true);
+    app.get<Form19>().txt1.setText("0.4");
+    app.m.H0 = 0.4f;
     app.m.Sigma_max = 50.0f;
     Form23& shapes = app.get<Form23>();
     shapes.opt1.click();
     EXPECT_TRUE(p.opt5.Value()) << "a shape resets the key to none";
+    EXPECT_EQ(app.m.H0, 0.0f);
+    EXPECT_FALSE(app.isLoaded<Form19>());
     EXPECT_EQ(app.m.Sigma_max, 0.0f);
     EXPECT_FALSE(p.Visible());
     shapes.cmd1.click();

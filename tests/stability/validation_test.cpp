@@ -65,6 +65,7 @@ TEST_F(WallPagesTest, PairTestsCompareTheExactText) {
     p.txt19.setText("0.0");  // not the text "0": passes although the thickness reads 0
     p.txt12.setText("0");
     p.txt18.setText("");  // no toe at all passes steps 4 and 7
+    p.txt22.setText(" ");  // blanks are not empty: they pass and read as 0
     app.m.Sigma_max = 0.0f;
     p.cmd3.click();
     EXPECT_TRUE(host.messages.empty()) << host.lastMessage().text;
