@@ -10,7 +10,7 @@
 namespace pelzaro {
 
 class Form22 : public Window {
-public:
+  public:
     explicit Form22(App& app);
 
     void cmd1_Click();  // ＯＫ
@@ -38,9 +38,13 @@ public:
     CommandButton cmd1{*this, "cmd1", "ＯＫ"};
     CommandButton cmd2{*this, "cmd2", "キャンセル"};
 
-private:
+  private:
     void layOut();
     void wireHandlers();
+    // The entry tests of OK: false after the message of the first box that fails.
+    bool coversComplete();
+    void storeCovers();
+    void recomputeRows();
 };
 
 }  // namespace pelzaro

@@ -31,11 +31,13 @@ Form7::Form7(App& app)
 void Form7::Form_Load() {
     state().Flg_Page = Page_Section;
     for (const Form7Row& r : rows_) {
-        for (const char* entry : kBarKindEntries) r.barKind->AddItem(entry);
+        for (const BarKindEntry& kind : kBarKinds) r.barKind->AddItem(kind.listEntry);
     }
 }
 
-void Form7::Form_Activate() { state().Flg_Page = Page_Section; }
+void Form7::Form_Activate() {
+    state().Flg_Page = Page_Section;
+}
 
 const Form7Row& Form7::row(char letter) const {
     for (const Form7Row& r : rows_) {
@@ -44,22 +46,54 @@ const Form7Row& Form7::row(char letter) const {
     return rows_[0];
 }
 
-void Form7::cmd_r1() { runRowProcedure('A'); }
-void Form7::cmd_r2() { runRowProcedure('B'); }
-void Form7::cmd_r5() { runRowProcedure('C'); }
-void Form7::cmd_r6() { runRowProcedure('D'); }
-void Form7::cmd_r7() { runRowProcedure('E'); }
-void Form7::cmd_r8() { runRowProcedure('F'); }
-void Form7::cmd_r9() { runRowProcedure('G'); }
-void Form7::cmd_r10() { runRowProcedure('H'); }
+void Form7::cmd_r1() {
+    runRowProcedure('A');
+}
+void Form7::cmd_r2() {
+    runRowProcedure('B');
+}
+void Form7::cmd_r5() {
+    runRowProcedure('C');
+}
+void Form7::cmd_r6() {
+    runRowProcedure('D');
+}
+void Form7::cmd_r7() {
+    runRowProcedure('E');
+}
+void Form7::cmd_r8() {
+    runRowProcedure('F');
+}
+void Form7::cmd_r9() {
+    runRowProcedure('G');
+}
+void Form7::cmd_r10() {
+    runRowProcedure('H');
+}
 
-void Form7::Ouryoku_1() { runStressCheck('A'); }
-void Form7::Ouryoku_2() { runStressCheck('B'); }
-void Form7::Ouryoku_5() { runStressCheck('C'); }
-void Form7::Ouryoku_6() { runStressCheck('D'); }
-void Form7::Ouryoku_7() { runStressCheck('E'); }
-void Form7::Ouryoku_8() { runStressCheck('F'); }
-void Form7::Ouryoku_9() { runStressCheck('G'); }
-void Form7::Ouryoku_10() { runStressCheck('H'); }
+void Form7::Ouryoku_1() {
+    runStressCheck('A');
+}
+void Form7::Ouryoku_2() {
+    runStressCheck('B');
+}
+void Form7::Ouryoku_5() {
+    runStressCheck('C');
+}
+void Form7::Ouryoku_6() {
+    runStressCheck('D');
+}
+void Form7::Ouryoku_7() {
+    runStressCheck('E');
+}
+void Form7::Ouryoku_8() {
+    runStressCheck('F');
+}
+void Form7::Ouryoku_9() {
+    runStressCheck('G');
+}
+void Form7::Ouryoku_10() {
+    runStressCheck('H');
+}
 
 }  // namespace pelzaro

@@ -12,6 +12,9 @@
 
 namespace pelzaro {
 
+struct RowDesign;
+struct RowStress;
+
 // The controls of one member-part row, so that the procedures shared by the eight rows can
 // be written once. `letter` is 'A' to 'H'; `number` is the control number (1, 2, 5 .. 10).
 struct Form7Row {
@@ -30,7 +33,7 @@ struct Form7Row {
 };
 
 class Form7 : public Window {
-public:
+  public:
     explicit Form7(App& app);
 
     void Form_Load() override;
@@ -256,7 +259,7 @@ public:
     CommandButton cmd1{*this, "cmd1", "応力度計算"};
     CommandButton cmd3{*this, "cmd3", "< 寸法の変更"};
 
-private:
+  private:
     void layOut();
     void layOutHead();
     void layOutHeadings();
@@ -264,8 +267,30 @@ private:
     void layOutFoot();
     void layOutFigure();
     void wireHandlers();
+    void wireSelection(TextBox& box);
     void wireSpacingField(const Form7Row& r);
     void wireHeightField();
+    void wireKaField();
+    void wireButtons();
+
+    // The focus stop after the spacing field of a row, skipping absent parts.
+    Control& nextStopAfter(char letter);
+    // A click or keystroke in a row's spacing field: the row's results no longer hold.
+    void spacingFieldEdited(const Form7Row& r);
+    void clearRowResults(const Form7Row& r);
+    // Bar kind, computed and design spacing and results of a row emptied.
+    void emptyRow(const Form7Row& r);
+    void emptyAllRows();
+    void emptyWallRows();
+    // The stress check no longer holds: marker reset, overwrite save and print image disabled.
+    void withdrawStressCheck();
+    void heightFieldChanged();
+    void showRowDesign(const Form7Row& r, const RowDesign& design);
+    // "応力度計算": the three validations, in order.
+    bool barKindsChosen();
+    bool spacingsEntered();
+    bool spacingsWithinComputed();
+    void showStressResults(const Form7Row& r, const RowStress& stress);
 
     std::array<Form7Row, 8> rows_;
 };

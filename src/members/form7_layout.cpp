@@ -5,8 +5,8 @@
 namespace pelzaro {
 
 namespace {
-constexpr int kRowTop = 1980;     // top of row A
-constexpr int kRowPitch = 390;    // from one row to the next
+constexpr int kRowTop = 1980;   // top of row A
+constexpr int kRowPitch = 390;  // from one row to the next
 constexpr int kFieldHeight = 300;
 
 // Left edge and width of the table's columns.

@@ -38,6 +38,7 @@ private:
     void layoutTexts();
     void layoutFigure();
     void wire();
+    void keyPress(int& key, Control& next);
 };
 
 }  // namespace pelzaro
