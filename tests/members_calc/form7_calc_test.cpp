@@ -96,3 +96,43 @@ TEST_F(Form7Calc, DoatuEmptiesTheBoxForAnUndefinedCoefficient) {
 
 }  // namespace
 }  // namespace pelzaro::members
+
+namespace pelzaro::members {
+namespace {
+
+// A bar kind chosen on the page runs the whole member calculation: ground reaction, forces,
+// bar data and required spacing, as worked by hand for the rear wall at its foot.
+TEST_F(Form7Calc, ChoosingABarKindDesignsTheRow) {
+    normalCase();
+    app.get<Form23>().opt1.setValue(true);
+    app.get<Form4>().opt3.setValue(true);
+    stabilityResult();
+    m.Q_Haimen = 10.0f, m.D_Kakato = 0.4f, m.D_Kakato_H = 0.1f, m.H_Tyuuou = 1.0f;
+    m.Sigma_ca = 7.0f, m.Sigma_sa = m.Sigma_sa_N = 160.0f, m.Tau_a1 = 0.7f, m.Tau_0a = 1.4f;
+    page.txt_ka.setText("0.300");
+    page.cbo2.pick(4);  // "  D16"
+    // c = cos(θ 1.909° + δ 15°); PAX 16.875 c, ΔPAX 7.5 c; M = 1.25 ΔPAX + 2.5/3 PAX.
+    EXPECT_CLOSE(m.M_B, 2242423.1235308163);
+    EXPECT_CLOSE(m.S_B, 23321.20048472049);
+    EXPECT_EQ(m.Tekkin_B, "D16");
+    EXPECT_CLOSE(m.KankakuReq_B, 535.6405699691286);  // the bond perimeter governs
+    EXPECT_EQ(page.lbl_rb.Caption(), "535");
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(Form7Calc, ARowOutsideTheMethodWithdrawsItsBarKind) {
+    normalCase();
+    stabilityResult();
+    m.e = 2.0f;  // contact ends at mid-span
+    m.Sigma_ca = 7.0f, m.Sigma_sa = m.Sigma_sa_N = 160.0f, m.Tau_0a = 1.4f;
+    page.txt_ka.setText("0.300");
+    page.cbo6.pick(4);
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_NE(host.lastMessage().text.find("適用範囲外"), std::string::npos);
+    EXPECT_EQ(page.cbo6.Text(), "");
+    EXPECT_EQ(page.lbl_rf.Caption(), "");
+    EXPECT_EQ(m.M_D, 0.0f);
+}
+
+}  // namespace
+}  // namespace pelzaro::members
