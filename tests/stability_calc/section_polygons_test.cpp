@@ -1,8 +1,6 @@
 // The rows of the self-weight table against the wall section drawn as polygons: areas and
 // centroids by the shoelace formula, an independent way to the same numbers.
 
-#include "state/module1.h"
-// (keep the order)
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -52,10 +50,18 @@ std::vector<Region> sectionRegions(const WallDimensions& d, bool twoSided) {
     auto rearOuter = [&](double y) { return x4 - nUsiroOut * (y - dt) / (rearTop - dt); };
     const double yc = dt + d.H_Tyuuou, yb = d.H3, yf = h2;
     return {
-        shoelace({{x1, 0}, {x2, 0}, {x2, dt}, {frontInner(frontTop), frontTop},
-                  {frontOuter(frontTop), frontTop}, {x1, dt}}),
-        shoelace({{x3, 0}, {x4, 0}, {x4, dt}, {rearOuter(rearTop), rearTop},
-                  {rearInner(rearTop), rearTop}, {x3, dt}}),
+        shoelace({{x1, 0},
+                  {x2, 0},
+                  {x2, dt},
+                  {frontInner(frontTop), frontTop},
+                  {frontOuter(frontTop), frontTop},
+                  {x1, dt}}),
+        shoelace({{x3, 0},
+                  {x4, 0},
+                  {x4, dt},
+                  {rearOuter(rearTop), rearTop},
+                  {rearInner(rearTop), rearTop},
+                  {x3, dt}}),
         shoelace({{x2, 0}, {x3, 0}, {x3, dt}, {x2, dt}}),
         shoelace({{x4, 0}, {b, 0}, {b, d.D_Kakato}, {x4, dt}}),
         shoelace({{0, 0}, {x1, 0}, {x1, dt}, {0, d.D_Tumasaki}}),
@@ -68,7 +74,7 @@ std::vector<Region> sectionRegions(const WallDimensions& d, bool twoSided) {
 void expectRowsMatchPolygons(const StabilityInput& in) {
     StabilityWork w;
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
-    const auto regions = sectionRegions(in.wall, in.shape == GroundShape::TwoSided);
+    const auto regions = sectionRegions(in.wall, in.shape == GroundShape::Shape_TwoSided);
     const float areas[8] = {w.A1, w.A2, w.A3, w.A4, w.A5, w.A6, w.A7, w.A8};
     const float xs[8] = {w.X1, w.X2, w.X3, w.X4, w.X5, w.X6, w.X7, w.X8};
     const float ys[8] = {w.Y1, w.Y2, w.Y3, w.Y4, w.Y5, w.Y6, w.Y7, w.Y8};
@@ -82,14 +88,14 @@ void expectRowsMatchPolygons(const StabilityInput& in) {
 
 TEST(SectionPolygons, OneSidedWallWithToeHeelAndBatters) {
     StabilityInput in = exampleWall();
-    in.calcCase = CalcCase::Seismic;
-    in.method = SeismicMethod::K2;  // the centroid heights are computed for the wall inertia
+    in.calcCase = CalcCase::Case_S;
+    in.method = SeismicMethod::Method_K2;  // the centroid heights are computed for the wall inertia
     expectRowsMatchPolygons(in);
 }
 
 TEST(SectionPolygons, WallsOfDifferentHeightsAndSteepBatters) {
     StabilityInput in = exampleWall();
-    in.method = SeismicMethod::D1;
+    in.method = SeismicMethod::Method_D1;
     in.wall.H1 = 1.7f, in.wall.H2 = 1.3f, in.wall.H3 = 3.2f, in.wall.H4 = 0.0f;
     in.wall.N_Mae_In = 0.25f, in.wall.T2_Mae = 0.6f;
     in.wall.N_Usiro_In = 0.15f, in.wall.T2_Usiro = 0.55f;
@@ -99,9 +105,9 @@ TEST(SectionPolygons, WallsOfDifferentHeightsAndSteepBatters) {
 
 TEST(SectionPolygons, TwoSidedWallTakesTheFrontHeightsFromTheRear) {
     StabilityInput in = exampleWall();
-    in.shape = GroundShape::TwoSided;
-    in.pv = PvInMoment::NotChosen;
-    in.method = SeismicMethod::K2;
+    in.shape = GroundShape::Shape_TwoSided;
+    in.pv = PvInMoment::None;
+    in.method = SeismicMethod::Method_K2;
     in.wall.H1 = 9.0f, in.wall.H2 = 7.0f;  // hidden front fields: they do not count
     expectRowsMatchPolygons(in);
 }
