@@ -4,7 +4,6 @@
 #include "members/form7.h"
 #include "members/page_calc.h"
 #include "members/page_context.h"
-#include "members/part_vars.h"
 #include "numeric/lenient.h"
 #include "numeric/rounding.h"
 #include "state/module1.h"
@@ -31,8 +30,8 @@ void Form7::runRowProcedure(char letter) {
         state().Hq_Danmen = storedValue(txt_1.Text());
     }
     TEKKIN();
-    partVars(state(), letter).Kaburi = storedValue(r.cover->Caption());
-    showRowDesign(r, designRow(app(), letter, r.barKind->ListIndex()));
+    showRowDesign(
+        r, designRow(app(), letter, r.barKind->ListIndex(), storedValue(r.cover->Caption())));
     clearRowResults(r);
     setToolbarButton(app(), 3, false);
     setToolbarButton(app(), 5, false);

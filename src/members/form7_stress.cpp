@@ -6,7 +6,6 @@
 #include "members/form7.h"
 #include "members/page_calc.h"
 #include "members/page_context.h"
-#include "members/part_vars.h"
 #include "numeric/lenient.h"
 #include "numeric/rounding.h"
 #include "state/module1.h"
@@ -27,7 +26,7 @@ void showValue(Label& label, const std::string& text, bool fails) {
 
 void Form7::cmd1_Click() {
     // The typed spacings are kept even when a check then fails.
-    for (const Form7Row& r : rows_) partVars(state(), r.letter).Kankaku = spacingOf(r);
+    for (const Form7Row& r : rows_) state().*fieldsOf(r.letter).Kankaku = spacingOf(r);
     if (!barKindsChosen() || !spacingsEntered() || !spacingsWithinComputed()) return;
     state().Flg_Ouryoku = 1;
     Ouryoku_1();
@@ -70,8 +69,8 @@ bool Form7::spacingsEntered() {
 bool Form7::spacingsWithinComputed() {
     for (const Form7Row& r : rows_) {
         if (r.computedSpacing->Caption().empty()) continue;
-        PartVars v = partVars(state(), r.letter);
-        if (!(v.KankakuReq < v.Kankaku)) continue;
+        const members::PartFields& f = fieldsOf(r.letter);
+        if (!(state().*f.KankakuReq < state().*f.Kankaku)) continue;
         Er_Kankaku2();
         r.designSpacing->SetFocus();
         r.designSpacing->setSelStart(0);

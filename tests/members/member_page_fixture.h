@@ -11,7 +11,7 @@
 #include "members/calc/bar_table.h"
 #include "members/form22.h"
 #include "members/form7.h"
-#include "members/part_vars.h"
+#include "members/page_calc.h"
 #include "state/module1.h"
 #include "support/test_host.h"
 
@@ -50,12 +50,12 @@ struct MemberPageTest : ::testing::Test {
                     float requiredMm, const std::string& spacing) {
         const Form7Row& r = page.row(letter);
         r.barKind->setText(r.barKind->List(barKind));
-        PartVars v = partVars(app.m, letter);
-        v.a1 = members::barKindAt(barKind)->areaCm2;
-        v.M = moment;
-        v.S = shear;
-        v.d = depthCm;
-        v.KankakuReq = requiredMm;
+        const members::PartFields& f = fieldsOf(letter);
+        app.m.*f.a1 = members::barKindAt(barKind)->areaCm2;
+        app.m.*f.M = moment;
+        app.m.*f.S = shear;
+        app.m.*f.d = depthCm;
+        app.m.*f.KankakuReq = requiredMm;
         r.computedSpacing->setCaption(std::to_string(static_cast<int>(requiredMm)));
         r.designSpacing->setText(spacing);
     }

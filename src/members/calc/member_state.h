@@ -26,10 +26,16 @@
 #include "members/calc/wall_forces.h"
 
 namespace pelzaro {
+class App;
 struct Module1;
 }  // namespace pelzaro
 
 namespace pelzaro::members {
+
+// The choices of the earlier pages as they stand now: standard and case (Form3), seismic
+// method (Form25), ground shape (Form23), front soil and reduced surcharge (Form4), surcharge
+// inertia (Form7.chk_1). A page or dialog not yet created counts as nothing chosen.
+MemberOptions readMemberOptions(App& app);
 
 ReactionRefusal computeGroundReaction(Module1& m, const MemberOptions& o);
 CoefficientOutcome computeMemberCoefficient(Module1& m, const MemberOptions& o);
