@@ -4,6 +4,7 @@
 #include "conditions/form25.h"
 #include "conditions/form3.h"
 #include "forms/app.h"
+#include "members/calc/member_state.h"
 #include "members/form7.h"
 #include "stability/form23.h"
 #include "stability/form4.h"
@@ -132,6 +133,38 @@ TEST_F(Form7Calc, ARowOutsideTheMethodWithdrawsItsBarKind) {
     EXPECT_EQ(page.cbo6.Text(), "");
     EXPECT_EQ(page.lbl_rf.Caption(), "");
     EXPECT_EQ(m.M_D, 0.0f);
+}
+
+}  // namespace
+}  // namespace pelzaro::members
+
+namespace pelzaro::members {
+namespace {
+
+TEST(MemberOptionsReader, ReadsEveryChoiceByItsControl) {
+    TestHost host;
+    App app{host};
+    EXPECT_EQ(readMemberOptions(app).standard, Standard::None);  // no page created yet
+    EXPECT_FALSE(app.isLoaded<Form25>());                        // and none created by reading
+
+    Form3& f3 = app.get<Form3>();
+    f3.opt_D.setValue(true);
+    f3.opt4.setValue(true);
+    app.get<Form25>().opt_D1.setValue(true);
+    app.get<Form23>().opt2.setValue(true);
+    Form4& f4 = app.get<Form4>();
+    f4.opt4.setValue(true);
+    f4.chk1.setValue(1);
+    app.get<Form7>().chk_1.setValue(1);
+
+    const MemberOptions o = readMemberOptions(app);
+    EXPECT_EQ(o.standard, Standard::RoadGuideline);
+    EXPECT_EQ(o.loadCase, LoadCase::Seismic);
+    EXPECT_EQ(o.method, SeismicMethod::WallInertiaSeismicPressure);
+    EXPECT_EQ(o.shape, GroundShape::TwoSided);
+    EXPECT_EQ(o.frontSoil, FrontSoil::Excluded);
+    EXPECT_TRUE(o.surchargeReducedBy5);
+    EXPECT_TRUE(o.surchargeInertia);
 }
 
 }  // namespace
