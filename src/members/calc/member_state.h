@@ -15,8 +15,9 @@
 //   computeStress(m, part, spacing, o)  the stress check of a row: Kankaku_X, p, k, j1, the
 //                                       shown stresses, the road-guideline shear values and
 //                                       Sigma_sa; the result carries captions and verdicts.
-// A refusal comes back as its reason (refusalMessage() gives the text); the values of the
-// refused step are then 0 in the state, never a result of an earlier run.
+// A refusal comes back as its reason (refusalMessage() gives the text); the results of the
+// refused step are then 0 in the state, never those of an earlier run. readMemberOptions()
+// is defined with the page procedures (form7_calc.cpp), the only part that reads controls.
 
 #include "members/calc/ground_reaction.h"
 #include "members/calc/member_coefficient.h"
