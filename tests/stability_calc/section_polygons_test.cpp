@@ -32,13 +32,21 @@ Region shoelace(const std::vector<Pt>& p) {
     return {a, cx / (6 * a), cy / (6 * a)};
 }
 
-// The eight regions of the section, drawn counter-clockwise from the wall's dimensions: x from
-// the toe tip, y from the base underside.
-std::vector<Region> sectionRegions(const WallDimensions& d, bool twoSided) {
+// A free soil surface loaded by a surcharge: from x `from` to x `to`.
+struct Span {
+    double from, to;
+};
+
+// The section drawn from the wall's dimensions: x from the toe tip, y from the base underside.
+struct SectionDrawing {
+    std::vector<Region> rows;  // the eight regions, drawn counter-clockwise
+    Span back, centre, front;  // the surfaces of the back, centre and front soil
+};
+
+SectionDrawing drawSection(const WallDimensions& d, bool twoSided) {
     const double h2 = twoSided ? d.H3 : d.H2, h1 = twoSided ? d.H4 : d.H1;
     const double dt = d.D_Teiban, bt = d.B_Tumasaki, bk = d.B_Kakato;
-    const double frontTop = twoSided ? double(d.H3) + d.H4 : h2 + h1;
-    const double rearTop = double(d.H3) + d.H4;
+    const double frontTop = h2 + h1, rearTop = double(d.H3) + d.H4;
     const double x1 = bt, x2 = bt + d.T2_Mae, x3 = x2 + d.B_Tyuuou, x4 = x3 + d.T2_Usiro;
     const double b = x4 + bk;
     const double nMaeOut = double(d.T2_Mae) - d.T1_Mae - d.N_Mae_In;
@@ -49,7 +57,8 @@ std::vector<Region> sectionRegions(const WallDimensions& d, bool twoSided) {
     auto rearInner = [&](double y) { return x3 + d.N_Usiro_In * (y - dt) / (rearTop - dt); };
     auto rearOuter = [&](double y) { return x4 - nUsiroOut * (y - dt) / (rearTop - dt); };
     const double yc = dt + d.H_Tyuuou, yb = d.H3, yf = h2;
-    return {
+    SectionDrawing s;
+    s.rows = {
         shoelace({{x1, 0},
                   {x2, 0},
                   {x2, dt},
@@ -69,21 +78,38 @@ std::vector<Region> sectionRegions(const WallDimensions& d, bool twoSided) {
         shoelace({{x4, dt}, {b, d.D_Kakato}, {b, yb}, {rearOuter(yb), yb}}),
         shoelace({{0, d.D_Tumasaki}, {x1, dt}, {frontOuter(yf), yf}, {0, yf}}),
     };
+    s.back = {rearOuter(yb), b};
+    s.centre = {frontInner(yc), rearInner(yc)};
+    s.front = {0, frontOuter(yf)};
+    return s;
+}
+
+void expectLoadOn(const Span& span, double q, float load, float arm, const char* name) {
+    SCOPED_TRACE(name);
+    EXPECT_NEAR(load, q * (span.to - span.from), 2e-5);
+    EXPECT_NEAR(arm, (span.from + span.to) / 2, 2e-6);
 }
 
 void expectRowsMatchPolygons(const StabilityInput& in) {
     StabilityWork w;
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
-    const auto regions = sectionRegions(in.wall, in.shape == GroundShape::Shape_TwoSided);
+    const bool twoSided = in.shape == GroundShape::Shape_TwoSided;
+    const SectionDrawing section = drawSection(in.wall, twoSided);
     const float areas[8] = {w.A1, w.A2, w.A3, w.A4, w.A5, w.A6, w.A7, w.A8};
     const float xs[8] = {w.X1, w.X2, w.X3, w.X4, w.X5, w.X6, w.X7, w.X8};
     const float ys[8] = {w.Y1, w.Y2, w.Y3, w.Y4, w.Y5, w.Y6, w.Y7, w.Y8};
     for (int row = 0; row < 8; ++row) {
         SCOPED_TRACE(testing::Message() << "row " << row + 1);
-        EXPECT_NEAR(areas[row], regions[row].area, 2e-6);
-        EXPECT_NEAR(xs[row], regions[row].cx, 2e-6);
-        EXPECT_NEAR(ys[row], regions[row].cy, 2e-6);
+        EXPECT_NEAR(areas[row], section.rows[row].area, 2e-6);
+        EXPECT_NEAR(xs[row], section.rows[row].cx, 2e-6);
+        EXPECT_NEAR(ys[row], section.rows[row].cy, 2e-6);
     }
+    // Each surcharge loads the free surface of its soil.
+    const WallDimensions& d = in.wall;
+    expectLoadOn(section.back, d.Q_Haimen, w.W_Q_Haimen, w.X_Q_Haimen, "back surcharge");
+    expectLoadOn(section.centre, d.Q_Tyuuou, w.W_Q_Tyuuou, w.X_Q_Tyuuou, "centre surcharge");
+    expectLoadOn(section.front, twoSided ? d.Q_Haimen : d.Q_Zenmen, w.W_Q_Zenmen, w.X_Q_Zenmen,
+                 "front surcharge");
 }
 
 TEST(SectionPolygons, OneSidedWallWithToeHeelAndBatters) {
