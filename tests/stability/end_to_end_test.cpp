@@ -107,3 +107,40 @@ TEST_F(RealisticWall, RefusedCalculationShowsNoVerdict) {
 }
 
 }  // namespace pelzaro
+
+namespace pelzaro {
+
+// With a shear key the first check asks for the key, the dialog shows the ranges of this
+// wall, and the next check shows the key rows.
+TEST_F(RealisticWall, ShearKeyIsAskedForThenJudged) {
+    fillConditions();
+    Form4& p = showWall(true);
+    typeWall(p);
+    p.opt3.click();
+    p.opt1.click();
+    app.get<Form14>().opt1.setValue(true);
+    p.opt6.click();
+    std::string rangeOfB;
+    host.onModal<Form19>([&](Form19& d) {
+        rangeOfB = d.lbl1.Caption();
+        d.txt1.type("0.4");
+        d.txt1.pressEnter();
+        d.txt3.type("0.4");
+        d.txt3.pressEnter();
+        d.txt2.type("1.5");
+        d.cmd1.click();
+    });
+    p.cmd3.click();
+    EXPECT_EQ(host.messageTexts(), std::vector<std::string>{"突起の計算をしてください。"});
+    EXPECT_EQ(rangeOfB, Format(app.m.B, "0.000"));
+    EXPECT_FALSE(p.lbl66.Visible());
+    host.clearRecords();
+    p.cmd3.click();
+    ASSERT_TRUE(host.messages.empty()) << host.lastMessage().text;
+    EXPECT_TRUE(p.lbl67.Visible());
+    EXPECT_EQ(p.lbl65.Caption(), Format(app.m.F_Tokki, "0.000"));
+    EXPECT_EQ(p.lbl69.Caption(), Format(app.m.F_Katsudou, "0.000"));
+    EXPECT_EQ(app.m.H0, 0.4f);
+}
+
+}  // namespace pelzaro
