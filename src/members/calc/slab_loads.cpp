@@ -1,0 +1,63 @@
+#include "members/calc/slab_loads.h"
+
+#include <cmath>
+
+#include "numeric/rounding.h"
+
+namespace pelzaro::members {
+namespace {
+
+float toSingle(double v) {
+    return fitsSingle(v) ? static_cast<float>(v) : 0.0f;
+}
+
+// Soil over the toe: the symmetric shape mirrors the back soil; the one-sided shape counts the
+// front soil only when the user includes it. Without that choice the soil is left out, which
+// keeps the toe's design moment (reaction less load) on the safe side.
+double toeSoilDepth(const SlabLoadInput& in) {
+    if (in.shape == GroundShape::TwoSided) return in.H_Haimen;
+    return in.frontSoil == FrontSoil::Included ? in.H_Zenmen : -1.0;
+}
+
+void toeLoads(const SlabLoadInput& in, SlabLoads& w) {
+    const double gs = in.Gamma_S, gc = in.Gamma_C;
+    const double depth = toeSoilDepth(in);
+    if (depth < 0.0) {
+        w.W4 = toSingle(gc * in.D_Teiban + in.Q_Zenmen);
+        w.W5 = toSingle(static_cast<double>(in.D_Tumasaki) * gc + in.Q_Zenmen);
+        return;
+    }
+    w.W4 = toSingle(depth * gs + gc * in.D_Teiban + in.Q_Zenmen);
+    w.W5 = toSingle((static_cast<double>(in.D_Tumasaki_H) + depth) * gs +
+                    static_cast<double>(in.D_Tumasaki) * gc + in.Q_Zenmen);
+}
+
+}  // namespace
+
+SlabLoads slabLoads(const SlabLoadInput& in) {
+    const double gs = in.Gamma_S, gc = in.Gamma_C;
+    SlabLoads w;
+    w.W1 = toSingle(gc * in.D_Teiban + gs * in.H_Tyuuou + in.Q_Tyuuou);
+    if (in.B_Kakato != 0.0f) {
+        w.W2 = toSingle(static_cast<double>(in.H_Haimen) * gs + gc * in.D_Teiban + in.Q_Haimen);
+        w.W3 = toSingle((static_cast<double>(in.D_Kakato_H) + in.H_Haimen) * gs +
+                        static_cast<double>(in.D_Kakato) * gc + in.Q_Haimen);
+    }
+    if (in.B_Tumasaki != 0.0f) toeLoads(in, w);
+    return w;
+}
+
+BackFaceAngle backFaceAngle(float T2_Usiro, float T1_Usiro, float N_Usiro_In, float H3,
+                            float D_Teiban, float H4) {
+    const double height = (static_cast<double>(H3) - D_Teiban) + H4;
+    const double batter = static_cast<double>(T2_Usiro) - T1_Usiro - N_Usiro_In;
+    BackFaceAngle a;
+    // Thicknesses typed to the millimetre that add up leave a batter of a few 1e-8 m in
+    // single precision: that face is vertical.
+    if (std::fabs(batter) < 1e-6 || height == 0.0 || !std::isfinite(batter / height)) return a;
+    a.rad = static_cast<float>(std::atan(batter / height));
+    a.deg = static_cast<float>(static_cast<double>(a.rad) / kPi * 180.0);
+    return a;
+}
+
+}  // namespace pelzaro::members

@@ -1,0 +1,55 @@
+// Choosing a bar kind on a row: the part's forces, bar data and largest admissible spacing.
+
+#include "forms/host.h"
+#include "members/form7.h"
+#include "members/page_calc.h"
+#include "members/page_context.h"
+#include "members/part_vars.h"
+#include "numeric/format.h"
+#include "numeric/lenient.h"
+#include "numeric/rounding.h"
+#include "state/module1.h"
+
+namespace pelzaro {
+
+namespace {
+// A number typed on the page, as single precision; one that cannot be stored reads as 0.
+float storedValue(const std::string& text) {
+    double v = Val(text);
+    return fitsSingle(v) ? static_cast<float>(v) : 0.0f;
+}
+}  // namespace
+
+void Form7::runRowProcedure(char letter) {
+    const Form7Row& r = row(letter);
+    Tyuui();
+    if (txt_ka.Text().empty()) {
+        r.barKind->setText("");
+        return;
+    }
+    if (letter == 'A' || letter == 'B') {
+        state().KA_Danmen = storedValue(txt_ka.Text());
+        state().Hq_Danmen = storedValue(txt_1.Text());
+    }
+    TEKKIN();
+    partVars(state(), letter).Kaburi = storedValue(r.cover->Caption());
+    showRowDesign(r, designRow(app(), letter, r.barKind->ListIndex()));
+    clearRowResults(r);
+    setToolbarButton(app(), 3, false);
+    setToolbarButton(app(), 5, false);
+}
+
+// The computed spacing shows the whole millimetres of the unrounded value. A row that cannot
+// be designed shows no spacing; when the method does not cover it, the bar kind is withdrawn.
+void Form7::showRowDesign(const Form7Row& r, const RowDesign& design) {
+    if (design.refusal == RowRefusal::None) {
+        r.computedSpacing->setCaption(
+            design.hasSpacing ? Format(std::floor(design.requiredSpacingMm), "0") : "");
+        return;
+    }
+    r.computedSpacing->setCaption("");
+    showError(host(), rowRefusalMessage(design.refusal));
+    if (design.refusal == RowRefusal::ContactOutsideMethod) r.barKind->setText("");
+}
+
+}  // namespace pelzaro

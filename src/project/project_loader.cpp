@@ -1,0 +1,243 @@
+#include "project/project_loader.h"
+
+#include <exception>
+#include <functional>
+
+#include "conditions/form25.h"
+#include "conditions/form3.h"
+#include "forms/app.h"
+#include "forms/controls.h"
+#include "frame/mdiform1.h"
+#include "members/form7.h"
+#include "numeric/lenient.h"
+#include "project/binding.h"
+#include "project/layout.h"
+#include "project/project_reader.h"
+#include "project/value_forms.h"
+#include "stability/form21.h"
+#include "stability/form23.h"
+#include "stability/form4.h"
+#include "state/module1.h"
+
+namespace pelzaro {
+
+namespace {
+
+// One step of the load. A fault inside a page's reaction must not stop the load half-way:
+// the step is abandoned and the load goes on, as the chain after it recomputes everything.
+void step(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception&) {
+    }
+}
+
+template <class C>
+C* control(App& app, FormId form, const char* name) {
+    return dynamic_cast<C*>(windowOf(app, form).find(name));
+}
+
+bool optionSet(App& app, FormId form, const char* name) {
+    auto* option = control<OptionButton>(app, form, name);
+    return option && option->Value();
+}
+
+std::string textOf(App& app, FormId form, const char* name) {
+    auto* box = control<TextBox>(app, form, name);
+    return box ? box->Text() : std::string();
+}
+
+void setVisible(App& app, FormId form, std::initializer_list<const char*> names, bool visible) {
+    for (const char* name : names)
+        if (Control* c = windowOf(app, form).find(name)) c->setVisible(visible);
+}
+
+void setEnabled(App& app, FormId form, std::initializer_list<const char*> names, bool enabled) {
+    for (const char* name : names)
+        if (Control* c = windowOf(app, form).find(name)) c->setEnabled(enabled);
+}
+
+// A soil kind that names an entry of the list selects it, as choosing it would.
+void assignComboText(ComboBox& combo, const std::string& text) {
+    for (int i = 0; i < combo.ListCount(); ++i) {
+        if (combo.List(i) == text) {
+            combo.setListIndex(i);
+            return;
+        }
+    }
+    combo.setText(text);
+}
+
+void assignControl(Control* c, const LineSpec& spec, const std::string& text) {
+    if (auto* option = dynamic_cast<OptionButton*>(c)) {
+        option->setValue(parseBoolean(text).value_or(false));
+    } else if (auto* check = dynamic_cast<CheckBox*>(c)) {
+        check->setValue(parseInteger(text, 0, 1).value_or(0));
+    } else if (auto* combo = dynamic_cast<ComboBox*>(c)) {
+        if (spec.target == Target::ListIndex)
+            combo->setListIndex(parseInteger(text, -1, 20).value_or(-1));
+        else
+            assignComboText(*combo, text);
+    } else if (auto* box = dynamic_cast<TextBox*>(c)) {
+        box->setText(text);
+    } else if (auto* label = dynamic_cast<Label*>(c)) {
+        label->setCaption(text);
+    }
+}
+
+void assignLine(App& app, const LineSpec& spec, const std::string& text) {
+    if (spec.target == Target::DeltaFlag) {
+        app.m.Flg_DeltaCalc.setText(text);
+    } else if (spec.target == Target::Single) {
+        if (float* value = singleOf(app.m, spec.name)) *value = parseSingle(text).value_or(0.0f);
+    } else {
+        assignControl(controlOf(app, spec), spec, text);
+    }
+}
+
+void readLines(App& app, const ProjectLines& project, int first, int last) {
+    for (int line = first; line <= last; ++line) {
+        const LineSpec& spec = projectLayout()[static_cast<size_t>(line - 1)];
+        step([&] { assignLine(app, spec, project.line(line)); });
+    }
+}
+
+// The member parts whose rows exist for this wall: the heel, the toe and the key are optional.
+bool partExists(const Module1& m, char letter) {
+    if (letter == 'F') return m.B_Kakato != 0.0f;
+    if (letter == 'G') return m.B_Tumasaki != 0.0f;
+    if (letter == 'H') return m.H0 != 0.0f;
+    return true;
+}
+
+void readIntoPages(App& app, const ProjectLines& project) {
+    readLines(app, project, 1, 82);
+    // The road key dialog's inputs belong to this project alone: set before the stability
+    // calculation reads them, empty for a file that has none.
+    readLines(app, project, kRoadKeyFirstLine, kAllLines);
+    readLines(app, project, 83, 90);
+    step([&] { app.get<Form3>().KEISAN(); });
+    step([&] { app.get<Form4>().DANMEM_1(); });
+    readLines(app, project, 91, 110);
+    app.m.Hq = static_cast<float>(Val(textOf(app, FormId::Form21, "txt1")));
+    readLines(app, project, 111, 115);
+    step([&] { app.get<Form7>().Doatu(); });
+    readLines(app, project, 116, 160);
+    step([&] { app.get<Form7>().TEKKIN(); });
+    readLines(app, project, 161, 216);
+    app.m.Hq_Danmen = static_cast<float>(Val(textOf(app, FormId::Form7, "txt_1")));
+}
+
+void recalculateConditionsAndStability(App& app) {
+    step([&] { app.get<Form25>().Jisin(); });
+    step([&] { app.get<Form3>().jDERUTA(); });
+    step([&] { app.get<Form3>().KEISAN(); });
+    step([&] { app.get<Form3>().jDERUTA(); });
+    step([&] { app.get<Form3>().HENSUU(); });
+    step([&] { app.get<Form4>().GamenHyouji(); });
+}
+
+// Runs the row procedures, then the stress checks, of every existing part. A row counts as
+// checked only when its check wrote its verdict: the file's old captions are cleared first,
+// so a check that refused cannot leave them standing as if valid.
+bool recalculateMembers(App& app) {
+    Form7& page = app.get<Form7>();
+    for (const Form7Row& row : page.rows())
+        if (partExists(app.m, row.letter)) step([&] { page.runRowProcedure(row.letter); });
+    bool all = true;
+    for (const Form7Row& row : page.rows()) {
+        if (!partExists(app.m, row.letter)) continue;
+        for (Label* result : {row.sigmaC, row.sigmaS, row.tauC, row.verdict}) result->setCaption("");
+        step([&] { page.runStressCheck(row.letter); });
+        all = all && !row.verdict->Caption().empty() && !row.sigmaS->Caption().empty();
+    }
+    return all;
+}
+
+void showConditionsPage(App& app, const std::string& path) {
+    app.get<Form4>().Hide();
+    app.get<Form23>().Hide();
+    app.get<Form7>().Hide();
+    Form3& page = app.get<Form3>();
+    page.setCaption(path);
+    page.geometry.left = 0;
+    page.geometry.top = 0;
+    page.Show();
+    if (Control* site = page.find("txt1")) site->SetFocus();
+}
+
+// The design-conditions page as the loaded case and method show it.
+void restoreConditionsPage(App& app) {
+    if (textOf(app, FormId::Form3, "txt13").empty())
+        setVisible(app, FormId::Form3, {"lbl46", "lbl47", "txt13"}, false);
+    if (optionSet(app, FormId::Form25, "opt_K1") || optionSet(app, FormId::Form25, "opt_D1"))
+        setEnabled(app, FormId::Form3, {"cmd5", "opt1"}, false);
+    if (optionSet(app, FormId::Form3, "opt4")) setEnabled(app, FormId::Form3, {"cmd4", "cmd7"}, true);
+    if (optionSet(app, FormId::Form3, "opt3")) setEnabled(app, FormId::Form3, {"cmd7"}, false);
+}
+
+// The result rows of the wall-dimensions page that the loaded shape and key have.
+void showStabilityRows(App& app) {
+    bool oneSided = optionSet(app, FormId::Form23, "opt1");
+    if (oneSided) {
+        setVisible(app, FormId::Form4, {"lbl52", "lbl53", "lbl54", "lbl64", "lbl65", "lbl66"}, true);
+        if (optionSet(app, FormId::Form4, "opt6"))
+            setVisible(app, FormId::Form4, {"lbl67", "lbl68", "lbl69", "lbl70"}, true);
+    }
+    setVisible(app, FormId::Form4,
+               {"lbl56", "lbl57", "lbl58", "lbl59", "lbl60", "lbl61", "lbl62"}, true);
+}
+
+void restoreFrontSoilFrame(App& app) {
+    bool noToe = optionSet(app, FormId::Form23, "opt1") && app.m.B_Tumasaki == 0.0f;
+    if (!noToe && !optionSet(app, FormId::Form23, "opt2")) return;
+    setVisible(app, FormId::Form4, {"Frame2"}, false);
+    for (const char* name : {"opt3", "opt4"})
+        if (auto* option = control<OptionButton>(app, FormId::Form4, name)) option->setValue(false);
+}
+
+// Menu and toolbar follow what the chain completed: a project whose stability calculation
+// failed offers neither printing nor saving of results it does not have.
+void restoreMenuAndToolbar(App& app, const LoadResult& result) {
+    MDIForm1& main = app.get<MDIForm1>();
+    bool hasPath = !main.CommonDialog1_FileName.empty();
+    main.Men_FSav.enabled = result.membersDone;
+    main.Men_FOvw.enabled = result.membersDone && hasPath;
+    main.Men_FImg.enabled = result.stabilityDone;
+    main.Men_FPrn.enabled = result.stabilityDone;
+    main.Toolbar1.button(3).enabled = result.membersDone && hasPath;
+    main.Toolbar1.button(5).enabled = result.stabilityDone;
+    main.Toolbar1.button(6).enabled = result.stabilityDone;
+}
+
+}  // namespace
+
+LoadResult loadProject(App& app, const ProjectLines& project, const std::string& path) {
+    app.unload<Form3>();
+    app.unload<Form4>();
+    app.unload<Form7>();
+    app.get<Form3>().setCaption(path);
+    app.m.H0 = 0.0f;
+    readIntoPages(app, project);
+    recalculateConditionsAndStability(app);
+    LoadResult result;
+    result.stabilityDone = app.m.Sigma_max != 0.0f && app.get<Form4>().stabilityDisplayCurrent();
+    if (result.stabilityDone) {
+        result.membersDone = recalculateMembers(app);
+    } else {
+        // Results of a chain that did not complete are never shown as valid.
+        step([&] { app.get<Form4>().Hihyouji_1(); });
+        step([&] { app.get<Form7>().Hihyouji_3(); });
+    }
+    showConditionsPage(app, path);
+    restoreConditionsPage(app);
+    app.m.Flg_DeltaCalc.setText(project.line(kCoreLines));
+    app.m.Flg_Ouryoku = result.membersDone ? 1 : 0;
+    restoreMenuAndToolbar(app, result);
+    if (result.stabilityDone) showStabilityRows(app);
+    restoreFrontSoilFrame(app);
+    app.m.Q_Haimen = static_cast<float>(Val(textOf(app, FormId::Form4, "txt21")));
+    return result;
+}
+
+}  // namespace pelzaro

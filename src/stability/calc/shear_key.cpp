@@ -1,0 +1,112 @@
+// Step 14 with a shear key: the passive wedge in front of the key and the factor against
+// sliding with the key, by the passive resistance (residential-land standard) or by the shear
+// resistance along the base (road guideline).
+
+#include <cmath>
+
+#include "numeric/rounding.h"
+#include "stability/calc/stability_run.h"
+
+namespace pelzaro {
+
+namespace {
+
+// tan(45 deg + phiB/2): the passive wedge's slope.
+double passiveSlope(float phiB) { return std::tan(degToRad(45.0 + phiB / 2.0)); }
+
+}  // namespace
+
+StabilityOutcome StabilityRun::shearKey() {
+    // The factor without the key stays for the results page.
+    if (StabilityOutcome o = sliding(); o != StabilityOutcome::Ok) return o;
+    if (in_.standard == DesignStandard::NotChosen) return StabilityOutcome::Ok;
+    StabilityWork& w = w_;
+    const double slope = passiveSlope(in_.cond.Phi_B);
+    put(w.L_Tokki, w.H0 * slope);
+    if (StabilityOutcome o = keyOrdinates(); o != StabilityOutcome::Ok) return o;
+    put(w.Sigma_0, (double(w.Sigma_2) + w.Sigma_1) * 0.5);
+    put(w.P_Tokki, slope * slope * w.Sigma_0);
+    if (in_.standard == DesignStandard::Residential) {
+        passiveWedgeResistance();
+    } else {
+        shearResistance();
+    }
+    return tooLarge_ ? StabilityOutcome::TooLarge : StabilityOutcome::Ok;
+}
+
+// Ground pressure at the far end of the passive wedge (B1 - L) and at the key (B1), on the
+// straight pressure line measured from the edge of maximum pressure; uniform when e = 0.
+StabilityOutcome StabilityRun::keyOrdinates() {
+    StabilityWork& w = w_;
+    if (w.e == 0.0f) {
+        w.Sigma_1 = w.Sigma_max;
+        w.Sigma_2 = w.Sigma_max;
+        return StabilityOutcome::Ok;
+    }
+    const double xn = std::fabs(w.Xn);
+    if (xn == 0.0) return StabilityOutcome::NoContactLength;
+    const double wedgeEnd = double(w.B1) - w.L_Tokki;
+    const double s1 = w.e > 0.0f ? wedgeEnd : w.B - wedgeEnd;
+    const double s2 = w.e > 0.0f ? double(w.B1) : double(w.B) - w.B1;
+    put(w.Sigma_1, (xn - s1) * w.Sigma_max / xn);
+    put(w.Sigma_2, (xn - s2) * w.Sigma_max / xn);
+    return StabilityOutcome::Ok;
+}
+
+// Residential-land standard: friction on the reaction outside the passive wedge (in front of
+// the wedge, L1, and behind the key, L2, each only where the base is in contact), cohesion on
+// the loaded width, and the passive force P * H0.
+void StabilityRun::passiveWedgeResistance() {
+    StabilityWork& w = w_;
+    const double l1 = double(w.B1) - w.L_Tokki, l2 = double(w.B) - w.B1;
+    const double xn = std::fabs(w.Xn), s1 = w.Sigma_1, s2 = w.Sigma_2;
+    const double smax = w.Sigma_max, smin = w.Sigma_min;
+    const bool front = w.e >= 0.0f;
+    double w1;
+    if (!uplift()) {
+        w1 = front ? (s1 + smax) / 2 * l1 + (s2 + smin) / 2 * l2
+                   : (s1 + smin) / 2 * l1 + (s2 + smax) / 2 * l2;
+    } else {
+        w1 = front ? (s1 + smax) / 2 * l1 + s2 / 2 * (xn - w.B1)
+                   : s1 / 2 * (l1 - (w.B - xn)) + (s2 + smax) / 2 * l2;
+    }
+    put(w.W1_Tokki, w1);
+    const double c = in_.cond.C, sumH = w.SumH;
+    const double base = double(in_.cond.Mu) * w.W1_Tokki + double(w.P_Tokki) * w.H0;
+    if (c == 0.0) {
+        put(w.F_Tokki, base / sumH);
+    } else if (in_.width == LoadedWidth::Full) {
+        put(w.F_Tokki, (c * (uplift() ? xn : double(w.B)) + base) / sumH);
+    } else if (in_.width == LoadedWidth::Reduced) {
+        put(w.F_Tokki, (c * w.A_eff + base) / sumH);
+    }
+}
+
+// Road guideline: shear resistance tan(phiB) times the reaction in front of the key (L1) and
+// behind it (L2), plus the cohesion on L1. Only the base in contact resists: under uplift with
+// the maximum at the rear, the length in front of the key begins where contact begins, B - |Xn|
+// from the front end.
+void StabilityRun::shearResistance() {
+    StabilityWork& w = w_;
+    const double t = std::tan(degToRad(in_.cond.Phi_B));
+    const double xn = std::fabs(w.Xn), b = w.B, b1 = w.B1, s2 = w.Sigma_2;
+    const double smax = w.Sigma_max, smin = w.Sigma_min;
+    const bool lifted = uplift();
+    double l1 = b1, hk;
+    if (w.e >= 0.0f) {
+        const double l2 = lifted ? xn - b1 : b - b1;
+        hk = (s2 + smax) / 2 * l1 * t + (s2 + smin) / 2 * l2 * t;
+    } else {
+        if (lifted) l1 = b1 - (b - xn);
+        hk = (s2 + smin) / 2 * l1 * t + (s2 + smax) / 2 * (b - b1) * t;
+    }
+    if (in_.cond.C != 0.0f) hk += double(in_.cond.C) * l1;
+    if (!std::isfinite(hk)) {
+        tooLarge_ = true;
+        hk = 0.0;
+    }
+    w.Hk = hk;
+    put(w.F_Tokki, w.Hk / double(w.SumH));
+}
+
+}  // namespace pelzaro

@@ -1,0 +1,101 @@
+// The design state first: <cmath> defines M_E, a name of the member design's state.
+#include "state/module1.h"
+// (keep the order)
+#include "numeric/rounding.h"
+#include "stability/calc/ground_pressure.h"
+#include "stability/calc/stability_calc.h"
+#include "stability/calc/stability_run.h"
+
+namespace pelzaro {
+
+std::optional<double> weightedMean(std::initializer_list<Piece> pieces) {
+    double area = 0.0;
+    double moment = 0.0;
+    for (const Piece& p : pieces) {
+        area += p.area;
+        moment += p.area * p.arm;
+    }
+    if (area == 0.0) return std::nullopt;
+    return moment / area;
+}
+
+void StabilityRun::put(float& to, double value) {
+    if (!fitsSingle(value)) {
+        tooLarge_ = true;
+        to = 0.0f;
+        return;
+    }
+    to = static_cast<float>(value);
+}
+
+bool StabilityRun::uplift() const { return !withinMiddleThird(w_.e, w_.B); }
+
+StabilityOutcome StabilityRun::run() {
+    using O = StabilityOutcome;
+    readInputs();
+    if (O o = deriveGeometry(); o != O::Ok) return o;
+    readKeyInputs();
+    resetRows();
+    earthPressure();
+    rowAreas();
+    verticalTotals();
+    if (tooLarge_) return O::TooLarge;
+    piecesAndArms();
+    if (O o = rowCentroids(); o != O::Ok) return o;
+    rowHeights();
+    momentTotals();
+    if (tooLarge_) return O::TooLarge;
+    if (O o = overturning(); o != O::Ok) return o;
+    if (O o = groundReaction(); o != O::Ok) return o;
+    if (in_.shape != GroundShape::OneSided) return O::Ok;
+    return oneSidedChecks();
+}
+
+StabilityOutcome StabilityRun::oneSidedChecks() {
+    using O = StabilityOutcome;
+    if (in_.key == ShearKey::None) {
+        if (O o = sliding(); o != O::Ok) return o;
+    } else if (in_.key == ShearKey::Present) {
+        if (O o = shearKey(); o != O::Ok) return o;
+    }
+    return tooLarge_ ? O::TooLarge : O::Ok;
+}
+
+StabilityOutcome runStability(const StabilityInput& in, StabilityWork& work) {
+    return StabilityRun(in, work).run();
+}
+
+namespace {
+
+StabilityWork loadWork(const Module1& m) {
+    StabilityWork w;
+    static_cast<StabilityVars&>(w) = m;
+    w.Q_Haimen = m.Q_Haimen;
+    w.Q_Tyuuou = m.Q_Tyuuou;
+    w.Q_Zenmen = m.Q_Zenmen;
+    w.Sigma_max = m.Sigma_max;
+    return w;
+}
+
+void storeWork(const StabilityWork& w, Module1& m) {
+    static_cast<StabilityVars&>(m) = w;
+    m.Q_Haimen = w.Q_Haimen;
+    m.Q_Tyuuou = w.Q_Tyuuou;
+    m.Q_Zenmen = w.Q_Zenmen;
+    m.Sigma_max = w.Sigma_max;
+}
+
+}  // namespace
+
+StabilityOutcome calculateStability(const StabilityInput& in, Module1& m) {
+    StabilityWork work = loadWork(m);
+    const StabilityOutcome outcome = runStability(in, work);
+    if (outcome == StabilityOutcome::Ok) {
+        storeWork(work, m);
+    } else {
+        m.Sigma_max = 0.0f;
+    }
+    return outcome;
+}
+
+}  // namespace pelzaro
