@@ -15,6 +15,7 @@ namespace pelzaro {
 MainWindow::MainWindow(MDIForm1& model, QtHost& host)
     : model_(model), host_(host), mdiArea_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("MDIForm1"));
+    setWindowIcon(applicationIcon());
     // Pages keep their size and position at the corner; a small screen scrolls them.
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
