@@ -77,4 +77,11 @@ void Form19::cmd1_Click() {
 
 void Form19::cmd2_Click() { Hide(); }
 
+// The first display starts at the first stop of the Tab order; later ones where the user left.
+void Form19::Form_Activate() {
+    if (shownBefore_) return;
+    shownBefore_ = true;
+    txt1.SetFocus();
+}
+
 }  // namespace pelzaro

@@ -77,4 +77,11 @@ void Form26::cmd1_Click() {
 
 void Form26::cmd2_Click() { Hide(); }
 
+// The first display starts at the first stop of the Tab order; later ones where the user left.
+void Form26::Form_Activate() {
+    if (shownBefore_) return;
+    shownBefore_ = true;
+    cmd2.SetFocus();
+}
+
 }  // namespace pelzaro

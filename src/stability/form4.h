@@ -89,6 +89,8 @@ public:
     void GamenHyouji();
     // The verdict rows from the current design state, without running the calculation.
     void showStabilityResults();
+    // Saving and printing become possible once the results are shown (toolbar 3, 5, 6).
+    void enableResultButtons();
     void Ouryoku_T();
     void Ouryoku_D();
 
@@ -124,7 +126,6 @@ private:
     void wireButtons();
 
     void invalidate();
-    void enableResultButtons();
     void clearRows();
     void writeRow(Label& name, Label& value, Label& verdict, const Verdict& v,
                   bool beepOnFail);

@@ -111,7 +111,7 @@ Control* Form4::nextInChain(TextBox& box, bool& shapeKnown) {
     if (!twoSided) chain.push_back(&txt23);
     chain.push_back(&cmd3);
     auto at = std::find(chain.begin(), chain.end(), static_cast<Control*>(&box));
-    if (at == chain.end()) at = std::find(chain.begin(), chain.end(), &txt22);
+    if (at == chain.end()) return nullptr;  // a box the shape hides takes no Enter
     for (auto it = at + 1; it != chain.end(); ++it) {
         if ((*it)->isUsable()) return *it;
     }

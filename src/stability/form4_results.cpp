@@ -75,6 +75,7 @@ void Form4::showStabilityResults() {
     ProgramAction busy(*this);
     // A refused calculation leaves no result to show, save or print.
     if (state().Sigma_max == 0.0f) {
+        Hihyouji_3();
         Hihyouji_2();
         return;
     }
