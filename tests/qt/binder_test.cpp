@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -79,6 +80,15 @@ class SampleForm : public Window {
         cbo1.KeyPress = [this](int& key) { log.push_back("KeyPress cbo1 " + std::to_string(key)); };
         cbo1.Click = [this] { log.push_back("Click cbo1 " + std::to_string(cbo1.ListIndex())); };
     }
+};
+
+// The page that follows SampleForm.
+class NextPage : public Window {
+  public:
+    explicit NextPage(App& app) : Window(app, "NextPage", "", WindowRole::Page, 4500, 3000) {
+        txt1.geometry = {120, 120, 1500, 300};
+    }
+    TextBox txt1{*this, "txt1"};
 };
 
 // A modal dialog that closes itself with its button, as the program's dialogs do.
@@ -224,6 +234,18 @@ TEST_F(BinderTest, AComboTakesTypedCharactersAndPicks) {
     emit combo->activated(1);  // what choosing from the open list emits
     EXPECT_THAT(form.log, ElementsAre("Click cbo1 1"));
     EXPECT_EQ(form.cbo1.Text(), "粘性土");
+}
+
+// The button that shows the next page has the focus of its own page; that must not bring its
+// page back in front of the one just shown.
+TEST_F(BinderTest, APageShownByAButtonStaysInFront) {
+    form.cmd1.Click = [this] { app.get<NextPage>().Show(); };
+    QTest::mouseClick(widget<QPushButton>(form.cmd1), Qt::LeftButton);
+    QApplication::processEvents();
+    QMdiSubWindow* front = area.subWindowList(QMdiArea::StackingOrder).back();
+    EXPECT_EQ(front->widget()->objectName(), "NextPage");
+    EXPECT_EQ(area.activeSubWindow(), front);
+    EXPECT_TRUE(form.cmd1.hasFocus()) << "the first page keeps its own focus";
 }
 
 // A dialog runs modally until the model hides it, in a nested loop of its own.
