@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -153,7 +154,8 @@ TEST_F(BinderTest, EnterIsTheModelsKeyAndMovesTheFocusWhereTheModelSays) {
 }
 
 // Edits that are not a typed character count as typing: the page sees Change and UserEdit.
-TEST_F(BinderTest, BackspaceAndPasteReachTheModelAsUserEdits) {
+// (Backspace, paste, an input-method commit.)
+TEST_F(BinderTest, OtherEditsReachTheModelAsUserEdits) {
     QLineEdit* edit = widget<QLineEdit>(form.txt1);
     QTest::keyClicks(edit, "21");
     form.log.clear();
@@ -167,6 +169,13 @@ TEST_F(BinderTest, BackspaceAndPasteReachTheModelAsUserEdits) {
     edit->paste();
     EXPECT_THAT(form.log, ElementsAre("Change 3.5", "UserEdit 3.5"));
     EXPECT_EQ(form.txt1.Text(), "3.5");
+
+    form.log.clear();
+    QInputMethodEvent commit;  // the input method hands over the converted text
+    commit.setCommitString(QStringLiteral("東京"));
+    QApplication::sendEvent(edit, &commit);
+    EXPECT_THAT(form.log, ElementsAre("Change 3.5東京", "UserEdit 3.5東京"));
+    EXPECT_EQ(form.txt1.SelStart(), 5) << "the caret after the committed text, in characters";
 }
 
 TEST_F(BinderTest, ClickingAnOptionSelectsItInTheModelUnlessOnlyTheProgramMay) {
