@@ -1,12 +1,12 @@
 #include "members/form7.h"
 
-#include "members/bar_kinds.h"
+#include "members/calc/bar_table.h"
 #include "state/module1.h"
 
 namespace pelzaro {
 
 Form7::Form7(App& app)
-    : Window(app, "Form7", "", WindowRole::Page, 15000, 9300),
+    : Window(app, "Form7", "", WindowRole::Page, 15000, 11100),
       rows_{{
           {'A', 1, &Label63, &Label1, &cbo1, &lbl_r1, &lbl_ra, &txt1, &lbl1, &lbl2, &lbl3, &lbl4},
           {'B', 2, nullptr, &Label2, &cbo2, &lbl_r2, &lbl_rb, &txt2, &lbl5, &lbl6, &lbl7, &lbl8},
@@ -31,7 +31,9 @@ Form7::Form7(App& app)
 void Form7::Form_Load() {
     state().Flg_Page = Page_Section;
     for (const Form7Row& r : rows_) {
-        for (const BarKindEntry& kind : kBarKinds) r.barKind->AddItem(kind.listEntry);
+        for (int i = 0; i < members::kBarKindCount; ++i) {
+            r.barKind->AddItem(members::barKindAt(i)->listEntry);
+        }
     }
 }
 

@@ -8,9 +8,10 @@
 
 #include "forms/app.h"
 #include "frame/mdiform1.h"
+#include "members/calc/bar_table.h"
 #include "members/form22.h"
 #include "members/form7.h"
-#include "members/part_vars.h"
+#include "members/page_calc.h"
 #include "state/module1.h"
 #include "support/test_host.h"
 
@@ -49,12 +50,12 @@ struct MemberPageTest : ::testing::Test {
                     float requiredMm, const std::string& spacing) {
         const Form7Row& r = page.row(letter);
         r.barKind->setText(r.barKind->List(barKind));
-        PartVars v = partVars(app.m, letter);
-        v.a1 = barAreas[barKind];
-        v.M = moment;
-        v.S = shear;
-        v.d = depthCm;
-        v.KankakuReq = requiredMm;
+        const members::PartFields& f = fieldsOf(letter);
+        app.m.*f.a1 = members::barKindAt(barKind)->areaCm2;
+        app.m.*f.M = moment;
+        app.m.*f.S = shear;
+        app.m.*f.d = depthCm;
+        app.m.*f.KankakuReq = requiredMm;
         r.computedSpacing->setCaption(std::to_string(static_cast<int>(requiredMm)));
         r.designSpacing->setText(spacing);
     }
@@ -78,11 +79,6 @@ struct MemberPageTest : ::testing::Test {
         const Form7Row& r = page.row(letter);
         for (Label* l : {r.sigmaC, r.sigmaS, r.tauC, r.verdict}) l->setCaption("x");
     }
-
-    static constexpr float barAreas[21] = {0.7133f, 0.99015f, 1.267f, 1.6265f, 1.986f, 2.4255f,
-                                           2.865f,  3.368f,   3.871f, 4.469f,  5.067f, 5.745f,
-                                           6.424f,  7.183f,   7.942f, 8.754f,  9.566f, 10.483f,
-                                           11.4f,   12.4f,    13.4f};
 };
 
 }  // namespace pelzaro
