@@ -21,7 +21,7 @@ struct Verdict {
 };
 
 class Form4 : public Window {
-public:
+  public:
     explicit Form4(App& app);
 
     // The page's own drawing surface, under every other control: the notes of the
@@ -49,7 +49,8 @@ public:
     Label lbl32, lbl33, lbl34;                        // front surcharge shown as a value
     Label lbl10, lbl45;                               // "前面土", "背面土"
 
-    // --- the rest of the sketch: labels of the boxes and the base width
+    // --- the rest of the sketch: the section's outline, labels of the boxes and the base width
+    std::vector<std::unique_ptr<Line>> section;
     std::vector<std::unique_ptr<Label>> sketch;
 
     // --- results panel
@@ -113,22 +114,23 @@ public:
     void printSymmetricNotes();
     bool prepareKeyDialog();
 
-private:
+  private:
     void layoutHead();
     void layoutBoxes();
     void layoutDiagram();
+    void layoutSection();
     void layoutSketchTexts();
     void layoutResults();
     void layoutOptions();
     void layoutButtons();
     void wireFields();
+    void wireSlabRules();
     void wireOptions();
     void wireButtons();
 
     void invalidate();
     void clearRows();
-    void writeRow(Label& name, Label& value, Label& verdict, const Verdict& v,
-                  bool beepOnFail);
+    void writeRow(Label& name, Label& value, Label& verdict, const Verdict& v, bool beepOnFail);
     void writeOverturningRows();
     void writeBearingRow();
     void writeSlidingRow();
@@ -159,13 +161,13 @@ private:
 // Marks the page busy for the lifetime of the object: focus changes meanwhile are the
 // program's, not the user's.
 class ProgramAction {
-public:
+  public:
     explicit ProgramAction(Form4& page) : page_(page) { ++page_.programBusy_; }
     ~ProgramAction() { --page_.programBusy_; }
     ProgramAction(const ProgramAction&) = delete;
     ProgramAction& operator=(const ProgramAction&) = delete;
 
-private:
+  private:
     Form4& page_;
 };
 
