@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Pelzaro need on Debian, when it is missing.
+# Installs what building, running and testing Pelzaro need on Debian, when it is missing:
+# the compiler and CMake; Qt 6 Widgets, PrintSupport and Test (qt6-base-dev holds their CMake
+# packages and pulls in libqt6printsupport6, libqt6test6, the platform plugins and the OpenGL
+# headers); Qt's own Japanese texts; GoogleTest and GoogleMock; the IPA fonts that stand in
+# for "ＭＳ ゴシック" and "ＭＳ 明朝".
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev libqt6printsupport6 libgtest-dev libgmock-dev
-          fonts-ipafont-mincho fonts-ipafont-gothic libgl-dev)
+packages=(cmake g++ make qt6-base-dev libqt6printsupport6 qt6-translations-l10n
+          libgtest-dev libgmock-dev fonts-ipafont-mincho fonts-ipafont-gothic libgl-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

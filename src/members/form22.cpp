@@ -3,8 +3,8 @@
 #include "forms/host.h"
 #include "forms/utf8.h"
 #include "members/form7.h"
+#include "members/page_calc.h"
 #include "members/page_context.h"
-#include "members/part_vars.h"
 #include "numeric/lenient.h"
 #include "numeric/rounding.h"
 #include "state/module1.h"
@@ -137,7 +137,7 @@ void Form22::storeCovers() {
                                                 {'G', &txt5}, {'H', &txt6}};
     Form7& page = app().get<Form7>();
     for (const auto& [letter, box] : covers) {
-        float& cover = partVars(state(), letter).Kaburi;
+        float& cover = state().*fieldsOf(letter).Kaburi;
         cover = coverFromText(box->Text());
         page.row(letter).cover->setCaption(coverCaption(cover));
     }

@@ -1,6 +1,6 @@
 #include "members/form7.h"
 
-#include "members/bar_kinds.h"
+#include "members/calc/bar_table.h"
 #include "state/module1.h"
 
 namespace pelzaro {
@@ -31,7 +31,9 @@ Form7::Form7(App& app)
 void Form7::Form_Load() {
     state().Flg_Page = Page_Section;
     for (const Form7Row& r : rows_) {
-        for (const BarKindEntry& kind : kBarKinds) r.barKind->AddItem(kind.listEntry);
+        for (int i = 0; i < members::kBarKindCount; ++i) {
+            r.barKind->AddItem(members::barKindAt(i)->listEntry);
+        }
     }
 }
 

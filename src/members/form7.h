@@ -13,7 +13,9 @@
 namespace pelzaro {
 
 struct RowDesign;
-struct RowStress;
+namespace members {
+struct StressResult;
+}
 
 // The controls of one member-part row, so that the procedures shared by the eight rows can
 // be written once. `letter` is 'A' to 'H'; `number` is the control number (1, 2, 5 .. 10).
@@ -290,7 +292,7 @@ class Form7 : public Window {
     bool barKindsChosen();
     bool spacingsEntered();
     bool spacingsWithinComputed();
-    void showStressResults(const Form7Row& r, const RowStress& stress);
+    void showStressResults(const Form7Row& r, const members::StressResult& stress);
 
     std::array<Form7Row, 8> rows_;
 };

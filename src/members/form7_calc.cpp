@@ -1,10 +1,85 @@
+// The member-design page's calculation procedures on the design state: the ground reaction
+// and slab loads (TEKKIN) and the earth-pressure coefficient of the member design (Doatu),
+// and the choices of the earlier pages that the member calculation reads.
+
+#include "conditions/form25.h"
+#include "conditions/form3.h"
+#include "forms/host.h"
+#include "members/calc/member_state.h"
+#include "members/calc/refusal_messages.h"
 #include "members/form7.h"
+#include "numeric/format.h"
+#include "stability/form23.h"
+#include "stability/form4.h"
+#include "state/module1.h"
 
 namespace pelzaro {
 
-// Ground reaction under the base slab and the loads on its parts.
-void Form7::TEKKIN() {}
-// Earth-pressure coefficient of the member design.
-void Form7::Doatu() {}
+namespace members {
+namespace {
+
+void readConditions(App& app, MemberOptions& o) {
+    const Form3* f3 = app.find<Form3>();
+    if (!f3) return;
+    if (f3->opt_T.Value()) o.standard = Standard::ResidentialLand;
+    if (f3->opt_D.Value()) o.standard = Standard::RoadGuideline;
+    if (f3->opt3.Value()) o.loadCase = LoadCase::Normal;
+    if (f3->opt4.Value()) o.loadCase = LoadCase::Seismic;
+}
+
+// A seismic dialog never opened reads with its design-time values, as any reader of it does.
+void readSeismicMethod(App& app, MemberOptions& o) {
+    const Form25& f25 = app.get<Form25>();
+    if (f25.opt_K1.Value()) o.method = SeismicMethod::EarthPressureOnly;
+    if (f25.opt_K2.Value()) o.method = SeismicMethod::WallInertia;
+    if (f25.opt_D1.Value()) o.method = SeismicMethod::WallInertiaSeismicPressure;
+}
+
+void readWallPages(App& app, MemberOptions& o) {
+    if (const Form23* f23 = app.find<Form23>()) {
+        if (f23->opt1.Value()) o.shape = GroundShape::OneSided;
+        if (f23->opt2.Value()) o.shape = GroundShape::TwoSided;
+    }
+    if (const Form4* f4 = app.find<Form4>()) {
+        if (f4->opt3.Value()) o.frontSoil = FrontSoil::Included;
+        if (f4->opt4.Value()) o.frontSoil = FrontSoil::Excluded;
+        o.surchargeReducedBy5 = f4->chk1.Value() == 1;
+    }
+}
+
+}  // namespace
+
+MemberOptions readMemberOptions(App& app) {
+    MemberOptions o;
+    readConditions(app, o);
+    readSeismicMethod(app, o);
+    readWallPages(app, o);
+    if (const Form7* f7 = app.find<Form7>()) o.surchargeInertia = f7->chk_1.Value() == 1;
+    return o;
+}
+
+}  // namespace members
+
+// Ground reaction under the base slab at the seven points, the loads on the slab parts and the
+// batter of the rear wall. It shows nothing: a reaction the member design cannot read leaves
+// the ordinates at 0 and every slab part that reads them refuses with its message.
+void Form7::TEKKIN() {
+    members::computeGroundReaction(state(), members::readMemberOptions(app()));
+}
+
+// The coefficient goes into the box as computed (no border), three decimals; the wall rows
+// read it back from there. A coefficient that the angles leave undefined empties the box, so
+// the rows ask for one to be typed.
+void Form7::Doatu() {
+    const members::CoefficientOutcome out =
+        members::computeMemberCoefficient(state(), members::readMemberOptions(app()));
+    txt_ka.BorderStyle = 0;
+    if (out.ok() || out.refusal == members::CoefficientRefusal::NoFormula) {
+        txt_ka.setText(Format(state().KA_Danmen, "0.000"));
+        return;
+    }
+    txt_ka.setText("");
+    showError(host(), members::refusalMessage(out.refusal));
+}
 
 }  // namespace pelzaro

@@ -83,9 +83,9 @@ void Form7::withdrawStressCheck() {
     setToolbarButton(app(), 5, false);
 }
 
-// The height of the surcharge inertia enters the forces of rows A and B. A change made by the
-// program clears their results; a user's change empties both rows as the check box does, so
-// that no spacing computed with the old height remains.
+// The height of the surcharge inertia enters the forces of rows A and B only. A change made by
+// the program clears their results (the other rows keep theirs); a user's change empties both rows
+// as the check box does, so that no spacing computed with the old height remains.
 void Form7::wireHeightField() {
     wireSelection(txt_1);
     txt_1.IMEMode = ImeMode::Off;
@@ -99,8 +99,6 @@ void Form7::wireHeightField() {
 void Form7::heightFieldChanged() {
     clearRowResults(row('A'));
     clearRowResults(row('B'));
-    lbl19.setCaption("");
-    lbl20.setCaption("");
 }
 
 // A user's edit of the KA empties rows A and B (their forces used the old KA) and withdraws

@@ -4,8 +4,6 @@
 #include "members/form7.h"
 #include "members/page_calc.h"
 #include "members/page_context.h"
-#include "members/part_vars.h"
-#include "numeric/format.h"
 #include "numeric/lenient.h"
 #include "numeric/rounding.h"
 #include "state/module1.h"
@@ -32,24 +30,24 @@ void Form7::runRowProcedure(char letter) {
         state().Hq_Danmen = storedValue(txt_1.Text());
     }
     TEKKIN();
-    partVars(state(), letter).Kaburi = storedValue(r.cover->Caption());
-    showRowDesign(r, designRow(app(), letter, r.barKind->ListIndex()));
+    showRowDesign(
+        r, designRow(app(), letter, r.barKind->ListIndex(), storedValue(r.cover->Caption())));
     clearRowResults(r);
     setToolbarButton(app(), 3, false);
     setToolbarButton(app(), 5, false);
 }
 
 // The computed spacing shows the whole millimetres of the unrounded value. A row that cannot
-// be designed shows no spacing; when the method does not cover it, the bar kind is withdrawn.
+// be designed says why, shows no spacing and gives up its bar kind, so that "応力度計算" asks
+// for one again rather than checking a section that was never designed.
 void Form7::showRowDesign(const Form7Row& r, const RowDesign& design) {
-    if (design.refusal == RowRefusal::None) {
-        r.computedSpacing->setCaption(
-            design.hasSpacing ? Format(std::floor(design.requiredSpacingMm), "0") : "");
+    if (design.refusal.empty()) {
+        r.computedSpacing->setCaption(design.spacingCaption);
         return;
     }
     r.computedSpacing->setCaption("");
-    showError(host(), rowRefusalMessage(design.refusal));
-    if (design.refusal == RowRefusal::ContactOutsideMethod) r.barKind->setText("");
+    showError(host(), design.refusal);
+    r.barKind->setText("");
 }
 
 }  // namespace pelzaro

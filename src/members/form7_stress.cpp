@@ -6,8 +6,6 @@
 #include "members/form7.h"
 #include "members/page_calc.h"
 #include "members/page_context.h"
-#include "members/part_vars.h"
-#include "numeric/format.h"
 #include "numeric/lenient.h"
 #include "numeric/rounding.h"
 #include "state/module1.h"
@@ -20,18 +18,15 @@ float spacingOf(const Form7Row& r) {
     return fitsSingle(v) ? static_cast<float>(v) : 0.0f;
 }
 
-// Shows a stress with three decimals and returns the value as shown, which is what the
-// design state keeps.
-float showStress(Label& label, double value, bool fails) {
+void showValue(Label& label, const std::string& text, bool fails) {
     label.setForeColor(fails ? kColorFailing : kColorBlack);
-    label.setCaption(Format(value, "0.000"));
-    return static_cast<float>(Val(label.Caption()));
+    label.setCaption(text);
 }
 }  // namespace
 
 void Form7::cmd1_Click() {
     // The typed spacings are kept even when a check then fails.
-    for (const Form7Row& r : rows_) partVars(state(), r.letter).Kankaku = spacingOf(r);
+    for (const Form7Row& r : rows_) state().*fieldsOf(r.letter).Kankaku = spacingOf(r);
     if (!barKindsChosen() || !spacingsEntered() || !spacingsWithinComputed()) return;
     state().Flg_Ouryoku = 1;
     Ouryoku_1();
@@ -74,8 +69,8 @@ bool Form7::spacingsEntered() {
 bool Form7::spacingsWithinComputed() {
     for (const Form7Row& r : rows_) {
         if (r.computedSpacing->Caption().empty()) continue;
-        PartVars v = partVars(state(), r.letter);
-        if (!(v.KankakuReq < v.Kankaku)) continue;
+        const members::PartFields& f = fieldsOf(r.letter);
+        if (!(state().*f.KankakuReq < state().*f.Kankaku)) continue;
         Er_Kankaku2();
         r.designSpacing->SetFocus();
         r.designSpacing->setSelStart(0);
@@ -96,28 +91,23 @@ void Form7::Er_Kankaku2() {
 
 void Form7::runStressCheck(char letter) {
     const Form7Row& r = row(letter);
-    PartVars v = partVars(state(), letter);
-    v.Kankaku = spacingOf(r);
-    showStressResults(r, checkRowStress(app(), letter, v.Kankaku));
+    showStressResults(r, checkRowStress(app(), letter, spacingOf(r)));
 }
 
-// A section that gives no stress (no spacing, depth or steel) shows no values and fails.
-void Form7::showStressResults(const Form7Row& r, const RowStress& s) {
-    PartVars v = partVars(state(), r.letter);
-    if (s.checked) {
-        v.Sigma_c = showStress(*r.sigmaC, s.sigmaC, s.sigmaCFails);
-        v.Sigma_s = showStress(*r.sigmaS, s.sigmaS, s.sigmaSFails);
-        if (s.hasShear) v.Tau_c = showStress(*r.tauC, s.tauC, s.tauCFails);
+// The values as the state keeps them (three decimals), each coloured by its own verdict; the
+// slab centre has no shear check. A section that gives no stress (no spacing, depth or
+// steel) shows no values and fails.
+void Form7::showStressResults(const Form7Row& r, const members::StressResult& s) {
+    const bool shear = r.letter != 'C';
+    showValue(*r.sigmaC, s.sigmaCText, s.sigmaCFails);
+    showValue(*r.sigmaS, s.sigmaSText, s.sigmaSFails);
+    if (shear) {
+        showValue(*r.tauC, s.tauCText, s.tauCFails);
     } else {
-        for (Label* l : {r.sigmaC, r.sigmaS}) l->setCaption("");
-        if (s.hasShear) r.tauC->setCaption("");
-        v.Sigma_c = v.Sigma_s = 0.0f;
-        if (s.hasShear) v.Tau_c = 0.0f;
+        r.tauC->setCaption("――");
     }
-    if (!s.hasShear) r.tauC->setCaption("――");
-    const bool passes = s.passes();
-    r.verdict->setForeColor(passes ? kColorBlack : kColorFailing);
-    r.verdict->setCaption(passes ? "O.K" : "NG");
+    const bool passes = s.ok() && s.passes;
+    showValue(*r.verdict, passes ? "O.K" : "NG", !passes);
     if (!passes) host().beep();
 }
 

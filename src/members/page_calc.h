@@ -1,45 +1,32 @@
 #pragma once
-// The calculations behind the rows of the member-design page: the forces, bar data and
-// required spacing of a row, and the working-stress check of a row. Results go to the design
-// state; a row that cannot be designed says why.
+// The member calculation as the rows of the member-design page use it, addressed by the row's
+// letter 'A' .. 'H': the forces, bar data and required spacing of a row, and its
+// working-stress check, each read from and written to the design state with the options of
+// the pages.
 
 #include <string>
+
+#include "members/calc/member_part.h"
+#include "members/calc/part_fields.h"
+#include "members/calc/stress_check.h"
 
 namespace pelzaro {
 
 class App;
 
-enum class RowRefusal {
-    None,
-    ContactOutsideMethod,  // the ground reaction ends inside the clear span or the toe
-    NoEffectiveDepth,      // the cover and half the bar reach the member's thickness
-    NoAllowableStress,     // an allowable steel or bond stress of 0
-    NotFinite,             // a value beyond single precision
-};
+members::MemberPart partOf(char letter);
+// The design-state values of a row's part: `app.m.*fieldsOf('A').Kaburi`.
+const members::PartFields& fieldsOf(char letter);
 
-// Forces, bar data and required spacing of part 'A' .. 'H' for the bar kind at `listIndex`
-// (outside 0..20: the bar data already in the design state). The cover is the design
-// state's. `hasSpacing` is false for a part without moment and shear: nothing to design.
+// Forces, bar data and required spacing for the bar kind at `listIndex` (outside 0..20: the
+// bar data already in the design state) and the cover in mm.
 struct RowDesign {
-    RowRefusal refusal = RowRefusal::None;
-    bool hasSpacing = false;
-    float requiredSpacingMm = 0.0f;
+    std::string refusal;         // why the row cannot be designed; empty when it can
+    std::string spacingCaption;  // the computed-spacing label: whole mm, empty for no spacing
 };
-RowDesign designRow(App& app, char letter, int listIndex);
+RowDesign designRow(App& app, char letter, int listIndex, float coverMm);
 
-// The message a refused row shows.
-std::string rowRefusalMessage(RowRefusal refusal);
-
-// The working-stress check of one row at the design spacing: σc, σs and (but part C) τc
-// against their allowable values. `checked` is false when the section gives no stress (no
-// spacing, depth or steel); such a row fails.
-struct RowStress {
-    bool checked = false;
-    bool hasShear = true;
-    double sigmaC = 0, sigmaS = 0, tauC = 0;
-    bool sigmaCFails = false, sigmaSFails = false, tauCFails = false;
-    bool passes() const { return checked && !sigmaCFails && !sigmaSFails && !tauCFails; }
-};
-RowStress checkRowStress(App& app, char letter, double spacingMm);
+// The working-stress check at the design spacing, with the part's values stored.
+members::StressResult checkRowStress(App& app, char letter, float spacingMm);
 
 }  // namespace pelzaro

@@ -1,13 +1,95 @@
 #include "members/page_context.h"
 
+#include "conditions/form25.h"
+#include "conditions/form3.h"
 #include "forms/app.h"
 #include "frame/mdiform1.h"
+#include "members/form7.h"
+#include "stability/form23.h"
+#include "stability/form4.h"
 #include "state/module1.h"
 
 namespace pelzaro {
 
-OpeningChoices readOpeningChoices(App&) {
-    return {};
+namespace {
+using Choices = OpeningChoices;
+
+Choices::Standard standardOf(Form3& f3) {
+    if (f3.opt_T.Value()) return Choices::Standard::Std_T;
+    if (f3.opt_D.Value()) return Choices::Standard::Std_D;
+    return Choices::Standard::None;
+}
+
+Choices::Case caseOf(Form3& f3) {
+    if (f3.opt3.Value()) return Choices::Case::Normal;
+    if (f3.opt4.Value()) return Choices::Case::Seismic;
+    return Choices::Case::None;
+}
+
+Choices::Method methodOf(Form25& f25) {
+    if (f25.opt_K1.Value()) return Choices::Method::K1;
+    if (f25.opt_K2.Value()) return Choices::Method::K2;
+    if (f25.opt_D1.Value()) return Choices::Method::D1;
+    return Choices::Method::None;
+}
+
+Choices::Shape shapeOf(Form23& f23) {
+    if (f23.opt1.Value()) return Choices::Shape::OneSided;
+    if (f23.opt2.Value()) return Choices::Shape::TwoSided;
+    return Choices::Shape::None;
+}
+
+Choices::KaSource kaSourceOf(Form3& f3) {
+    if (f3.opt1.Value()) return Choices::KaSource::Given;
+    if (f3.opt2.Value()) return Choices::KaSource::Computed;
+    return Choices::KaSource::None;
+}
+}  // namespace
+
+// The pages are read by their options; a page that does not exist has nothing chosen (reading
+// it must not create it: creating a page changes the page marker).
+OpeningChoices readOpeningChoices(App& app) {
+    Choices c;
+    if (Form3* f3 = app.find<Form3>()) {
+        c.standard = standardOf(*f3);
+        c.calcCase = caseOf(*f3);
+        c.kaSource = kaSourceOf(*f3);
+    }
+    if (Form25* f25 = app.find<Form25>()) c.method = methodOf(*f25);
+    if (Form23* f23 = app.find<Form23>()) c.shape = shapeOf(*f23);
+    return c;
+}
+
+members::MemberOptions memberOptions(App& app) {
+    using members::FrontSoil;
+    using members::GroundShape;
+    using members::LoadCase;
+    using members::MemberOptions;
+    using members::Standard;
+    using Method = members::SeismicMethod;
+    const Choices c = readOpeningChoices(app);
+    MemberOptions o;
+    o.standard = c.standard == Choices::Standard::Std_T   ? Standard::ResidentialLand
+                 : c.standard == Choices::Standard::Std_D ? Standard::RoadGuideline
+                                                          : Standard::None;
+    o.loadCase = c.calcCase == Choices::Case::Normal    ? LoadCase::Normal
+                 : c.calcCase == Choices::Case::Seismic ? LoadCase::Seismic
+                                                        : LoadCase::None;
+    o.method = c.method == Choices::Method::K1   ? Method::EarthPressureOnly
+               : c.method == Choices::Method::K2 ? Method::WallInertia
+               : c.method == Choices::Method::D1 ? Method::WallInertiaSeismicPressure
+                                                 : Method::None;
+    o.shape = c.shape == Choices::Shape::OneSided   ? GroundShape::OneSided
+              : c.shape == Choices::Shape::TwoSided ? GroundShape::TwoSided
+                                                    : GroundShape::None;
+    if (Form4* f4 = app.find<Form4>()) {
+        o.frontSoil = f4->opt3.Value()   ? FrontSoil::Included
+                      : f4->opt4.Value() ? FrontSoil::Excluded
+                                         : FrontSoil::None;
+        o.surchargeReducedBy5 = f4->chk1.Value() == 1;
+    }
+    o.surchargeInertia = app.get<Form7>().chk_1.Value() == 1;
+    return o;
 }
 
 // Exact comparisons: a part exists as soon as its length or height is not exactly zero.
@@ -34,8 +116,16 @@ bool rowExists(App& app, char letter) {
     }
 }
 
-void focusStabilityCheck(App&) {}
-void showDimensionsPage(App&) {}
+void focusStabilityCheck(App& app) {
+    app.get<Form4>().cmd3.SetFocus();
+}
+
+void showDimensionsPage(App& app) {
+    Form4& f4 = app.get<Form4>();
+    f4.Show();
+    f4.txt12.SetFocus();
+    f4.txt12.selectAll();
+}
 
 // Without a main window (a page driven on its own) there is no toolbar to switch.
 void setToolbarButton(App& app, int index, bool enabled) {

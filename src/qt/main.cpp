@@ -1,2 +1,43 @@
-// Placeholder until the Qt layer lands.
-int main() { return 0; }
+// Pelzaro: the main window with its menus and toolbar; everything else follows from the model.
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QStyleFactory>
+#include <QTranslator>
+
+#include "forms/app.h"
+#include "frame/mdiform1.h"
+#include "qt/fonts.h"
+#include "qt/main_window.h"
+#include "qt/qt_host.h"
+
+namespace {
+
+// Qt's own texts (file dialogs, context menus of the fields) in Japanese, when installed.
+void loadJapaneseQtTexts(QApplication& app, QTranslator& translator) {
+    if (translator.load(QStringLiteral("qtbase_ja"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(&translator);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pelzaro"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    pelzaro::installFontSubstitutions();
+    QTranslator translator;
+    loadJapaneseQtTexts(qapp, translator);
+
+    pelzaro::QtHost host;
+    pelzaro::App app(host);
+    host.attach(app);
+    auto& frame = app.get<pelzaro::MDIForm1>();
+    pelzaro::MainWindow window(frame, host);
+    window.show();
+    // Without a window manager (a kiosk, a virtual display) nobody else gives it the keyboard.
+    window.activateWindow();
+    return qapp.exec();
+}

@@ -31,6 +31,7 @@ public:
     Label lbl3;
     CommandButton cmd1, cmd2;
 
+    void Form_Load() override;
     void Form_Activate() override;
     void cmd1_Click();
     void cmd2_Click();

@@ -34,6 +34,7 @@ public:
 private:
     void shapeChosen();
     void configureDimensionsPage();
+    void showDiagramFor(class Form4& page, bool oneSided);
 };
 
 }  // namespace pelzaro

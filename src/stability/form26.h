@@ -29,6 +29,7 @@ public:
     std::vector<std::unique_ptr<Label>> texts;
     std::vector<std::unique_ptr<Line>> figure;
 
+    void Form_Activate() override;
     void cmd1_Click();
     void cmd2_Click();
     // Guidance ranges from the base width B, m.
@@ -38,6 +39,8 @@ private:
     void layoutTexts();
     void layoutFigure();
     void wire();
+    void keyPress(int& key, Control& next);
+    bool shownBefore_ = false;
 };
 
 }  // namespace pelzaro

@@ -11,6 +11,15 @@
 
 namespace pelzaro {
 
+// One verdict row: the quantity, its value and the texts of the pass and the failure.
+struct Verdict {
+    const char* name;
+    float value;
+    bool pass;
+    const char* passText;
+    const char* failText;
+};
+
 class Form4 : public Window {
 public:
     explicit Form4(App& app);
@@ -78,6 +87,10 @@ public:
     void Hihyouji_3();
     void DANMEM_1();
     void GamenHyouji();
+    // The verdict rows from the current design state, without running the calculation.
+    void showStabilityResults();
+    // Saving and printing become possible once the results are shown (toolbar 3, 5, 6).
+    void enableResultButtons();
     void Ouryoku_T();
     void Ouryoku_D();
 
@@ -98,6 +111,7 @@ public:
     // The text boxes in the order of the Enter chain (both shapes' boxes).
     std::vector<TextBox*> inputBoxes();
     void printSymmetricNotes();
+    bool prepareKeyDialog();
 
 private:
     void layoutHead();
@@ -112,11 +126,23 @@ private:
     void wireButtons();
 
     void invalidate();
+    void clearRows();
+    void writeRow(Label& name, Label& value, Label& verdict, const Verdict& v,
+                  bool beepOnFail);
+    void writeOverturningRows();
+    void writeBearingRow();
+    void writeSlidingRow();
+    void writeSeismicSliding(float factor);
+    bool keyCalculated();
+    void writeKeyRows();
+    void showRows(bool oneSided);
+    void copyStabilityInputs();
+    TextBox* firstBadField(const char*& message);
+    bool checkMethodsChosen();
+    bool seismicMethodsChosen(bool cohesive);
     void enterKey(TextBox& box, int& key);
     Control* nextInChain(TextBox& box, bool& shapeKnown);
     void toeRule(const std::string& text, bool clearChoice);
-    void toePairRule();
-    void heelPairRule();
     void twoSidedFrontSurcharge();
     void keyNone();
     void keyPresent();
@@ -143,4 +169,12 @@ private:
     Form4& page_;
 };
 
+}  // namespace pelzaro
+
+namespace pelzaro {
+// The focus goes back to "安定性の検討" when a dialog of the page closes; the move is the
+// program's, not the user leaving a field.
+void focusStabilityButton(App& app);
+// Toolbar buttons 3, 5 and 6 of the main window (overwrite save, print image, print).
+void disableResultButtons(App& app);
 }  // namespace pelzaro

@@ -43,6 +43,40 @@ inline StabilityInput exampleWall() {
     return in;
 }
 
+// The resultant in front of the middle, base all in contact (e = +0.032 m on B = 3.8 m).
+inline StabilityInput frontTrapezoidWall() {
+    StabilityInput in = exampleWall();
+    in.pv = PvInMoment::NotCounted;
+    in.wall.H3 = 3.0f, in.wall.B_Kakato = 0.4f, in.wall.H_Tyuuou = 0.4f;
+    in.wall.Q_Haimen = 20.0f;
+    in.cond.KA = 0.4f;
+    return in;
+}
+
+// The resultant far in front of the middle, the heel end lifting (e = +0.785 m on B = 3.4 m):
+// no heel, a heavy earth pressure.
+inline StabilityInput frontUpliftWall() {
+    StabilityInput in = exampleWall();
+    in.pv = PvInMoment::NotCounted;
+    in.wall.H3 = 3.0f, in.wall.B_Kakato = 0.0f, in.wall.D_Kakato = 0.0f;
+    in.wall.H_Tyuuou = 0.2f, in.wall.Q_Haimen = 30.0f;
+    in.cond.KA = 0.5f;
+    return in;
+}
+
+// The resultant far behind the middle, the toe end lifting (e = -1.558 m on B = 6.8 m): a
+// long thin toe without front soil, a light earth pressure.
+inline StabilityInput rearUpliftWall() {
+    StabilityInput in = exampleWall();
+    in.pv = PvInMoment::NotCounted;
+    in.frontSoil = FrontSoil::Excluded;
+    in.wall.B_Tumasaki = 3.0f, in.wall.D_Tumasaki = 0.2f, in.wall.Q_Zenmen = 0.0f;
+    in.wall.B_Kakato = 1.0f, in.wall.H3 = 4.0f, in.wall.H_Tyuuou = 0.3f;
+    in.wall.Q_Haimen = 0.0f;
+    in.cond.KA = 0.05f;
+    return in;
+}
+
 // Single-precision results against values worked out in double: a relative tolerance of a few
 // float roundings.
 inline void expectClose(double actual, double expected, const char* name) {

@@ -1,0 +1,51 @@
+#pragma once
+// The member design on the design state: each step reads its inputs from Module1, runs the
+// calculation of this folder and writes its results back, so that the page procedures of the
+// member-design page (TEKKIN, Doatu, cmd_rN, Ouryoku_N) and the project file's recalculation
+// need only the choices of the pages (MemberOptions) besides the state.
+//
+// Contract for the page:
+//   computeGroundReaction(m, o)         TEKKIN: ordinates VP..VR, Xn, W1..W5, Theta_Danmen.
+//   computeMemberCoefficient(m, o)      Doatu: KA_Danmen (and ThetaK in the seismic branch);
+//                                       the page writes the coefficient into txt_ka.
+//   computePartForces(m, part, o)       step 5 of a row: M_X, S_X and the part's values.
+//   computeSpacing(m, part, index, cover, o)
+//                                       steps 6 to 12: bar data, section, Sigma_sa by bar
+//                                       size, required spacing; spacingCaption() is the label.
+//   computeStress(m, part, spacing, o)  the stress check of a row: Kankaku_X, p, k, j1, the
+//                                       shown stresses, the road-guideline shear values and
+//                                       Sigma_sa; the result carries captions and verdicts.
+// A refusal comes back as its reason (refusalMessage() gives the text); the values of the
+// refused step are then 0 in the state, never a result of an earlier run.
+
+#include "members/calc/ground_reaction.h"
+#include "members/calc/member_coefficient.h"
+#include "members/calc/member_part.h"
+#include "members/calc/required_spacing.h"
+#include "members/calc/stress_check.h"
+#include "members/calc/wall_forces.h"
+
+namespace pelzaro {
+class App;
+struct Module1;
+}  // namespace pelzaro
+
+namespace pelzaro::members {
+
+// The choices of the earlier pages as they stand now: standard and case (Form3), seismic
+// method (Form25), ground shape (Form23), front soil and reduced surcharge (Form4), surcharge
+// inertia (Form7.chk_1). A page not yet created counts as nothing chosen.
+MemberOptions readMemberOptions(App& app);
+
+ReactionRefusal computeGroundReaction(Module1& m, const MemberOptions& o);
+CoefficientOutcome computeMemberCoefficient(Module1& m, const MemberOptions& o);
+ForceRefusal computePartForces(Module1& m, MemberPart part, const MemberOptions& o);
+SpacingResult computeSpacing(Module1& m, MemberPart part, int listIndex, float coverMm,
+                             const MemberOptions& o);
+StressResult computeStress(Module1& m, MemberPart part, float spacingMm, const MemberOptions& o);
+
+// Member thickness at the section of a part, cm: the rear wall's mean thickness (A) and foot
+// thickness (B), the base slab (C to G), the shear key (H).
+float memberThicknessCm(const Module1& m, MemberPart part);
+
+}  // namespace pelzaro::members

@@ -1,0 +1,145 @@
+#include "qt/binder.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "forms/app.h"
+#include "forms/control.h"
+#include "forms/window.h"
+#include "qt/window_view.h"
+
+namespace pelzaro {
+
+Binder::Binder() = default;
+Binder::~Binder() = default;
+
+void Binder::setMdiArea(QMdiArea* area) {
+    mdiArea_ = area;
+    QObject::connect(area, &QMdiArea::subWindowActivated, area,
+                     [this](QMdiSubWindow* sub) { activatedByUser(sub); });
+}
+
+void Binder::userAction(Control* touched, const std::function<void()>& action) {
+    if (updating()) return;
+    if (touched != nullptr) dirty_.insert(touched);
+    action();
+    syncAll();
+}
+
+void Binder::userFocus(Control& control, int qtFocusReason) {
+    if (updating()) return;
+    switch (static_cast<Qt::FocusReason>(qtFocusReason)) {
+        case Qt::MouseFocusReason:
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+            break;
+        default:
+            return;  // a window or message box came or went: not the user's choice
+    }
+    if (control.hasFocus()) return;
+    userAction(nullptr, [&control] { control.SetFocus(); });
+}
+
+// A page the user brings to the front by clicking it becomes the model's active window.
+void Binder::activatedByUser(QWidget* subWindow) {
+    if (updating() || subWindow == nullptr || app_ == nullptr) return;
+    for (auto& [window, view] : views_) {
+        if (view->outer() != subWindow) continue;
+        Window* w = const_cast<Window*>(window);
+        if (app_->activeWindow() != w && w->Visible())
+            userAction(nullptr, [this, w] { app_->activate(*w); });
+        return;
+    }
+}
+
+void Binder::syncAll() {
+    UpdateGuard guard(*this);
+    for (auto& [window, view] : views_) view->sync(dirty_);
+    dirty_.clear();
+    applyPendingFocus();
+    if (afterSync) afterSync();
+}
+
+WindowView& Binder::ensureView(Window& window) {
+    auto it = views_.find(&window);
+    if (it != views_.end()) return *it->second;
+    UpdateGuard guard(*this);
+    auto view = std::make_unique<WindowView>(window, *this, mdiArea_, mainWidget_);
+    WindowView& v = *view;
+    views_[&window] = std::move(view);
+    v.sync({});
+    return v;
+}
+
+void Binder::windowShown(Window& window) {
+    if (window.role() == WindowRole::Main) return;
+    WindowView& view = ensureView(window);
+    UpdateGuard guard(*this);
+    view.sync({});
+    view.show();
+}
+
+void Binder::windowHidden(Window& window) {
+    auto it = modalLoops_.find(&window);
+    if (it != modalLoops_.end()) it->second->quit();
+    if (WindowView* view = viewOf(window)) {
+        UpdateGuard guard(*this);
+        view->hide();
+    }
+}
+
+void Binder::windowUnloading(Window& window) {
+    windowHidden(window);
+    if (pendingFocus_ != nullptr && &pendingFocus_->window() == &window) pendingFocus_ = nullptr;
+    auto it = views_.find(&window);
+    if (it == views_.end()) return;
+    {
+        UpdateGuard guard(*this);
+        it->second->discard();
+    }
+    discarded_.push_back(std::move(it->second));
+    views_.erase(it);
+}
+
+void Binder::focusMoved(Control& control) {
+    pendingFocus_ = &control;
+}
+
+// The model moved the focus: the widget follows once the model's event is over, so that the
+// widget's own focus event never re-enters the model in the middle of a handler.
+void Binder::applyPendingFocus() {
+    if (pendingFocus_ == nullptr) return;
+    QWidget* w = widgetOf(*pendingFocus_);
+    if (w == nullptr) return;  // its window has no widgets yet: wait until it is shown
+    pendingFocus_ = nullptr;
+    if (QApplication::focusWidget() != w) w->setFocus(Qt::OtherFocusReason);
+}
+
+void Binder::runModal(Window& window) {
+    WindowView& view = ensureView(window);
+    syncAll();
+    {
+        UpdateGuard guard(*this);
+        view.show();
+    }
+    if (!window.isModal() || !window.Visible()) return;
+    QEventLoop loop;
+    modalLoops_[&window] = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    modalLoops_.erase(&window);
+}
+
+WindowView* Binder::viewOf(const Window& window) const {
+    auto it = views_.find(&window);
+    return it == views_.end() ? nullptr : it->second.get();
+}
+
+QWidget* Binder::widgetOf(const Control& control) const {
+    WindowView* view = viewOf(control.window());
+    return view == nullptr ? nullptr : view->widgetOf(control);
+}
+
+}  // namespace pelzaro

@@ -1,0 +1,161 @@
+// Mirrors the model's controls into their widgets. Writes only what differs, so a sync after
+// every event costs little and never disturbs what the user is doing.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "forms/controls.h"
+#include "qt/bound_widgets.h"
+#include "qt/control_widgets.h"
+#include "qt/fonts.h"
+#include "qt/qt_text.h"
+
+namespace pelzaro {
+
+namespace {
+
+Qt::Alignment horizontal(int alignment) {
+    switch (alignment) {
+        case 1:
+            return Qt::AlignRight;
+        case 2:
+            return Qt::AlignHCenter;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+// The fore colour for the active and inactive states only: a disabled control stays grey.
+void syncForeColor(QWidget* w, int paletteIndex) {
+    QColor color = paletteQColor(paletteIndex);
+    QPalette p = w->palette();
+    if (p.color(QPalette::Active, QPalette::WindowText) == color &&
+        p.isBrushSet(QPalette::Active, QPalette::WindowText)) {
+        return;
+    }
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+            p.setColor(g, r, color);
+        }
+    }
+    w->setPalette(p);
+}
+
+void syncFont(const Control& c, QWidget* w) {
+    QFont font = modelFont(c.fontName, c.fontSizePt, c.fontBold);
+    if (w->font() != font) w->setFont(font);
+}
+
+void syncTextBoxLook(const TextBox& t, QLineEdit* e) {
+    if (e->hasFrame() != (t.BorderStyle != 0)) e->setFrame(t.BorderStyle != 0);
+    Qt::Alignment align = horizontal(t.Alignment) | Qt::AlignVCenter;
+    if (e->alignment() != align) e->setAlignment(align);
+    if (e->isReadOnly() != t.Locked) e->setReadOnly(t.Locked);
+    // The input method cannot be switched to a mode on Linux; a numeric field turns it off.
+    bool ime = t.IMEMode != ImeMode::Off && !t.Locked;
+    if (e->testAttribute(Qt::WA_InputMethodEnabled) != ime) {
+        e->setAttribute(Qt::WA_InputMethodEnabled, ime);
+        e->setInputMethodHints(ime ? Qt::ImhNone : Qt::ImhLatinOnly | Qt::ImhPreferNumbers);
+    }
+}
+
+void syncTextBoxValue(const TextBox& t, QLineEdit* e) {
+    const QString text = toQ(t.Text());
+    if (e->text() != text) e->setText(text);
+    int start = utf16PosOf(text, t.SelStart());
+    int end = utf16PosOf(text, t.SelStart() + t.SelLength());
+    if (end > start) {
+        if (e->selectionStart() != start || e->selectionEnd() != end)
+            e->setSelection(start, end - start);
+    } else if (e->hasSelectedText() || e->cursorPosition() != start) {
+        e->deselect();
+        e->setCursorPosition(start);
+    }
+}
+
+void syncComboValue(const ComboBox& c, QComboBox* w) {
+    bool same = w->count() == c.ListCount();
+    for (int i = 0; same && i < c.ListCount(); ++i) same = w->itemText(i) == toQ(c.List(i));
+    if (!same) {
+        w->clear();
+        for (const std::string& item : c.items()) w->addItem(toQ(item));
+    }
+    if (w->currentIndex() != c.ListIndex()) w->setCurrentIndex(c.ListIndex());
+    if (w->isEditable() && w->currentText() != toQ(c.Text())) w->setEditText(toQ(c.Text()));
+}
+
+void syncLabel(const Label& l, QLabel* w) {
+    if (w->text() != toQ(l.Caption())) w->setText(toQ(l.Caption()));
+    Qt::Alignment align = horizontal(l.Alignment) | Qt::AlignTop;
+    if (w->alignment() != align) w->setAlignment(align);
+    int shape = l.BorderStyle != 0 ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame;
+    if (w->frameStyle() != shape) w->setFrameStyle(shape);
+}
+
+void syncValue(Control& c, QWidget* w) {
+    switch (c.kind()) {
+        case ControlKind::TextBox:
+            syncTextBoxValue(static_cast<TextBox&>(c), static_cast<QLineEdit*>(w));
+            break;
+        case ControlKind::Label:
+            syncLabel(static_cast<Label&>(c), static_cast<QLabel*>(w));
+            break;
+        case ControlKind::CommandButton: {
+            auto* b = static_cast<QPushButton*>(w);
+            QString caption = toQ(static_cast<CommandButton&>(c).Caption());
+            if (b->text() != caption) b->setText(caption);
+            break;
+        }
+        case ControlKind::OptionButton: {
+            auto& o = static_cast<OptionButton&>(c);
+            auto* r = static_cast<QRadioButton*>(w);
+            if (r->text() != toQ(o.Caption())) r->setText(toQ(o.Caption()));
+            if (r->isChecked() != o.Value()) r->setChecked(o.Value());
+            break;
+        }
+        case ControlKind::CheckBox: {
+            auto& k = static_cast<CheckBox&>(c);
+            auto* x = static_cast<QCheckBox*>(w);
+            if (x->text() != toQ(k.Caption())) x->setText(toQ(k.Caption()));
+            Qt::CheckState state = k.Value() == 1   ? Qt::Checked
+                                   : k.Value() == 2 ? Qt::PartiallyChecked
+                                                    : Qt::Unchecked;
+            if (x->checkState() != state) x->setCheckState(state);
+            break;
+        }
+        case ControlKind::ComboBox:
+            syncComboValue(static_cast<ComboBox&>(c), static_cast<QComboBox*>(w));
+            break;
+        case ControlKind::Frame:
+            if (auto* g = qobject_cast<QGroupBox*>(w))
+                g->setTitle(toQ(static_cast<Frame&>(c).Caption()));
+            break;
+        case ControlKind::Line:
+        case ControlKind::PictureBox:
+            w->update();
+            break;
+    }
+}
+
+}  // namespace
+
+void syncControlWidget(Control& c, QWidget* w, bool withValue) {
+    syncFont(c, w);
+    syncForeColor(w, c.ForeColor());
+    if (c.kind() == ControlKind::TextBox) {
+        syncTextBoxLook(static_cast<TextBox&>(c), static_cast<QLineEdit*>(w));
+    }
+    if (c.kind() == ControlKind::Label) syncLabel(static_cast<Label&>(c), static_cast<QLabel*>(w));
+    if (withValue) syncValue(c, w);
+    // The control's own flag; a disabled frame disables what it holds, in Qt as in the model.
+    bool ownEnabled = !w->testAttribute(Qt::WA_ForceDisabled);
+    if (ownEnabled != c.Enabled()) w->setEnabled(c.Enabled());
+    if (w->isHidden() == c.Visible()) w->setVisible(c.Visible());
+}
+
+}  // namespace pelzaro

@@ -1,0 +1,127 @@
+#include "qt/main_window.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "frame/mdiform1.h"
+#include "qt/qt_host.h"
+#include "qt/qt_text.h"
+#include "qt/toolbar_icons.h"
+
+namespace pelzaro {
+
+MainWindow::MainWindow(MDIForm1& model, QtHost& host)
+    : model_(model), host_(host), mdiArea_(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    // Pages keep their size and position at the corner; a small screen scrolls them.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+    buildMenus();
+    buildToolbar();
+    Binder& binder = host_.binder();
+    binder.setMdiArea(mdiArea_);
+    binder.setMainWidget(this);
+    binder.afterSync = [this] { syncFromModel(); };
+    resize(twipsToPx(model.geometry.width), twipsToPx(model.geometry.height));
+    syncFromModel();
+}
+
+MainWindow::~MainWindow() {
+    Binder& binder = host_.binder();
+    binder.afterSync = nullptr;
+    binder.setMainWidget(nullptr);
+}
+
+void MainWindow::buildMenus() {
+    for (MenuItem* top : model_.menuBar()) {
+        if (top->items.empty()) {
+            // A command on the menu bar itself (参考).
+            QAction* a = menuBar()->addAction(toQ(top->caption));
+            connect(a, &QAction::triggered, this,
+                    [this, top] { host_.binder().userAction(nullptr, [top] { top->choose(); }); });
+            menuActions_.push_back({top, a});
+        } else {
+            buildMenu(*top);
+        }
+    }
+}
+
+void MainWindow::buildMenu(MenuItem& top) {
+    QMenu* menu = menuBar()->addMenu(toQ(top.caption));
+    menuActions_.push_back({&top, menu->menuAction()});
+    // Opening the menu runs its Click (the File menu's enabling rule) before the items show.
+    connect(menu, &QMenu::aboutToShow, this,
+            [this, &top] { host_.binder().userAction(nullptr, [&top] { top.choose(); }); });
+    for (MenuItem* item : top.items) {
+        if (item->separator) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* a = menu->addAction(toQ(item->caption));
+        connect(a, &QAction::triggered, this,
+                [this, item] { host_.binder().userAction(nullptr, [item] { item->choose(); }); });
+        menuActions_.push_back({item, a});
+    }
+}
+
+void MainWindow::buildToolbar() {
+    toolbar_ = addToolBar(QStringLiteral("Toolbar1"));
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setIconSize(QSize(16, 16));
+    for (const ToolButton& b : model_.Toolbar1.buttons) {
+        if (b.separator) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        QAction* a = toolbar_->addAction(toolbarIcon(b.index), QString());
+        a->setToolTip(toQ(b.toolTip));
+        int index = b.index;
+        connect(a, &QAction::triggered, this, [this, index] {
+            host_.binder().userAction(nullptr, [this, index] { model_.Toolbar1.press(index); });
+        });
+        toolActions_.push_back({index, a});
+    }
+}
+
+QAction* MainWindow::actionOf(const MenuItem& item) const {
+    for (const auto& [model, action] : menuActions_) {
+        if (model == &item) return action;
+    }
+    return nullptr;
+}
+
+void MainWindow::syncFromModel() {
+    if (windowTitle() != toQ(model_.Caption())) setWindowTitle(toQ(model_.Caption()));
+    for (auto& [item, action] : menuActions_) {
+        if (action->isEnabled() != item->enabled) action->setEnabled(item->enabled);
+        if (action->isVisible() != item->visible) action->setVisible(item->visible);
+    }
+    for (auto& [index, action] : toolActions_) {
+        bool enabled = model_.Toolbar1.button(index).enabled;
+        if (action->isEnabled() != enabled) action->setEnabled(enabled);
+    }
+    if (toolbar_->isHidden() == model_.Toolbar1.visible)
+        toolbar_->setVisible(model_.Toolbar1.visible);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (host_.quitting()) {
+        event->accept();
+        return;
+    }
+    bool closing = false;
+    host_.binder().userAction(nullptr,
+                              [this, &closing] { closing = model_.MDIForm_QueryUnload(); });
+    if (closing) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace pelzaro

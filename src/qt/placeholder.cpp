@@ -1,1 +1,0 @@
-namespace pelzaro_qt_placeholder {}

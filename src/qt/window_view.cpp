@@ -1,0 +1,177 @@
+#include "qt/window_view.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <algorithm>
+
+#include "forms/controls.h"
+#include "forms/window.h"
+#include "qt/bound_widgets.h"
+#include "qt/control_widgets.h"
+#include "qt/qt_text.h"
+
+namespace pelzaro {
+
+namespace {
+
+// A modal window whose closing belongs to its own buttons: Escape and the title bar do not
+// close it behind the model's back.
+class ModelDialog : public QDialog {
+  public:
+    using QDialog::QDialog;
+    void reject() override {}
+
+  protected:
+    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+};
+
+bool drawnOnBackground(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::Line;
+}
+
+}  // namespace
+
+WindowView::WindowView(Window& window, Binder& binder, QMdiArea* area, QWidget* dialogOwner)
+    : window_(window) {
+    surface_ = new QWidget;
+    surface_->setObjectName(toQ(window.name()));
+    build(binder);
+    nestInContainers();
+    stackAndOrder();
+    wrap(area, dialogOwner);
+}
+
+WindowView::~WindowView() {
+    delete outer_.data();
+}
+
+bool WindowView::isDialog() const {
+    return qobject_cast<QDialog*>(outer_.data()) != nullptr;
+}
+
+void WindowView::build(Binder& binder) {
+    for (Control* c : window_.controls()) {
+        QWidget* w = buildControlWidget(*c, binder, surface_);
+        w->setObjectName(toQ(c->name()));
+        bindings_.push_back({c, w, ~0u});
+    }
+}
+
+// Containers may be declared after what they hold, so nesting waits until every widget exists.
+void WindowView::nestInContainers() {
+    for (Binding& b : bindings_) {
+        if (b.control->container() == nullptr) continue;
+        if (QWidget* parent = widgetOf(*b.control->container())) b.widget->setParent(parent);
+    }
+}
+
+// Labels and lines are drawn on the window's background, beneath the controls that take
+// input; the Tab key follows the controls' tab indexes.
+void WindowView::stackAndOrder() {
+    for (Binding& b : bindings_) {
+        if (drawnOnBackground(b.control->kind())) b.widget->lower();
+    }
+    std::vector<Binding*> stops;
+    for (Binding& b : bindings_) {
+        if (b.control->canTakeFocus()) stops.push_back(&b);
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const Binding* a, const Binding* b) {
+        return a->control->tabIndex < b->control->tabIndex;
+    });
+    for (size_t i = 1; i < stops.size(); ++i) {
+        QWidget::setTabOrder(stops[i - 1]->widget, stops[i]->widget);
+    }
+}
+
+void WindowView::wrap(QMdiArea* area, QWidget* dialogOwner) {
+    const QSize size(twipsToPx(window_.geometry.width), twipsToPx(window_.geometry.height));
+    surface_->setFixedSize(size);
+    if (window_.role() == WindowRole::Dialog) {
+        auto* dialog = new ModelDialog(dialogOwner,
+                                       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        dialog->setWindowModality(Qt::ApplicationModal);
+        surface_->setParent(dialog);
+        dialog->setFixedSize(size);
+        outer_ = dialog;
+    } else if (area != nullptr) {
+        // Pages and reference windows have neither border nor title bar.
+        QMdiSubWindow* sub = area->addSubWindow(surface_, Qt::FramelessWindowHint);
+        sub->setOption(QMdiSubWindow::RubberBandMove, false);
+        sub->resize(size);
+        outer_ = sub;
+    } else {
+        outer_ = surface_;
+    }
+    outer_->setWindowTitle(toQ(window_.Caption()));
+}
+
+QRect WindowView::rectOf(const Control& c) const {
+    const Twips& g = c.geometry;
+    QRect own(twipsToPx(g.left), twipsToPx(g.top), twipsToPx(g.width), twipsToPx(g.height));
+    const Control* box = c.container();
+    if (box == nullptr) return own;
+    // Inside a frame or picture a position counts from the container's corner. A control laid
+    // out in window coordinates instead is recognised by fitting only that way.
+    QRect boxRect(0, 0, twipsToPx(box->geometry.width), twipsToPx(box->geometry.height));
+    QRect shifted = own.translated(-twipsToPx(box->geometry.left), -twipsToPx(box->geometry.top));
+    if (!boxRect.contains(own) && boxRect.contains(shifted)) return shifted;
+    return own;
+}
+
+void WindowView::sync(const std::set<const Control*>& dirty) {
+    bool changed = window_.revision() != windowRevision_;
+    windowRevision_ = window_.revision();
+    if (outer_ && outer_->windowTitle() != toQ(window_.Caption())) {
+        outer_->setWindowTitle(toQ(window_.Caption()));
+    }
+    if (outer_ && !isDialog() && outer_ != surface_) {
+        QPoint at(twipsToPx(window_.geometry.left), twipsToPx(window_.geometry.top));
+        if (outer_->pos() != at) outer_->move(at);
+    }
+    for (Binding& b : bindings_) {
+        if (!b.widget) continue;
+        bool valueMoved = changed && (b.revision != b.control->revision());
+        bool withValue = valueMoved || dirty.count(b.control) > 0;
+        b.revision = b.control->revision();
+        if (b.control->kind() == ControlKind::Line) {
+            QRect span = static_cast<LineWidget*>(b.widget.data())->span();
+            if (b.widget->geometry() != span) b.widget->setGeometry(span);
+        } else {
+            QRect r = rectOf(*b.control);
+            if (b.widget->geometry() != r) b.widget->setGeometry(r);
+        }
+        syncControlWidget(*b.control, b.widget, withValue);
+    }
+}
+
+void WindowView::show() {
+    if (!outer_) return;
+    outer_->show();
+    outer_->raise();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(outer_.data())) {
+        sub->mdiArea()->setActiveSubWindow(sub);
+    } else {
+        outer_->activateWindow();
+    }
+}
+
+void WindowView::hide() {
+    if (outer_) outer_->hide();
+}
+
+void WindowView::discard() {
+    hide();
+    if (outer_) outer_->deleteLater();
+    outer_ = nullptr;
+}
+
+QWidget* WindowView::widgetOf(const Control& control) const {
+    for (const Binding& b : bindings_) {
+        if (b.control == &control) return b.widget;
+    }
+    return nullptr;
+}
+
+}  // namespace pelzaro

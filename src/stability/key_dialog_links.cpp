@@ -1,0 +1,37 @@
+#include "stability/key_dialog_links.h"
+
+#include "forms/app.h"
+#include "members/form7.h"
+#include "stability/form4.h"
+
+namespace pelzaro {
+
+namespace {
+void emptySlidingRows(Form4& page) {
+    page.lbl67.setVisible(false);
+    for (Label* l : {&page.lbl64, &page.lbl65, &page.lbl66, &page.lbl68, &page.lbl69,
+                     &page.lbl70}) {
+        l->setCaption("");
+    }
+    page.markDisplayStale();
+}
+}  // namespace
+
+void keyEntryTouched(App& app) {
+    emptySlidingRows(app.get<Form4>());
+    Form7& members = app.get<Form7>();
+    members.cbo10.setText("");
+    members.txt10.setText("");
+    for (Label* l : {&members.lbl_rj, &members.lbl37, &members.lbl38, &members.lbl39,
+                     &members.lbl40}) {
+        l->setCaption("");
+    }
+}
+
+void keyEntryEdited(App& app) {
+    if (Form4* page = app.find<Form4>()) page->markDisplayStale();
+}
+
+void keyChecked(App& app) { emptySlidingRows(app.get<Form4>()); }
+
+}  // namespace pelzaro

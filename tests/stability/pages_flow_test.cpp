@@ -1,0 +1,79 @@
+// The ground-shape page's configuration of the wall page and the way on to the member design.
+
+#include "wall_pages_fixture.h"
+
+namespace pelzaro {
+
+TEST_F(WallPagesTest, NoShapeChosenIsRefused) {
+    Form23& shapes = app.get<Form23>();
+    shapes.cmd1.click();
+    EXPECT_EQ(host.lastMessage().text, "地盤の形状（1）又は（2）を選択してください。");
+    EXPECT_EQ(focusedName(shapes), "opt1");
+    EXPECT_FALSE(app.isLoaded<Form4>() && page().Visible());
+}
+
+TEST_F(WallPagesTest, ShapeConfiguresTheWallPage) {
+    Form4& p = showWall(false);
+    EXPECT_FALSE(p.Frame1.Enabled());
+    EXPECT_FALSE(p.Frame3.Visible());
+    EXPECT_FALSE(p.txt3.Visible());
+    EXPECT_TRUE(p.lbl33.Visible());
+    EXPECT_TRUE(p.Line135.Visible());
+    EXPECT_FALSE(p.Line120.Visible());
+    p.opt6.setValue(true);
+    app.m.Sigma_max = 50.0f;
+    Form23& shapes = app.get<Form23>();
+    shapes.opt1.click();
+    EXPECT_TRUE(p.opt5.Value()) << "a shape resets the key to none";
+    EXPECT_EQ(app.m.Sigma_max, 0.0f);
+    EXPECT_FALSE(p.Visible());
+    shapes.cmd1.click();
+    EXPECT_TRUE(p.Frame1.Enabled());
+    EXPECT_FALSE(p.opt1.Value());
+    EXPECT_FALSE(p.Frame2.Visible()) << "no toe stored yet";
+    EXPECT_TRUE(p.txt3.Visible());
+    EXPECT_FALSE(p.cmd5.Visible());
+    EXPECT_EQ(app.m.Flg_Page, Page_Dimensions);
+}
+
+TEST_F(WallPagesTest, SymmetricShapeCopiesTheBackSurcharge) {
+    app.m.Q_Haimen = 9.0f;
+    showWall(false);
+    EXPECT_EQ(app.m.Q_Zenmen, 9.0f);
+}
+
+// The member design opens only on the results the page shows for the current inputs.
+TEST_F(WallPagesTest, MemberDesignNeedsACurrentStabilityDisplay) {
+    normalCase();
+    Form4& p = showWall(false);
+    p.cmd1.click();
+    EXPECT_EQ(host.lastMessage().text, "安定性の検討をしてください。");
+    EXPECT_EQ(focusedName(p), "cmd3");
+    app.m.Sigma_max = 50.0f;
+    host.clearRecords();
+    p.cmd1.click();
+    EXPECT_EQ(host.messages.size(), 1u) << "a marker without a display is not enough";
+    p.showStabilityResults();
+    EXPECT_TRUE(p.stabilityDisplayCurrent());
+    host.clearRecords();
+    app.get<Form26>().txt1.type("5");  // an edit of the key data
+    EXPECT_FALSE(p.stabilityDisplayCurrent());
+    p.cmd1.click();
+    EXPECT_EQ(host.lastMessage().text, "安定性の検討をしてください。");
+    p.showStabilityResults();
+    p.Hihyouji_3();
+    EXPECT_FALSE(p.stabilityDisplayCurrent());
+}
+
+TEST_F(WallPagesTest, ActivationReprintsTheSymmetricNotes) {
+    Form4& p = showWall(false);
+    EXPECT_TRUE(p.Surface.drawing().empty()) << "nothing before a calculation";
+    app.m.Sigma_max = 50.0f;
+    app.get<Form23>().Show();
+    p.Show();
+    ASSERT_EQ(p.Surface.drawing().size(), 2u);
+    EXPECT_EQ(p.Surface.drawing()[1].text, "対称土圧の為、滑動は生じない。");
+    EXPECT_FALSE(app.get<Form23>().Visible());
+}
+
+}  // namespace pelzaro
