@@ -6,6 +6,7 @@
 #include "conditions/form3.h"
 #include "project/line_file.h"
 #include "project_fixture.h"
+#include "stability/form26.h"
 #include "stability/form4.h"
 #include "state/module1.h"
 
@@ -179,6 +180,28 @@ TEST_F(Services, ARefusedFileChangesNothingAndNamesTheLine) {
         EXPECT_EQ(main().Caption(), "Pelzaro - good.qkz");
         EXPECT_EQ(app.get<Form4>().txt1.Text(), "7");  // the open project as it was
     }
+}
+
+}  // namespace
+}  // namespace pelzaro
+
+namespace pelzaro {
+namespace {
+
+TEST_F(Services, NewAndCloseCarryNeitherTheRoadKeyNorTheTitleIntoTheNextProject) {
+    main().FileNew();
+    saveAs(path("a.qkz"));
+    app.get<Form26>().txt1.setText("0.4");
+    main().FileNew();
+    EXPECT_EQ(app.get<Form26>().txt1.Text(), "");
+    EXPECT_EQ(main().Caption(), "Pelzaro");
+
+    saveAs(path("b.qkz"));
+    app.get<Form26>().txt2.setText("1.8");
+    host.answerNext(MsgAnswer::OK);
+    main().Men_FCls_Click();
+    EXPECT_EQ(app.get<Form26>().txt2.Text(), "");
+    EXPECT_EQ(main().Caption(), "Pelzaro");
 }
 
 }  // namespace
