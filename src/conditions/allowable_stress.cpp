@@ -72,8 +72,8 @@ AllowableOutcome allowableStresses(DesignStandard standard, float Fc, float Qa_N
     return out;
 }
 
-ValuesInUse valuesInUse(CalcCase calcCase, const AllowableStresses& a, float Qa_N,
-                        float Sigma_sa_N, float Sigma_sa_S, const ValuesInUse& previous) {
+ValuesInUse valuesInUse(CalcCase calcCase, const AllowableStresses& a, float Qa_N, float Sigma_sa_N,
+                        float Sigma_sa_S, const ValuesInUse& previous) {
     if (calcCase == CalcCase::Case_N) {
         return {a.Sigma_ca_N, a.Tau_a1_N, Sigma_sa_N, a.Tau_0a_N, Qa_N};
     }

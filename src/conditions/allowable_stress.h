@@ -36,7 +36,7 @@ AllowableOutcome allowableStresses(DesignStandard standard, float Fc, float Qa_N
 
 // The values in use for the case: long-term in the normal case, short-term in the seismic case
 // (the short-term steel stress is the typed one). With no case the previous values stay.
-ValuesInUse valuesInUse(CalcCase calcCase, const AllowableStresses& a, float Qa_N,
-                        float Sigma_sa_N, float Sigma_sa_S, const ValuesInUse& previous);
+ValuesInUse valuesInUse(CalcCase calcCase, const AllowableStresses& a, float Qa_N, float Sigma_sa_N,
+                        float Sigma_sa_S, const ValuesInUse& previous);
 
 }  // namespace pelzaro

@@ -4,7 +4,7 @@
 namespace pelzaro {
 
 enum class DesignStandard { None, Std_T, Std_D };  // residential land / road earthwork
-enum class CalcCase { None, Case_N, Case_S };       // normal (long-term) / seismic (short-term)
+enum class CalcCase { None, Case_N, Case_S };      // normal (long-term) / seismic (short-term)
 enum class SeismicMethod { None, Method_K1, Method_K2, Method_D1 };
 
 }  // namespace pelzaro

@@ -8,9 +8,15 @@ namespace pelzaro {
 
 namespace {
 
-float single(double v) { return static_cast<float>(v); }
-double rad(double degrees) { return degToRad(degrees); }
-double cos2(double degrees) { return std::pow(std::cos(rad(degrees)), 2); }
+float single(double v) {
+    return static_cast<float>(v);
+}
+double rad(double degrees) {
+    return degToRad(degrees);
+}
+double cos2(double degrees) {
+    return std::pow(std::cos(rad(degrees)), 2);
+}
 
 // KA = num / ((1 + root)^2 * product), root = sqrt(sinPhiBeta * sinPhiDelta / (cosThetaBeta *
 // cosThetaDelta2)). The caller has ruled out a zero cosine of the angle sum.
@@ -75,8 +81,7 @@ EarthPressureOutcome mononobeOkabe(float phi, float delta, float beta, float the
     t.KA_SinPhiDelta = single(std::sin(rad(double(delta) + phi)));
     // Ground angle plus composite angle beyond phi: no sliding wedge term, the root vanishes.
     bool beyond = single(double(beta) + ThetaK) > phi;
-    t.KA_SinPhiBeta =
-        beyond ? 0.0f : single(std::sin(rad(std::fabs(double(phi) - beta - ThetaK))));
+    t.KA_SinPhiBeta = beyond ? 0.0f : single(std::sin(rad(std::fabs(double(phi) - beta - ThetaK))));
     t.KA_CosThetaDelta2 = single(std::cos(rad(double(delta) + theta + ThetaK)));
     t.KA_CosThetaBeta = single(std::cos(rad(std::fabs(double(theta) - beta))));
     double product = double(t.KA_CosThetaK) * t.KA_Cos2Theta * t.KA_CosThetaDelta;

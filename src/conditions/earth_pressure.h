@@ -9,17 +9,17 @@ namespace pelzaro {
 
 enum class CalcRefusal {
     None,
-    KvAtLeastOne,     // 1 - Kv is the divisor of the composite angle and a factor of KAE
-    AngleSumAt90,     // delta + theta (+ thetaK) at 90 degrees or beyond
-    NegativeRoot,     // the root of the Coulomb term would be negative
-    PhiZero,          // sin(phi) is the divisor of the auxiliary angle
-    NoWallFriction,   // the auxiliary angle or tan(delta) has no real value
-    NotFinite,        // the result lies beyond single precision
+    KvAtLeastOne,    // 1 - Kv is the divisor of the composite angle and a factor of KAE
+    AngleSumAt90,    // delta + theta (+ thetaK) at 90 degrees or beyond
+    NegativeRoot,    // the root of the Coulomb term would be negative
+    PhiZero,         // sin(phi) is the divisor of the auxiliary angle
+    NoWallFriction,  // the auxiliary angle or tan(delta) has no real value
+    NotFinite,       // the result lies beyond single precision
 };
 
 struct EarthPressureTerms {
-    float KA_Num = 0, KA_Cos2Theta = 0, KA_CosThetaDelta = 0, KA_SinPhiDelta = 0,
-          KA_SinPhiBeta = 0, KA_CosThetaDelta2 = 0, KA_CosThetaBeta = 0, KA_CosThetaK = 0;
+    float KA_Num = 0, KA_Cos2Theta = 0, KA_CosThetaDelta = 0, KA_SinPhiDelta = 0, KA_SinPhiBeta = 0,
+          KA_CosThetaDelta2 = 0, KA_CosThetaBeta = 0, KA_CosThetaK = 0;
     float KA = 0;
 };
 

@@ -163,6 +163,8 @@ void Form25::cmd1_Click() {
     app().get<Form7>().Hihyouji_3();
 }
 
-void Form25::cmd2_Click() { Hide(); }
+void Form25::cmd2_Click() {
+    Hide();
+}
 
 }  // namespace pelzaro

@@ -10,7 +10,7 @@
 namespace pelzaro {
 
 class Form25 : public Window {
-public:
+  public:
     explicit Form25(App& app);
 
     Label lblMethodHead;
@@ -36,7 +36,7 @@ public:
     void cmd1_Click();
     void cmd2_Click();
 
-private:
+  private:
     SeismicOutcome coefficients();
     bool checkInputs();
     void layout();

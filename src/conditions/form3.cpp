@@ -138,8 +138,8 @@ CalcCase Form3::calcCase() const {
 }
 
 void Form3::fillSoilLists(DesignStandard s) {
-    static const char* residential[] = {"岩", "砂利", "砂質土", "シルト", "粘土", "関東ローム",
-                                        "改良地盤"};
+    static const char* residential[] = {"岩",   "砂利",       "砂質土",  "シルト",
+                                        "粘土", "関東ローム", "改良地盤"};
     static const char* road[] = {"岩盤", "礫質土", "砂質土", "粘性土", "関東ローム", "改良地盤"};
     for (ComboBox* list : {&cbo1, &cbo2}) {
         list->Clear();

@@ -17,7 +17,7 @@
 namespace pelzaro {
 
 class Form3 : public Window {
-public:
+  public:
     explicit Form3(App& app);
 
     // --- controls, top to bottom, left to right ---
@@ -34,7 +34,7 @@ public:
     OptionButton opt3;   // case indicators, changed by cmd1 / cmd2 only
     CommandButton cmd2;  // 地震時
     OptionButton opt4;
-    CommandButton cmd4;       // seismic-coefficient dialog
+    CommandButton cmd4;  // seismic-coefficient dialog
     Label lblMaterials;
     Label lbl56;
     TextBox txt2;  // Fc or sigma_ck
@@ -78,7 +78,7 @@ public:
     OptionButton opt1;   // KA source indicators, changed by cmd5 / cmd6 only
     CommandButton cmd6;  // KA computed
     OptionButton opt2;
-    CommandButton cmd3;       // 地盤の形状 >
+    CommandButton cmd3;  // 地盤の形状 >
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -120,7 +120,7 @@ public:
     void invalidateResults();
     void dropComputedKA();
 
-private:
+  private:
     // Outcome of reading the page: the field whose value cannot be held, or none.
     struct ReadOutcome {
         TextBox* tooLarge = nullptr;

@@ -74,9 +74,8 @@ void Form3::clearKaForCase() {
     opt1.setValue(false);
     opt2.setValue(false);
     Form7& f7 = app().get<Form7>();
-    for (const char* name : {"opt1", "opt2"}) {
-        if (auto* o = dynamic_cast<OptionButton*>(f7.find(name))) o->setValue(false);
-    }
+    f7.opt1.setValue(false);
+    f7.opt2.setValue(false);
 }
 
 void Form3::cmd1_Click() {
@@ -114,7 +113,9 @@ void Form3::cmd2_Click() {
     app().unload<Form14>();
 }
 
-void Form3::cmd4_Click() { showSeismicDialog(); }
+void Form3::cmd4_Click() {
+    showSeismicDialog();
+}
 
 // Set up for the standard every time, also when the validation opens the dialog, so that the
 // zone factor can be chosen whenever the road guideline asks for it.
@@ -219,8 +220,10 @@ void Form3::opt6_Click() {
     double phiB = Val(txt11.Text());
     if (txt11.Text().empty() || !fitsSingle(phiB) ||
         baseFriction(static_cast<float>(phiB)).refusal != CalcRefusal::None) {
-        if (txt11.Text().empty()) showError(host(), "内部摩擦角を入力してください。");
-        else showError(host(), tooLargeMessage("txt11"));
+        if (txt11.Text().empty())
+            showError(host(), "内部摩擦角を入力してください。");
+        else
+            showError(host(), tooLargeMessage("txt11"));
         opt6.setValue(false);
         caretAtStart(txt11);
         return;

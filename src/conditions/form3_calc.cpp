@@ -67,7 +67,9 @@ SeismicMethod Form3::seismicMethod() {
     return SeismicMethod::None;
 }
 
-void Form3::commit(const ConditionsVars& v) { static_cast<ConditionsVars&>(state()) = v; }
+void Form3::commit(const ConditionsVars& v) {
+    static_cast<ConditionsVars&>(state()) = v;
+}
 
 // Reads every field leniently in the order of the design state; a value that single precision
 // cannot hold names its field and nothing is stored.
@@ -77,12 +79,12 @@ Form3::ReadOutcome Form3::hensuuInto(ConditionsVars& v) {
         float ConditionsVars::*target;
     };
     const NumberField numbers[] = {
-        {&txt2, &ConditionsVars::Fc},      {&txt3, &ConditionsVars::Sigma_sa_N},
+        {&txt2, &ConditionsVars::Fc},          {&txt3, &ConditionsVars::Sigma_sa_N},
         {&txt13, &ConditionsVars::Sigma_sa_S}, {&txt4, &ConditionsVars::Qa_N},
-        {&txt5, &ConditionsVars::Gamma_S}, {&txt6, &ConditionsVars::Gamma_C},
-        {&txt14, &ConditionsVars::C},      {&txt8, &ConditionsVars::Phi},
-        {&txt11, &ConditionsVars::Phi_B},  {&txt9, &ConditionsVars::Mu},
-        {&txt10, &ConditionsVars::Delta},  {&txt12, &ConditionsVars::Delta_Danmen},
+        {&txt5, &ConditionsVars::Gamma_S},     {&txt6, &ConditionsVars::Gamma_C},
+        {&txt14, &ConditionsVars::C},          {&txt8, &ConditionsVars::Phi},
+        {&txt11, &ConditionsVars::Phi_B},      {&txt9, &ConditionsVars::Mu},
+        {&txt10, &ConditionsVars::Delta},      {&txt12, &ConditionsVars::Delta_Danmen},
         {&txt15, &ConditionsVars::KA}};
     for (const NumberField& n : numbers) {
         double value = Val(n.field->Text());

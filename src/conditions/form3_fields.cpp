@@ -86,10 +86,20 @@ void Form3::moveAlongChain(Control& from) {
     const bool muTyped = opt5.Value();
     const bool kaTyped = opt1.Value();
     const std::vector<Stop> chain = {
-        {&txt1, {&txt1}},   {&txt2, {&txt2}},   {&txt3, {&txt3}},   {&txt13, {&txt13}},
-        {&txt4, {&txt4}},   {&txt5, {&txt5}},   {&txt6, {&txt6}},   {&cbo1, {&cbo1}},
-        {&txt8, {&txt8}},   {&txt10, {&txt10}}, {&txt12, {&txt12}}, {&cbo2, {&cbo2}},
-        {&txt14, {&txt14}}, {&txt11, {&txt11}},
+        {&txt1, {&txt1}},
+        {&txt2, {&txt2}},
+        {&txt3, {&txt3}},
+        {&txt13, {&txt13}},
+        {&txt4, {&txt4}},
+        {&txt5, {&txt5}},
+        {&txt6, {&txt6}},
+        {&cbo1, {&cbo1}},
+        {&txt8, {&txt8}},
+        {&txt10, {&txt10}},
+        {&txt12, {&txt12}},
+        {&cbo2, {&cbo2}},
+        {&txt14, {&txt14}},
+        {&txt11, {&txt11}},
         {&txt9, muTyped ? std::vector<Control*>{&txt9} : std::vector<Control*>{&opt5}},
         // With seismic earth pressure KA cannot be typed: "計算する" is the way on.
         {&txt15, kaTyped ? std::vector<Control*>{&txt15} : std::vector<Control*>{&cmd5, &cmd6}},

@@ -38,8 +38,8 @@ bool Form3::validate() {
     const char* phi = road ? "せん断抵抗角を入力してください。" : "内部摩擦角を入力してください。";
     const std::vector<Check> checks = {
         {[&] { return empty(txt1); }, "築造地を入力してください。", caret(txt1)},
-        {[&] { return !opt_T.Value() && !road; },
-         "材料の許容応力度の計算方法を選択してください。", [this] { opt_T.SetFocus(); }},
+        {[&] { return !opt_T.Value() && !road; }, "材料の許容応力度の計算方法を選択してください。",
+         [this] { opt_T.SetFocus(); }},
         {[&] { return empty(txt2); }, "コンクリートの設計基準強度を入力してください。",
          caret(txt2)},
         {[&] { return road && state().Fc < 21.0f; },
@@ -63,8 +63,10 @@ bool Form3::validate() {
         {[&] { return empty(txt11); }, "内部摩擦角度を入力してください。", caret(txt11)},
         {[&] { return empty(txt9); }, "底面の摩擦係数を入力又は計算してください。",
          [this] {
-             if (opt5.Value()) caretAtStart(txt9);
-             else opt5.SetFocus();
+             if (opt5.Value())
+                 caretAtStart(txt9);
+             else
+                 opt5.SetFocus();
          }},
         {[&] { return empty(txt15); }, "主働土圧係数を入力又は計算してください。",
          [this] {
@@ -72,8 +74,8 @@ bool Form3::validate() {
              opt1.setValue(true);
              focusField(txt15);
          }},
-        {[&] { return seismic && empty(txt13); },
-         "短期の鉄筋の許容引張応力度を入力してください。", caret(txt13)},
+        {[&] { return seismic && empty(txt13); }, "短期の鉄筋の許容引張応力度を入力してください。",
+         caret(txt13)},
         {[&] { return seismic && seismicMethod() == SeismicMethod::None; },
          "地震時水平荷重の計算方法を選択してください。", [this] { showSeismicDialog(); }},
     };

@@ -32,8 +32,10 @@ SeismicOutcome seismicCoefficients(DesignStandard standard, double text1, double
         c.Kh = static_cast<float>(c.Kho * c.Cz);
     }
     c.Kv = static_cast<float>(text2);
-    if (!fitsSingle(text1) || !fitsSingle(c.Kh)) out.refusal = SeismicRefusal::KhBeyondSingle;
-    else if (!fitsSingle(text2)) out.refusal = SeismicRefusal::KvBeyondSingle;
+    if (!fitsSingle(text1) || !fitsSingle(c.Kh))
+        out.refusal = SeismicRefusal::KhBeyondSingle;
+    else if (!fitsSingle(text2))
+        out.refusal = SeismicRefusal::KvBeyondSingle;
     if (out.refusal != SeismicRefusal::None) out.value = previous;
     return out;
 }

@@ -6,7 +6,7 @@
 namespace pelzaro {
 
 class Form10 : public ReferenceWindow {
-public:
+  public:
     explicit Form10(App& app) : ReferenceWindow(app, "Form10", residentialLandTables()) {}
 };
 

@@ -8,7 +8,7 @@
 namespace pelzaro {
 
 class Form13 : public Window {
-public:
+  public:
     explicit Form13(App& app);
     PictureBox Picture1;  // the program's image
     Label Label1;

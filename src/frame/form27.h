@@ -9,7 +9,7 @@
 namespace pelzaro {
 
 class Form27 : public Window {
-public:
+  public:
     explicit Form27(App& app);
     Label lblTitle, lblLine1, lblLine2, lblLine3, lblSource;
     Line Line1, Line2, Line3, Line4;

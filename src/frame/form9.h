@@ -6,7 +6,7 @@
 namespace pelzaro {
 
 class Form9 : public ReferenceWindow {
-public:
+  public:
     explicit Form9(App& app) : ReferenceWindow(app, "Form9", roadEarthworkTables()) {}
 };
 

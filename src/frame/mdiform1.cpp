@@ -33,8 +33,9 @@ MDIForm1::MDIForm1(App& app) : Window(app, "MDIForm1", "Pelzaro", WindowRole::Ma
                    &Men_FL2,  &Men_FImg, &Men_FPrn, &Men_FL3, &Men_FEnd};
     Men_H.items = {&Men_FVer};
 
-    const char* tips[] = {"[ファイル]-[新規作成]", "[ファイル]-[開く]", "[ファイル]-[上書き保存]", "",
-                          "[ファイル]-[印刷ｲﾒｰｼﾞ]", "[ファイル]-[印刷]"};
+    const char* tips[] = {"[ファイル]-[新規作成]",   "[ファイル]-[開く]",
+                          "[ファイル]-[上書き保存]", "",
+                          "[ファイル]-[印刷ｲﾒｰｼﾞ]",  "[ファイル]-[印刷]"};
     for (int i = 0; i < 6; ++i) {
         ToolButton b;
         b.index = i + 1;

@@ -10,7 +10,7 @@
 namespace pelzaro {
 
 class MDIForm1 : public Window {
-public:
+  public:
     explicit MDIForm1(App& app);
 
     // Menus, top level first; the File menu's items in their order, separators included.
@@ -45,7 +45,7 @@ public:
     // Returns false when the closing was cancelled.
     bool MDIForm_QueryUnload();
 
-private:
+  private:
     void wireMenus();
     void discardProject(bool withForm21);
 };

@@ -92,8 +92,8 @@ void MDIForm1::FileNew() {
 }
 
 void MDIForm1::Men_FCls_Click() {
-    MsgAnswer a = host().msgBox(Message{"閉じてもよろしいですか？", "確認", MsgButtons::OKCancel,
-                                        MsgIcon::Question, 2});
+    MsgAnswer a = host().msgBox(
+        Message{"閉じてもよろしいですか？", "確認", MsgButtons::OKCancel, MsgIcon::Question, 2});
     if (a != MsgAnswer::OK) return;
     Module1& m = state();
     m.Sigma_max = 0.0f;
@@ -109,9 +109,13 @@ void MDIForm1::Men_FEnd_Click() {
     if (a == MsgAnswer::Yes) host().quit();
 }
 
-void MDIForm1::Men_FPrn_Click() { app().get<Form15>().ShowModal(); }
+void MDIForm1::Men_FPrn_Click() {
+    app().get<Form15>().ShowModal();
+}
 
-void MDIForm1::Men_FVer_Click() { app().get<Form13>().ShowModal(); }
+void MDIForm1::Men_FVer_Click() {
+    app().get<Form13>().ShowModal();
+}
 
 void MDIForm1::Men_S_Click() {
     Men_F.enabled = false;

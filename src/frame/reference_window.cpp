@@ -33,8 +33,8 @@ ReferenceWindow::ReferenceWindow(App& app, const std::string& name,
 }
 
 Label& ReferenceWindow::addLabel(const std::string& text, Twips where, int border) {
-    auto label = std::make_unique<Label>(*this, name() + "_cell" + std::to_string(cells_.size()),
-                                         text);
+    auto label =
+        std::make_unique<Label>(*this, name() + "_cell" + std::to_string(cells_.size()), text);
     label->geometry = where;
     label->BorderStyle = border;
     cells_.push_back(std::move(label));

@@ -14,7 +14,7 @@
 namespace pelzaro {
 
 class ReferenceWindow : public Window {
-public:
+  public:
     ReferenceWindow(App& app, const std::string& name, const std::vector<RefBlock>& blocks);
 
     CommandButton cmd1;  // 閉じる
@@ -23,7 +23,7 @@ public:
     // The labels that show the contents, in reading order.
     const std::vector<std::unique_ptr<Label>>& cells() const { return cells_; }
 
-private:
+  private:
     void layOut(const std::vector<RefBlock>& blocks);
     int placeTable(const std::vector<std::vector<std::string>>& rows, int left, int top);
     Label& addLabel(const std::string& text, Twips where, int border);

@@ -41,10 +41,10 @@ struct ConditionsVars {
     float Qa_S = 0.0f, Qa = 0.0f;                                 // kN/m2, bearing capacity
 
     // Seismic coefficients written by the seismic-coefficient dialog.
-    float Kh = 0.0f;    // design horizontal seismic coefficient
-    float Kv = 0.0f;    // design vertical seismic coefficient
-    double Kho = 0.0;   // standard horizontal coefficient (road guideline; Kh = Kho * Cz)
-    double Cz = 0.0;    // regional zone factor 1.0, 0.85 or 0.70 (road guideline)
+    float Kh = 0.0f;   // design horizontal seismic coefficient
+    float Kv = 0.0f;   // design vertical seismic coefficient
+    double Kho = 0.0;  // standard horizontal coefficient (road guideline; Kh = Kho * Cz)
+    double Cz = 0.0;   // regional zone factor 1.0, 0.85 or 0.70 (road guideline)
 
     // Earth-pressure terms of Coulomb / Mononobe-Okabe.
     float ThetaK_rad = 0.0f;  // seismic composite angle atan(Kh / (1 - Kv)), radians

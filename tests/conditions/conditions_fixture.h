@@ -19,7 +19,7 @@
 namespace pelzaro {
 
 class ConditionsPage : public ::testing::Test {
-protected:
+  protected:
     TestHost host;
     App app{host};
     Form3* page = nullptr;

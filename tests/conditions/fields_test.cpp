@@ -12,7 +12,7 @@ namespace {
 
 // Both later pages shown, so that their hiding shows what a reaction invalidated.
 class FieldReactions : public ConditionsPage {
-protected:
+  protected:
     void showLaterPages() {
         app.get<Form4>().Show();
         app.get<Form7>().Show();
@@ -185,9 +185,12 @@ std::vector<std::string> walk(Form3& p, Control& start, int presses) {
     std::vector<std::string> visited;
     Control* at = &start;
     for (int i = 0; i < presses; ++i) {
-        if (at->kind() == ControlKind::TextBox) static_cast<TextBox*>(at)->pressEnter();
-        else if (at->kind() == ControlKind::ComboBox) static_cast<ComboBox*>(at)->pressEnter();
-        else break;
+        if (at->kind() == ControlKind::TextBox)
+            static_cast<TextBox*>(at)->pressEnter();
+        else if (at->kind() == ControlKind::ComboBox)
+            static_cast<ComboBox*>(at)->pressEnter();
+        else
+            break;
         at = p.ActiveControl();
         visited.push_back(at->name());
     }
@@ -196,9 +199,8 @@ std::vector<std::string> walk(Form3& p, Control& start, int presses) {
 
 TEST_F(ConditionsPage, EnterChainOfTheNormalCase) {
     f().txt1.click();
-    std::vector<std::string> expected = {"txt2", "txt3",  "txt4",  "txt5", "txt6",
-                                         "cbo1", "txt8",  "txt10", "txt12", "cbo2",
-                                         "txt14", "txt11", "opt5"};
+    std::vector<std::string> expected = {"txt2",  "txt3",  "txt4", "txt5",  "txt6",  "cbo1", "txt8",
+                                         "txt10", "txt12", "cbo2", "txt14", "txt11", "opt5"};
     EXPECT_EQ(walk(f(), f().txt1, 13), expected);
     EXPECT_FALSE(f().opt5.Value());  // only focused
 }

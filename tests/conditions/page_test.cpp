@@ -129,9 +129,8 @@ TEST_F(ConditionsPage, KaButtonChecksPhiAndDeltaFirst) {
 
 // A refused "計算する" leaves the field, the KA source and the design state as they were.
 class RefusedKa : public ConditionsPage {
-protected:
-    void expectUnchanged(const std::string& ka, bool typed, float stateKa,
-                         bool computed = false) {
+  protected:
+    void expectUnchanged(const std::string& ka, bool typed, float stateKa, bool computed = false) {
         EXPECT_EQ(f().txt15.Text(), ka);
         EXPECT_EQ(f().opt1.Value(), typed);
         EXPECT_EQ(f().opt2.Value(), computed);
@@ -286,6 +285,22 @@ TEST_F(ConditionsPage, ActivationMarksThePageAndHidesTheLaterOnes) {
     EXPECT_EQ(app.m.Flg_Page, Page_Conditions);
     EXPECT_FALSE(app.get<Form4>().Visible());
     EXPECT_FALSE(app.get<Form7>().Visible());
+}
+
+}  // namespace
+}  // namespace pelzaro
+
+namespace pelzaro {
+namespace {
+
+TEST_F(ConditionsPage, CaseButtonsClearTheMemberPageKaChoice) {
+    fillNormalCase();
+    for (CommandButton* caseButton : {&f().cmd2, &f().cmd1}) {
+        app.get<Form7>().opt2.setValue(true);
+        caseButton->click();
+        EXPECT_FALSE(app.get<Form7>().opt1.Value()) << caseButton->name();
+        EXPECT_FALSE(app.get<Form7>().opt2.Value()) << caseButton->name();
+    }
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace pelzaro {
 namespace {
 
 class SeismicDialog : public ConditionsPage {
-protected:
+  protected:
     // Opens the dialog from the page and runs `script` while it is shown.
     void open(std::function<void(Form25&)> script) {
         host.onModal<Form25>(script);
@@ -63,31 +63,31 @@ TEST_P(SeismicOkChecks, FirstFailureSpeaksAndTheDialogStaysOpen) {
 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, SeismicOkChecks,
-    ::testing::Values(
-        OkCheck{"no method", false, [](Form25& d) { d.Text1.type("0.2"); },
-                "地震時水平荷重の計算方法を選択してください。", "opt_K1", false},
-        OkCheck{"no Kh", false, [](Form25& d) { d.opt_K2.click(); },
-                "水平震度を入力して下さい。", "Text1", true},
-        OkCheck{"no Kv", false,
-                [](Form25& d) {
-                    d.opt_K2.click();
-                    d.Text1.type("0.2");
-                },
-                "鉛直震度を入力して下さい。", "Text2", true},
-        OkCheck{"road guideline without a zone", true,
-                [](Form25& d) {
-                    d.opt_D1.click();
-                    d.Text1.type("0.2");
-                    d.Text2.type("0.1");
-                },
-                "地域別補正係数を選択して下さい。", "opt_A", false},
-        OkCheck{"Kh beyond single precision", false,
-                [](Form25& d) {
-                    d.opt_K1.click();
-                    d.Text1.type("1e39");
-                    d.Text2.type("0.1");
-                },
-                "水平震度が大きすぎます。正しい値を入力してください。", "Text1", true}));
+    ::testing::Values(OkCheck{"no method", false, [](Form25& d) { d.Text1.type("0.2"); },
+                              "地震時水平荷重の計算方法を選択してください。", "opt_K1", false},
+                      OkCheck{"no Kh", false, [](Form25& d) { d.opt_K2.click(); },
+                              "水平震度を入力して下さい。", "Text1", true},
+                      OkCheck{"no Kv", false,
+                              [](Form25& d) {
+                                  d.opt_K2.click();
+                                  d.Text1.type("0.2");
+                              },
+                              "鉛直震度を入力して下さい。", "Text2", true},
+                      OkCheck{"road guideline without a zone", true,
+                              [](Form25& d) {
+                                  d.opt_D1.click();
+                                  d.Text1.type("0.2");
+                                  d.Text2.type("0.1");
+                              },
+                              "地域別補正係数を選択して下さい。", "opt_A", false},
+                      OkCheck{"Kh beyond single precision", false,
+                              [](Form25& d) {
+                                  d.opt_K1.click();
+                                  d.Text1.type("1e39");
+                                  d.Text2.type("0.1");
+                              },
+                              "水平震度が大きすぎます。正しい値を入力してください。", "Text1",
+                              true}));
 
 TEST_F(SeismicDialog, SetUpForTheStandardEachTimeItOpens) {
     seismicPage(false);

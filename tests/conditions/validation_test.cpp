@@ -115,8 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"15 foundation phi", false, EMPTY(txt11), "内部摩擦角度を入力してください。",
                   FIELD(txt11), Focus::CaretAtStart},
         CheckCase{"16 mu typed: the field", false, EMPTY(txt9),
-                  "底面の摩擦係数を入力又は計算してください。", FIELD(txt9),
-                  Focus::CaretAtStart},
+                  "底面の摩擦係数を入力又は計算してください。", FIELD(txt9), Focus::CaretAtStart},
         CheckCase{"16 mu not typed: the option, not selected", false,
                   [](Form3& p) {
                       p.opt5.setValue(false);

@@ -29,7 +29,7 @@ namespace pelzaro {
 namespace {
 
 class Frame : public ::testing::Test {
-protected:
+  protected:
     TestHost host;
     App app{host};
     MDIForm1& mdi = app.get<MDIForm1>();
@@ -216,8 +216,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, Quitting,
                          ::testing::Values(QuitCase{"Exit, No", false, MsgAnswer::No, false},
                                            QuitCase{"Exit, Yes", false, MsgAnswer::Yes, true},
                                            QuitCase{"close box, No", true, MsgAnswer::No, false},
-                                           QuitCase{"close box, Yes", true, MsgAnswer::Yes,
-                                                    true}));
+                                           QuitCase{"close box, Yes", true, MsgAnswer::Yes, true}));
 
 struct ReferenceCase {
     const char* why;

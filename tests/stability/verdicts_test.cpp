@@ -168,6 +168,7 @@ TEST_F(WallPagesTest, ToolbarAfterTheResultsDisplay) {
         {"", "", true, false, "nothing to save"},
     };
     Form4& p = showWall(false);
+    fillWall();  // a wall the stability calculation can run on
     for (const Row& r : rows) {
         main.CommonDialog1_FileName = r.path;
         app.get<Form7>().lbl6.setCaption(r.stress);

@@ -54,6 +54,8 @@ struct WallPagesTest : ::testing::Test {
             {&p.txt18, "0.3"},  {&p.txt19, "0.3"},  {&p.txt20, "0.5"},  {&p.txt21, "10"},
             {&p.txt22, "5"},    {&p.txt23, "5"}};
         for (const auto& [box, text] : values) box->setText(text);
+        // An ordinary backfill, so that the stability calculation has earth pressure to work on.
+        app.m.KA = 0.3f, app.m.Gamma_S = 18.0f, app.m.Gamma_C = 24.0f, app.m.Mu = 0.6f;
     }
 
     // Choices that let "安定性の検討" pass in the normal case.

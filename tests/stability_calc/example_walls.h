@@ -34,19 +34,19 @@ inline StabilityInput exampleWall() {
     in.cond.Delta = 20.0f;
     in.cond.Mu = 0.6f;
     in.cond.Phi_B = 30.0f;
-    in.shape = GroundShape::OneSided;
-    in.standard = DesignStandard::Residential;
-    in.calcCase = CalcCase::Normal;
-    in.pv = PvInMoment::Counted;
-    in.frontSoil = FrontSoil::Included;
-    in.key = ShearKey::None;
+    in.shape = GroundShape::Shape_OneSided;
+    in.standard = DesignStandard::Std_T;
+    in.calcCase = CalcCase::Case_N;
+    in.pv = PvInMoment::Pv_Counted;
+    in.frontSoil = FrontSoil::FrontSoil_In;
+    in.key = ShearKey::Key_None;
     return in;
 }
 
 // The resultant in front of the middle, base all in contact (e = +0.032 m on B = 3.8 m).
 inline StabilityInput frontTrapezoidWall() {
     StabilityInput in = exampleWall();
-    in.pv = PvInMoment::NotCounted;
+    in.pv = PvInMoment::Pv_NotCounted;
     in.wall.H3 = 3.0f, in.wall.B_Kakato = 0.4f, in.wall.H_Tyuuou = 0.4f;
     in.wall.Q_Haimen = 20.0f;
     in.cond.KA = 0.4f;
@@ -57,7 +57,7 @@ inline StabilityInput frontTrapezoidWall() {
 // no heel, a heavy earth pressure.
 inline StabilityInput frontUpliftWall() {
     StabilityInput in = exampleWall();
-    in.pv = PvInMoment::NotCounted;
+    in.pv = PvInMoment::Pv_NotCounted;
     in.wall.H3 = 3.0f, in.wall.B_Kakato = 0.0f, in.wall.D_Kakato = 0.0f;
     in.wall.H_Tyuuou = 0.2f, in.wall.Q_Haimen = 30.0f;
     in.cond.KA = 0.5f;
@@ -68,8 +68,8 @@ inline StabilityInput frontUpliftWall() {
 // long thin toe without front soil, a light earth pressure.
 inline StabilityInput rearUpliftWall() {
     StabilityInput in = exampleWall();
-    in.pv = PvInMoment::NotCounted;
-    in.frontSoil = FrontSoil::Excluded;
+    in.pv = PvInMoment::Pv_NotCounted;
+    in.frontSoil = FrontSoil::FrontSoil_Out;
     in.wall.B_Tumasaki = 3.0f, in.wall.D_Tumasaki = 0.2f, in.wall.Q_Zenmen = 0.0f;
     in.wall.B_Kakato = 1.0f, in.wall.H3 = 4.0f, in.wall.H_Tyuuou = 0.3f;
     in.wall.Q_Haimen = 0.0f;

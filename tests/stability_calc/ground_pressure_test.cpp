@@ -1,9 +1,9 @@
+#include "stability/calc/ground_pressure.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <optional>
-
-#include "stability/calc/ground_pressure.h"
 
 namespace pelzaro {
 namespace {

@@ -1,11 +1,9 @@
 // The example wall of example_walls.h worked out by hand, step by step.
 
-// The design state first: <cmath> defines M_E, a name of the member design's state.
-#include "state/module1.h"
-// (keep the order)
 #include <gtest/gtest.h>
 
 #include "example_walls.h"
+#include "state/module1.h"
 
 namespace pelzaro {
 namespace {
@@ -21,7 +19,7 @@ void expectAll(const StabilityWork& w, std::initializer_list<Expected> rows) {
 }
 
 class OneSidedExample : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_EQ(runStability(exampleWall(), w), StabilityOutcome::Ok); }
     StabilityWork w;
 };

@@ -1,14 +1,13 @@
 // Inputs that leave the stability calculation without a defined result: the run is refused,
 // nothing of it is stored, and the marker of a finished run is 0.
 
-#include "state/module1.h"
-// (keep the order)
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 
 #include "example_walls.h"
+#include "state/module1.h"
 
 namespace pelzaro {
 namespace {
@@ -42,14 +41,14 @@ TEST(StabilityRefusals, EveryZeroDivisorRefusesTheRun) {
              in.cond.Gamma_C = 0.0f, in.cond.Gamma_S = 0.0f;
              in.wall.Q_Haimen = in.wall.Q_Tyuuou = in.wall.Q_Zenmen = 0.0f;
              in.cond.KA = 0.3f;
-             in.pv = PvInMoment::NotCounted;
+             in.pv = PvInMoment::Pv_NotCounted;
          },
          StabilityOutcome::NoOverturningMoment, "weightless wall, no surcharge: Mo first"},
         {[](StabilityInput& in) {
              in.cond.Gamma_C = 0.0f, in.cond.Gamma_S = 0.0f;
              in.wall.Q_Tyuuou = in.wall.Q_Zenmen = 0.0f;
              in.wall.Q_Haimen = 0.0f;
-             in.pv = PvInMoment::NotCounted;
+             in.pv = PvInMoment::Pv_NotCounted;
              in.surchargeReducedBy5 = true;  // -5 kN/m2 for the earth pressure: Mo != 0
          },
          StabilityOutcome::NoVerticalLoad, "no vertical force"},
@@ -57,7 +56,7 @@ TEST(StabilityRefusals, EveryZeroDivisorRefusesTheRun) {
          "a lifting total: no ground pressure"},
         {[](StabilityInput& in) {
              in.cond.KA = 3.0f, in.wall.Q_Haimen = 200.0f;
-             in.pv = PvInMoment::NotCounted;
+             in.pv = PvInMoment::Pv_NotCounted;
          },
          StabilityOutcome::ResultantOutsideBase, "the resultant beyond the toe"},
         {[](StabilityInput& in) {
@@ -70,7 +69,7 @@ TEST(StabilityRefusals, EveryZeroDivisorRefusesTheRun) {
         {[](StabilityInput& in) {
              in.wall.Q_Haimen = -17.5f;
              in.surchargeReducedBy5 = true;
-             in.key = ShearKey::Present;
+             in.key = ShearKey::Key_Present;
              in.keyDims = KeyDimensions{0.5f, 2.0f, 0.4f};
          },
          StabilityOutcome::NoHorizontalForce, "no horizontal force under the key"},

@@ -1,8 +1,6 @@
 // Overturning moment and horizontal force by case and seismic method, on the example wall with
 // Kh = 0.2 and the surcharge inertia acting 2.7 m above the base underside.
 
-#include "state/module1.h"
-// (keep the order)
 #include <gtest/gtest.h>
 
 #include "example_walls.h"
@@ -29,21 +27,21 @@ struct SeismicCase {
 
 TEST(SeismicMethods, AddTheInertiaTheyCount) {
     const SeismicCase cases[] = {
-        {CalcCase::Normal, SeismicMethod::NotChosen, false, kEarthMoment, kEarthForce,
+        {CalcCase::Case_N, SeismicMethod::None, false, kEarthMoment, kEarthForce,
          "normal case: earth pressure only"},
-        {CalcCase::Normal, SeismicMethod::D1, true, kEarthMoment, kEarthForce,
+        {CalcCase::Case_N, SeismicMethod::Method_D1, true, kEarthMoment, kEarthForce,
          "normal case is tested first: the seismic dialog's choices do not count"},
-        {CalcCase::Seismic, SeismicMethod::K1, true, kEarthMoment, kEarthForce,
+        {CalcCase::Case_S, SeismicMethod::Method_K1, true, kEarthMoment, kEarthForce,
          "K1: the seismic coefficient is in KA, no inertia term"},
-        {CalcCase::Seismic, SeismicMethod::K2, false, kEarthMoment + kWallInertiaMoment,
+        {CalcCase::Case_S, SeismicMethod::Method_K2, false, kEarthMoment + kWallInertiaMoment,
          kEarthForce + kWallInertiaForce, "K2: wall inertia at the rows' centroids"},
-        {CalcCase::Seismic, SeismicMethod::D1, false, kEarthMoment + kWallInertiaMoment,
+        {CalcCase::Case_S, SeismicMethod::Method_D1, false, kEarthMoment + kWallInertiaMoment,
          kEarthForce + kWallInertiaForce, "D1: the same inertia with the seismic KA"},
-        {CalcCase::Seismic, SeismicMethod::K2, true,
+        {CalcCase::Case_S, SeismicMethod::Method_K2, true,
          kEarthMoment + kWallInertiaMoment + kSurchargeMoment,
          kEarthForce + kWallInertiaForce + kSurchargeForce,
          "K2 with the surcharge inertia: back at Hq, centre on the centre soil"},
-        {CalcCase::Seismic, SeismicMethod::D1, true,
+        {CalcCase::Case_S, SeismicMethod::Method_D1, true,
          kEarthMoment + kWallInertiaMoment + kSurchargeMoment,
          kEarthForce + kWallInertiaForce + kSurchargeForce, "D1 with the surcharge inertia"},
     };
@@ -71,7 +69,8 @@ TEST(SeismicMethods, CentroidHeightsOnlyForTheWallInertia) {
     EXPECT_EQ(w.Y1, 0.0f) << "normal case without a method: no heights";
     EXPECT_EQ(w.y2_1, 0.0f);
     EXPECT_EQ(w.SumWy, 0.0f);
-    in.method = SeismicMethod::K2;  // chosen earlier in the seismic dialog; case still normal
+    in.method =
+        SeismicMethod::Method_K2;  // chosen earlier in the seismic dialog; case still normal
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
     expectClose(w.SumWy, 110.18002, "SumWy whatever the case");
     expectClose(w.Mo, kEarthMoment, "Mo of the normal case");
@@ -81,7 +80,7 @@ TEST(SeismicMethods, SeismicCaseWithoutMethodKeepsTheMoments) {
     StabilityInput in = exampleWall();
     StabilityWork w;
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
-    in.calcCase = CalcCase::Seismic;
+    in.calcCase = CalcCase::Case_S;
     in.cond.Kh = 0.2f;
     in.cond.KA = 0.5f;  // the earth pressure changes, the kept moment does not
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);

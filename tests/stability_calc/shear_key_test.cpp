@@ -1,8 +1,6 @@
 // The shear key under both standards: a hand-worked example, then every position of the
 // resultant against an independent integration of the ground pressure line.
 
-#include "state/module1.h"
-// (keep the order)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,7 +13,7 @@ namespace {
 
 StabilityInput withKey(StabilityInput in, DesignStandard standard, float h0, float b1) {
     in.standard = standard;
-    in.key = ShearKey::Present;
+    in.key = ShearKey::Key_Present;
     in.keyDims = KeyDimensions{h0, b1, 0.4f};
     return in;
 }
@@ -34,13 +32,13 @@ TEST(ShearKeyExample, ResidentialStandardByPassiveResistance) {
         double f;
         const char* why;
     } cases[] = {
-        {0, LoadedWidth::NotChosen, 5.4999401, "(0.6 x W1 + P x 0.5) / 22.905010"},
-        {10, LoadedWidth::Full, 7.3336001, "+ 10 x B over the whole base"},
-        {10, LoadedWidth::Reduced, 7.0303583, "+ 10 x A' = 10 x (4.2 - 2 x 0.347288)"},
+        {0, LoadedWidth::None, 5.4999401, "(0.6 x W1 + P x 0.5) / 22.905010"},
+        {10, LoadedWidth::Width_Full, 7.3336001, "+ 10 x B over the whole base"},
+        {10, LoadedWidth::Width_Reduced, 7.0303583, "+ 10 x A' = 10 x (4.2 - 2 x 0.347288)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        StabilityInput in = withKey(exampleWall(), DesignStandard::Residential, 0.5f, 2.0f);
+        StabilityInput in = withKey(exampleWall(), DesignStandard::Std_T, 0.5f, 2.0f);
         in.cond.C = c.c;
         in.width = c.width;
         StabilityWork w;
@@ -62,14 +60,14 @@ TEST(ShearKeyExample, ResidentialStandardByPassiveResistance) {
 // tan 30 degrees = 0.5773497: Hk = (36.423654 + 18.797034) / 2 x 2.0 x t
 // + (36.423654 + 55.812937) / 2 x 2.2 x t = 90.459690; with C = 10 plus 10 x 2.0.
 TEST(ShearKeyExample, RoadGuidelineByShearResistance) {
-    StabilityInput in = withKey(exampleWall(), DesignStandard::Road, 0.5f, 2.0f);
+    StabilityInput in = withKey(exampleWall(), DesignStandard::Std_D, 0.5f, 2.0f);
     StabilityWork w;
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
     EXPECT_NEAR(w.Hk, 90.45969, 1e-3);
     expectClose(w.F_Tokki, 3.9493408, "F_Tokki");
     EXPECT_EQ(w.W1_Tokki, 0.0f) << "the residential standard's reaction is not written";
     in.cond.C = 10.0f;
-    in.width = LoadedWidth::Reduced;  // the cohesion on L1 whatever the width option
+    in.width = LoadedWidth::Width_Reduced;  // the cohesion on L1 whatever the width option
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
     EXPECT_NEAR(w.Hk, 110.45969, 1e-3);
     expectClose(w.F_Tokki, 4.8225122, "F_Tokki with cohesion");
@@ -111,7 +109,7 @@ TEST(ShearKeyPositions, OrdinatesLieOnThePressureLine) {
     for (const KeyCase& c : kKeyCases) {
         SCOPED_TRACE(c.why);
         StabilityWork w;
-        ASSERT_EQ(runStability(withKey(c.wall(), DesignStandard::Residential, c.h0, c.b1), w),
+        ASSERT_EQ(runStability(withKey(c.wall(), DesignStandard::Std_T, c.h0, c.b1), w),
                   StabilityOutcome::Ok);
         ASSERT_EQ(w.Sigma_min == 0.0f, c.uplift);
         const double wedgeStart = c.b1 - w.L_Tokki;
@@ -133,7 +131,7 @@ TEST(ShearKeyPositions, ShearResistanceTakesTheReactionInContact) {
     const double t = std::tan(30.0 * 3.14159 / 180.0);
     for (const KeyCase& c : kKeyCases) {
         SCOPED_TRACE(c.why);
-        StabilityInput in = withKey(c.wall(), DesignStandard::Road, c.h0, c.b1);
+        StabilityInput in = withKey(c.wall(), DesignStandard::Std_D, c.h0, c.b1);
         in.cond.C = 10.0f;
         StabilityWork w;
         ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
@@ -147,9 +145,9 @@ TEST(ShearKeyPositions, ShearResistanceTakesTheReactionInContact) {
 TEST(ShearKeyPositions, CohesionWidthUnderTheResidentialStandard) {
     for (const KeyCase& c : kKeyCases) {
         SCOPED_TRACE(c.why);
-        StabilityInput in = withKey(c.wall(), DesignStandard::Residential, c.h0, c.b1);
+        StabilityInput in = withKey(c.wall(), DesignStandard::Std_T, c.h0, c.b1);
         in.cond.C = 10.0f;
-        in.width = LoadedWidth::Full;
+        in.width = LoadedWidth::Width_Full;
         StabilityWork w;
         ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
         // The whole base while in contact, the contact length under uplift.
@@ -162,7 +160,7 @@ TEST(ShearKeyPositions, CohesionWidthUnderTheResidentialStandard) {
 
 TEST(ShearKeyEdges, KeyWithoutHeightFallsBackToFrictionAndCohesion) {
     StabilityWork w;
-    ASSERT_EQ(runStability(withKey(exampleWall(), DesignStandard::Residential, 0.0f, 2.0f), w),
+    ASSERT_EQ(runStability(withKey(exampleWall(), DesignStandard::Std_T, 0.0f, 2.0f), w),
               StabilityOutcome::Ok);
     EXPECT_EQ(w.L_Tokki, 0.0f);
     EXPECT_EQ(w.Sigma_1, w.Sigma_2);
@@ -171,20 +169,20 @@ TEST(ShearKeyEdges, KeyWithoutHeightFallsBackToFrictionAndCohesion) {
 
 TEST(ShearKeyEdges, EachStandardLeavesTheOthersResult) {
     StabilityWork w;
-    ASSERT_EQ(runStability(withKey(exampleWall(), DesignStandard::Residential, 0.5f, 2.0f), w),
+    ASSERT_EQ(runStability(withKey(exampleWall(), DesignStandard::Std_T, 0.5f, 2.0f), w),
               StabilityOutcome::Ok);
     const float w1 = w.W1_Tokki;
-    ASSERT_EQ(runStability(withKey(exampleWall(), DesignStandard::Road, 0.5f, 2.0f), w),
+    ASSERT_EQ(runStability(withKey(exampleWall(), DesignStandard::Std_D, 0.5f, 2.0f), w),
               StabilityOutcome::Ok);
     EXPECT_EQ(w.W1_Tokki, w1);
     const double hk = w.Hk;
-    ASSERT_EQ(runStability(withKey(exampleWall(), DesignStandard::Residential, 0.4f, 1.8f), w),
+    ASSERT_EQ(runStability(withKey(exampleWall(), DesignStandard::Std_T, 0.4f, 1.8f), w),
               StabilityOutcome::Ok);
     EXPECT_EQ(w.Hk, hk);
 }
 
 TEST(ShearKeyEdges, NoStandardChosenComputesOnlyTheSlidingWithoutKey) {
-    StabilityInput in = withKey(exampleWall(), DesignStandard::NotChosen, 0.5f, 2.0f);
+    StabilityInput in = withKey(exampleWall(), DesignStandard::None, 0.5f, 2.0f);
     in.keyDims.reset();  // no dialog is read without a standard
     StabilityWork w;
     w.F_Tokki = 1.25f, w.P_Tokki = 7.0f, w.B1 = 1.5f;

@@ -1,8 +1,6 @@
 // Sliding without a key: friction on the total vertical force plus the cohesion on the loaded
 // width that the check-method dialog chooses.
 
-#include "state/module1.h"
-// (keep the order)
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,21 +22,30 @@ struct SlidingCase {
     const char* why;
 };
 
-double none(const StabilityWork&) { return 0.0; }
-double wholeBase(const StabilityWork& w) { return w.B; }
-double effective(const StabilityWork& w) { return w.B - 2.0 * std::fabs(w.e); }
-double contactLength(const StabilityWork& w) { return 3.0 * (w.B / 2.0 - std::fabs(w.e)); }
+double none(const StabilityWork&) {
+    return 0.0;
+}
+double wholeBase(const StabilityWork& w) {
+    return w.B;
+}
+double effective(const StabilityWork& w) {
+    return w.B - 2.0 * std::fabs(w.e);
+}
+double contactLength(const StabilityWork& w) {
+    return 3.0 * (w.B / 2.0 - std::fabs(w.e));
+}
 
 TEST(SlidingWithoutKey, CohesionActsOnTheChosenWidth) {
     const SlidingCase cases[] = {
-        {exampleWall, 0, LoadedWidth::Full, none, false,
+        {exampleWall, 0, LoadedWidth::Width_Full, none, false,
          "no cohesion: friction only, the width is not read"},
-        {exampleWall, 10, LoadedWidth::Full, wholeBase, true, "all in contact: the whole base"},
-        {exampleWall, 10, LoadedWidth::Reduced, effective, true, "A' = B - 2|e|"},
-        {frontUpliftWall, 10, LoadedWidth::Full, contactLength, true,
+        {exampleWall, 10, LoadedWidth::Width_Full, wholeBase, true,
+         "all in contact: the whole base"},
+        {exampleWall, 10, LoadedWidth::Width_Reduced, effective, true, "A' = B - 2|e|"},
+        {frontUpliftWall, 10, LoadedWidth::Width_Full, contactLength, true,
          "uplift: only the length in contact"},
-        {frontUpliftWall, 10, LoadedWidth::Reduced, effective, true, "uplift, A' as ever"},
-        {rearUpliftWall, 10, LoadedWidth::Full, contactLength, true,
+        {frontUpliftWall, 10, LoadedWidth::Width_Reduced, effective, true, "uplift, A' as ever"},
+        {rearUpliftWall, 10, LoadedWidth::Width_Full, contactLength, true,
          "uplift at the toe end: the contact length as well"},
     };
     for (const SlidingCase& c : cases) {
@@ -66,10 +73,10 @@ TEST(SlidingWithoutKey, HandWorkedCohesion) {
     StabilityInput in = exampleWall();
     in.cond.C = 10.0f;
     StabilityWork w;
-    in.width = LoadedWidth::Full;
+    in.width = LoadedWidth::Width_Full;
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
     expectClose(w.RH, 136.00856, "RH, whole base");
-    in.width = LoadedWidth::Reduced;
+    in.width = LoadedWidth::Width_Reduced;
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
     expectClose(w.RH, 129.06281, "RH, effective width");
     expectClose(w.A_eff, 3.5054244, "A_eff");

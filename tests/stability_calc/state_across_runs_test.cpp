@@ -1,8 +1,6 @@
 // What a run leaves as the previous run (or another procedure) stored it: values whose
 // condition the run does not meet.
 
-#include "state/module1.h"
-// (keep the order)
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -30,7 +28,7 @@ TEST(StateAcrossRuns, NoHeelAndAVerticalRearFaceKeepTheirArms) {
 
 TEST(StateAcrossRuns, ExcludedFrontSoilStillHasItsCentroidAndItsSurcharge) {
     StabilityInput in = exampleWall();
-    in.frontSoil = FrontSoil::Excluded;
+    in.frontSoil = FrontSoil::FrontSoil_Out;
     StabilityWork w;
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
     EXPECT_EQ(w.A8, 0.0f);
@@ -42,7 +40,7 @@ TEST(StateAcrossRuns, ExcludedFrontSoilStillHasItsCentroidAndItsSurcharge) {
 
 TEST(StateAcrossRuns, NoFrontSoilChoiceLeavesTheFrontSoilOut) {
     StabilityInput in = exampleWall();
-    in.frontSoil = FrontSoil::NotChosen;
+    in.frontSoil = FrontSoil::None;
     StabilityWork w;
     w.A8 = 5.0f;
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
@@ -59,13 +57,12 @@ TEST(StateAcrossRuns, DeductionWithoutSurchargeGivesANegativePressure) {
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
     expectClose(w.DeltaPA, -3.75, "DeltaPA");
     EXPECT_LT(w.DeltaPAY_Sannyuu, 0.0f);
-    expectClose(w.SumV, 127.17034 + 10.335227 + 1.9636364 + 5.7715852 + w.DeltaPAY_Sannyuu,
-                "SumV");
+    expectClose(w.SumV, 127.17034 + 10.335227 + 1.9636364 + 5.7715852 + w.DeltaPAY_Sannyuu, "SumV");
 }
 
 TEST(StateAcrossRuns, FrontSurchargeOnlyWithAChosenShape) {
     StabilityInput in = exampleWall();
-    in.shape = GroundShape::NotChosen;
+    in.shape = GroundShape::None;
     StabilityWork w;
     w.Q_Zenmen = 4.5f;
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
@@ -74,13 +71,13 @@ TEST(StateAcrossRuns, FrontSurchargeOnlyWithAChosenShape) {
 
 TEST(StateAcrossRuns, KeyDimensionsAndResultsStayWhenTheKeyIsDropped) {
     StabilityInput in = exampleWall();
-    in.key = ShearKey::Present;
+    in.key = ShearKey::Key_Present;
     in.keyDims = KeyDimensions{0.5f, 2.0f, 0.4f};
     StabilityWork w;
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
     const StabilityWork keyed = w;
     w.H0 = 0.0f;  // the page's "no key" sets only the height
-    in.key = ShearKey::None;
+    in.key = ShearKey::Key_None;
     in.keyDims.reset();
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
     EXPECT_EQ(w.H0, 0.0f);
@@ -93,7 +90,7 @@ TEST(StateAcrossRuns, KeyDimensionsAndResultsStayWhenTheKeyIsDropped) {
 
 TEST(StateAcrossRuns, NoKeyChoiceLeavesTheSlidingValues) {
     StabilityInput in = exampleWall();
-    in.key = ShearKey::NotChosen;
+    in.key = ShearKey::None;
     StabilityWork w;
     w.SumH = 1.0f, w.RH = 2.0f, w.F_Katsudou = 3.0f;
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
@@ -105,11 +102,11 @@ TEST(StateAcrossRuns, NoKeyChoiceLeavesTheSlidingValues) {
 // The resultant moved to the middle of the base by the front surcharge, found by halving: e
 // within 1e-6 of 0 is stored as 0, the pressure is uniform and has no zero point.
 class CentralResultant : public ::testing::Test {
-protected:
+  protected:
     StabilityInput centred() {
         StabilityInput in = exampleWall();
         in.cond.C = 10.0f;
-        in.width = LoadedWidth::Reduced;
+        in.width = LoadedWidth::Width_Reduced;
         float low = 0.0f, high = 2000.0f;  // e < 0 at low, e > 0 at high
         for (int i = 0; i < 200; ++i) {
             in.wall.Q_Zenmen = (low + high) / 2;
@@ -138,7 +135,7 @@ TEST_F(CentralResultant, KeepsXnAndGivesAUniformPressure) {
 
 TEST_F(CentralResultant, KeyOrdinatesTakeTheUniformPressure) {
     StabilityInput in = centred();
-    in.key = ShearKey::Present;
+    in.key = ShearKey::Key_Present;
     in.keyDims = KeyDimensions{0.5f, 2.0f, 0.4f};
     StabilityWork w;
     ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);

@@ -2,8 +2,6 @@
 // run of the same wall: the front takes the rear's heights and surcharge, nothing overturns,
 // and the one-sided results stay as that run left them.
 
-#include "state/module1.h"
-// (keep the order)
 #include <gtest/gtest.h>
 
 #include "example_walls.h"
@@ -12,14 +10,14 @@ namespace pelzaro {
 namespace {
 
 class TwoSidedExample : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(runStability(exampleWall(), w), StabilityOutcome::Ok);
         oneSided = w;
         StabilityInput in = exampleWall();
-        in.shape = GroundShape::TwoSided;
-        in.pv = PvInMoment::NotChosen;  // the page clears both options for this shape
-        in.frontSoil = FrontSoil::Excluded;  // hidden on the page: not read for this shape
+        in.shape = GroundShape::Shape_TwoSided;
+        in.pv = PvInMoment::None;                 // the page clears both options for this shape
+        in.frontSoil = FrontSoil::FrontSoil_Out;  // hidden on the page: not read for this shape
         in.wall.H1 = 9.0f, in.wall.H2 = 7.0f, in.wall.Q_Zenmen = 99.0f;
         ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
     }
@@ -75,7 +73,7 @@ TEST(TwoSidedFrontSoil, ATinyResidueIsNoSoil) {
     // No toe and the back ground 1 mm above the slab: the front soil is the sliver over the
     // front wall's outer batter, 0.001^2 x 0.1 / 0.301 / 2 = 1.7e-7 m2, below 1e-6: none.
     StabilityInput in = exampleWall();
-    in.shape = GroundShape::TwoSided;
+    in.shape = GroundShape::Shape_TwoSided;
     in.wall.B_Tumasaki = 0.0f, in.wall.D_Tumasaki = 0.0f;
     in.wall.H3 = 0.401f;
     StabilityWork w;

@@ -8,11 +8,11 @@ namespace pelzaro {
 
 StabilityOutcome StabilityRun::rowCentroids() {
     StabilityWork& w = w_;
-    const auto x1 = weightedMean(
-        {{w.A1_1, w.x1_1}, {w.A1_2, w.x1_2}, {w.A1_3, w.x1_3}, {w.A1_4, w.x1_4}});
+    const auto x1 =
+        weightedMean({{w.A1_1, w.x1_1}, {w.A1_2, w.x1_2}, {w.A1_3, w.x1_3}, {w.A1_4, w.x1_4}});
     if (x1) put(w.X1, *x1 + w.B_Tumasaki);
-    const auto x2 = weightedMean(
-        {{w.A2_1, w.x2_1}, {w.A2_2, w.x2_2}, {w.A2_3, w.x2_3}, {w.A2_4, w.x2_4}});
+    const auto x2 =
+        weightedMean({{w.A2_1, w.x2_1}, {w.A2_2, w.x2_2}, {w.A2_3, w.x2_3}, {w.A2_4, w.x2_4}});
     if (x2) put(w.X2, *x2 + w.T2_Mae + w.B_Tumasaki + w.B_Tyuuou);
     put(w.X3, double(w.x3_1) + w.T2_Mae + w.B_Tumasaki);
     if (StabilityOutcome o = slabEndCentroids(); o != StabilityOutcome::Ok) return o;
@@ -73,10 +73,10 @@ void StabilityRun::rowHeights() {
     auto store = [this](float& to, std::optional<double> mean) {
         if (mean) put(to, *mean);
     };
-    store(w.Y1, weightedMean(
-                    {{w.A1_1, w.y1_1}, {w.A1_2, w.y1_2}, {w.A1_3, w.y1_3}, {w.A1_4, w.y1_4}}));
-    store(w.Y2, weightedMean(
-                    {{w.A2_1, w.y2_1}, {w.A2_2, w.y2_2}, {w.A2_3, w.y2_3}, {w.A2_4, w.y2_4}}));
+    store(w.Y1,
+          weightedMean({{w.A1_1, w.y1_1}, {w.A1_2, w.y1_2}, {w.A1_3, w.y1_3}, {w.A1_4, w.y1_4}}));
+    store(w.Y2,
+          weightedMean({{w.A2_1, w.y2_1}, {w.A2_2, w.y2_2}, {w.A2_3, w.y2_3}, {w.A2_4, w.y2_4}}));
     w.Y3 = w.y3_1;
     if (w.B_Kakato != 0.0f) store(w.Y4, weightedMean({{w.A4_2, w.y4_2}, {w.A4_1, w.y4_1}}));
     if (w.B_Tumasaki != 0.0f) store(w.Y5, weightedMean({{w.A5_2, w.y5_2}, {w.A5_1, w.y5_1}}));

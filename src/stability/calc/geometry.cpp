@@ -29,8 +29,8 @@ void StabilityRun::readInputs() {
     w_.Q_Tyuuou = d.Q_Tyuuou;
     // The symmetric shape loads the front ground as the back; with no shape chosen the front
     // surcharge stays as it was.
-    if (in_.shape == GroundShape::OneSided) w_.Q_Zenmen = d.Q_Zenmen;
-    if (in_.shape == GroundShape::TwoSided) w_.Q_Zenmen = w_.Q_Haimen;
+    if (in_.shape == GroundShape::Shape_OneSided) w_.Q_Zenmen = d.Q_Zenmen;
+    if (in_.shape == GroundShape::Shape_TwoSided) w_.Q_Zenmen = w_.Q_Haimen;
 }
 
 StabilityOutcome StabilityRun::deriveGeometry() {
@@ -47,7 +47,7 @@ StabilityOutcome StabilityRun::deriveGeometry() {
     put(w.H_Haimen, double(w.H3) - w.D_Kakato - w.D_Kakato_H);
     // The symmetric shape takes the front heights from the rear; the front wall and the toe
     // keep their own dimensions.
-    if (in_.shape == GroundShape::TwoSided) {
+    if (in_.shape == GroundShape::Shape_TwoSided) {
         w.H_Zenmen = w.H_Haimen;
         w.H1 = w.H4;
         w.H2 = w.H3;
@@ -67,7 +67,7 @@ StabilityOutcome StabilityRun::deriveGeometry() {
 
 void StabilityRun::readKeyInputs() {
     // Without a key the dimensions stay; the page itself sets H0 to 0 when "no key" is chosen.
-    if (in_.key != ShearKey::Present || !in_.keyDims) return;
+    if (in_.key != ShearKey::Key_Present || !in_.keyDims) return;
     w_.H0 = in_.keyDims->H0;
     w_.B1 = in_.keyDims->B1;
     w_.D_Tokki = in_.keyDims->D_Tokki;

@@ -7,7 +7,9 @@
 
 namespace pelzaro {
 
-float snappedEccentricity(float e) { return (-1e-6f < e && e < 1e-6f) ? 0.0f : e; }
+float snappedEccentricity(float e) {
+    return (-1e-6f < e && e < 1e-6f) ? 0.0f : e;
+}
 
 bool withinMiddleThird(float e, float b) {
     const double ratio = std::fabs(static_cast<double>(e)) / b;

@@ -9,13 +9,13 @@ namespace pelzaro {
 struct GroundPressure {
     enum class Status {
         Ok,
-        NoLoad,        // the total vertical force is 0 or negative
-        NoBase,        // the base width is 0 or negative
-        OutsideBase,   // |e| >= B/2
-        TooLarge,      // a pressure beyond single precision
+        NoLoad,       // the total vertical force is 0 or negative
+        NoBase,       // the base width is 0 or negative
+        OutsideBase,  // |e| >= B/2
+        TooLarge,     // a pressure beyond single precision
     };
     Status status = Status::NoLoad;
-    bool uplift = false;   // |e|/B > 1/6: part of the base lifts off (triangle)
+    bool uplift = false;    // |e|/B > 1/6: part of the base lifts off (triangle)
     float sigmaMax = 0.0f;  // kN/m2, at the front end for e > 0, at the rear end for e < 0
     float sigmaMin = 0.0f;  // kN/m2, 0 with uplift
     // Distance from the maximum-pressure edge to zero pressure; none for e = 0 (uniform).

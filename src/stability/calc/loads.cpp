@@ -37,18 +37,17 @@ void StabilityRun::earthPressure() {
 void StabilityRun::rowAreas() {
     StabilityWork& w = w_;
     put(w.A1, Hw_Mae * (double(w.T2_Mae) + w.T1_Mae) / 2.0 + double(w.D_Teiban) * w.T2_Mae);
-    put(w.A2,
-        Hw_Usiro * (double(w.T2_Usiro) + w.T1_Usiro) / 2.0 + double(w.D_Teiban) * w.T2_Usiro);
+    put(w.A2, Hw_Usiro * (double(w.T2_Usiro) + w.T1_Usiro) / 2.0 + double(w.D_Teiban) * w.T2_Usiro);
     put(w.A3, double(w.D_Teiban) * w.B_Tyuuou);
     put(w.A4, (double(w.D_Kakato) + w.D_Teiban) * w.B_Kakato / 2.0);
     put(w.A5, (double(w.D_Tumasaki) + w.D_Teiban) * w.B_Tumasaki / 2.0);
     put(w.A6, (Nc_Mae + w.B_Tyuuou + Nc_Usiro + w.B_Tyuuou) * w.H_Tyuuou / 2.0);
-    put(w.A7, (Ng_Usiro + 2.0 * w.B_Kakato) * w.H_Haimen / 2.0 +
-                  double(w.D_Kakato_H) * w.B_Kakato / 2.0);
+    put(w.A7,
+        (Ng_Usiro + 2.0 * w.B_Kakato) * w.H_Haimen / 2.0 + double(w.D_Kakato_H) * w.B_Kakato / 2.0);
     frontSoilArea();
     surchargeLoads();
     // The vertical earth-pressure components count as loads only when the page says so.
-    if (in_.pv == PvInMoment::Counted) {
+    if (in_.pv == PvInMoment::Pv_Counted) {
         w.PAY_Sannyuu = w.PAY;
         w.DeltaPAY_Sannyuu = w.DeltaPAY;
     }
@@ -60,9 +59,9 @@ void StabilityRun::frontSoilArea() {
     StabilityWork& w = w_;
     const double area = (Ng_Mae + 2.0 * w.B_Tumasaki) * w.H_Zenmen / 2.0 +
                         double(w.D_Tumasaki_H) * w.B_Tumasaki / 2.0;
-    if (in_.shape == GroundShape::OneSided) {
-        if (in_.frontSoil == FrontSoil::Included) put(w.A8, area);
-    } else if (in_.shape == GroundShape::TwoSided) {
+    if (in_.shape == GroundShape::Shape_OneSided) {
+        if (in_.frontSoil == FrontSoil::FrontSoil_In) put(w.A8, area);
+    } else if (in_.shape == GroundShape::Shape_TwoSided) {
         put(w.A8, area);
         if (w.A8 < 1e-6f) w.A8 = 0.0f;
     }

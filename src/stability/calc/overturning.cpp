@@ -11,7 +11,7 @@ namespace pelzaro {
 namespace {
 
 bool normalCaseOrK1(const StabilityInput& in) {
-    return in.calcCase == CalcCase::Normal || in.method == SeismicMethod::K1;
+    return in.calcCase == CalcCase::Case_N || in.method == SeismicMethod::Method_K1;
 }
 
 }  // namespace
@@ -22,8 +22,8 @@ bool normalCaseOrK1(const StabilityInput& in) {
 // The symmetric shape's earth pressures balance: no overturning.
 StabilityOutcome StabilityRun::overturning() {
     StabilityWork& w = w_;
-    if (in_.shape != GroundShape::OneSided) {
-        if (in_.shape == GroundShape::TwoSided) w.Mo = 0.0f;
+    if (in_.shape != GroundShape::Shape_OneSided) {
+        if (in_.shape == GroundShape::Shape_TwoSided) w.Mo = 0.0f;
         return StabilityOutcome::Ok;
     }
     const double earth = double(w.DeltaPAX) * w.H / 2.0 + double(w.PAX) * w.H / 3.0;
@@ -66,7 +66,7 @@ StabilityOutcome StabilityRun::groundReaction() {
     w.Sigma_min = p.sigmaMin;
     // The zero-pressure distance belongs to the one-sided checks; with e = 0 there is none and
     // the previous value stays.
-    if (in_.shape == GroundShape::OneSided && p.xn) w.Xn = *p.xn;
+    if (in_.shape == GroundShape::Shape_OneSided && p.xn) w.Xn = *p.xn;
     return StabilityOutcome::Ok;
 }
 

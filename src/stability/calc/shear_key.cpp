@@ -12,21 +12,23 @@ namespace pelzaro {
 namespace {
 
 // tan(45 deg + phiB/2): the passive wedge's slope.
-double passiveSlope(float phiB) { return std::tan(degToRad(45.0 + phiB / 2.0)); }
+double passiveSlope(float phiB) {
+    return std::tan(degToRad(45.0 + phiB / 2.0));
+}
 
 }  // namespace
 
 StabilityOutcome StabilityRun::shearKey() {
     // The factor without the key stays for the results page.
     if (StabilityOutcome o = sliding(); o != StabilityOutcome::Ok) return o;
-    if (in_.standard == DesignStandard::NotChosen) return StabilityOutcome::Ok;
+    if (in_.standard == DesignStandard::None) return StabilityOutcome::Ok;
     StabilityWork& w = w_;
     const double slope = passiveSlope(in_.cond.Phi_B);
     put(w.L_Tokki, w.H0 * slope);
     if (StabilityOutcome o = keyOrdinates(); o != StabilityOutcome::Ok) return o;
     put(w.Sigma_0, (double(w.Sigma_2) + w.Sigma_1) * 0.5);
     put(w.P_Tokki, slope * slope * w.Sigma_0);
-    if (in_.standard == DesignStandard::Residential) {
+    if (in_.standard == DesignStandard::Std_T) {
         passiveWedgeResistance();
     } else {
         shearResistance();
@@ -75,9 +77,9 @@ void StabilityRun::passiveWedgeResistance() {
     const double base = double(in_.cond.Mu) * w.W1_Tokki + double(w.P_Tokki) * w.H0;
     if (c == 0.0) {
         put(w.F_Tokki, base / sumH);
-    } else if (in_.width == LoadedWidth::Full) {
+    } else if (in_.width == LoadedWidth::Width_Full) {
         put(w.F_Tokki, (c * (uplift() ? xn : double(w.B)) + base) / sumH);
-    } else if (in_.width == LoadedWidth::Reduced) {
+    } else if (in_.width == LoadedWidth::Width_Reduced) {
         put(w.F_Tokki, (c * w.A_eff + base) / sumH);
     }
 }

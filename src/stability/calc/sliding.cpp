@@ -21,8 +21,8 @@ void StabilityRun::horizontalTotal() {
     StabilityWork& w = w_;
     const double earth = double(w.PAX) + w.DeltaPAX;
     const double kh = in_.cond.Kh;
-    const bool seismic = in_.calcCase == CalcCase::Seismic;
-    if (in_.calcCase == CalcCase::Normal || (seismic && in_.method == SeismicMethod::K1)) {
+    const bool seismic = in_.calcCase == CalcCase::Case_S;
+    if (in_.calcCase == CalcCase::Case_N || (seismic && in_.method == SeismicMethod::Method_K1)) {
         put(w.SumH, earth);
     } else if (seismic && in_.wallInertia()) {
         double sumH = kh * w.SumW + earth;
@@ -42,10 +42,10 @@ void StabilityRun::slidingResistance() {
         return;
     }
     put(w.A_eff, w.B - 2.0 * std::fabs(w.e));
-    if (in_.width == LoadedWidth::Full) {
+    if (in_.width == LoadedWidth::Width_Full) {
         const double contact = uplift() ? std::fabs(w.Xn) : w.B;
         put(w.RH, c * contact + friction);
-    } else if (in_.width == LoadedWidth::Reduced) {
+    } else if (in_.width == LoadedWidth::Width_Reduced) {
         put(w.RH, c * w.A_eff + friction);
     }
 }

@@ -1,10 +1,9 @@
-// The design state first: <cmath> defines M_E, a name of the member design's state.
-#include "state/module1.h"
-// (keep the order)
+#include "stability/calc/stability_calc.h"
+
 #include "numeric/rounding.h"
 #include "stability/calc/ground_pressure.h"
-#include "stability/calc/stability_calc.h"
 #include "stability/calc/stability_run.h"
+#include "state/module1.h"
 
 namespace pelzaro {
 
@@ -28,7 +27,9 @@ void StabilityRun::put(float& to, double value) {
     to = static_cast<float>(value);
 }
 
-bool StabilityRun::uplift() const { return !withinMiddleThird(w_.e, w_.B); }
+bool StabilityRun::uplift() const {
+    return !withinMiddleThird(w_.e, w_.B);
+}
 
 StabilityOutcome StabilityRun::run() {
     using O = StabilityOutcome;
@@ -47,15 +48,15 @@ StabilityOutcome StabilityRun::run() {
     if (tooLarge_) return O::TooLarge;
     if (O o = overturning(); o != O::Ok) return o;
     if (O o = groundReaction(); o != O::Ok) return o;
-    if (in_.shape != GroundShape::OneSided) return O::Ok;
+    if (in_.shape != GroundShape::Shape_OneSided) return O::Ok;
     return oneSidedChecks();
 }
 
 StabilityOutcome StabilityRun::oneSidedChecks() {
     using O = StabilityOutcome;
-    if (in_.key == ShearKey::None) {
+    if (in_.key == ShearKey::Key_None) {
         if (O o = sliding(); o != O::Ok) return o;
-    } else if (in_.key == ShearKey::Present) {
+    } else if (in_.key == ShearKey::Key_Present) {
         if (O o = shearKey(); o != O::Ok) return o;
     }
     return tooLarge_ ? O::TooLarge : O::Ok;

@@ -6,18 +6,20 @@
 #include <optional>
 #include <string>
 
+#include "conditions/design_rules.h"
+
 namespace pelzaro {
 
-enum class GroundShape { NotChosen, OneSided, TwoSided };
-enum class DesignStandard { NotChosen, Residential, Road };  // Std_T, Std_D
-enum class CalcCase { NotChosen, Normal, Seismic };
-enum class SeismicMethod { NotChosen, K1, K2, D1 };
-enum class PvInMoment { NotChosen, Counted, NotCounted };
-enum class FrontSoil { NotChosen, Included, Excluded };
-enum class ShearKey { NotChosen, None, Present };
+// None: no button of the group is selected.
+enum class GroundShape { None, Shape_OneSided, Shape_TwoSided };
+// The vertical earth-pressure components count in the resisting moment, or not.
+enum class PvInMoment { None, Pv_Counted, Pv_NotCounted };
+// The front soil counts as a load, or not.
+enum class FrontSoil { None, FrontSoil_In, FrontSoil_Out };
+enum class ShearKey { None, Key_None, Key_Present };
 // How the cohesion term takes the base width: the full base less the uplifted part, or the
 // effective width A' = B - 2|e|.
-enum class LoadedWidth { NotChosen, Full, Reduced };
+enum class LoadedWidth { None, Width_Full, Width_Reduced };
 
 // Key height, position from the front end of the base and width, from the key dialog of the
 // governing standard.
@@ -53,21 +55,21 @@ struct DesignConditions {
 struct StabilityInput {
     WallDimensions wall;
     DesignConditions cond;
-    GroundShape shape = GroundShape::NotChosen;
-    DesignStandard standard = DesignStandard::NotChosen;
-    CalcCase calcCase = CalcCase::NotChosen;
-    SeismicMethod method = SeismicMethod::NotChosen;
-    PvInMoment pv = PvInMoment::NotChosen;
-    FrontSoil frontSoil = FrontSoil::NotChosen;
-    ShearKey key = ShearKey::None;
-    LoadedWidth width = LoadedWidth::NotChosen;
+    GroundShape shape = GroundShape::None;
+    DesignStandard standard = DesignStandard::None;
+    CalcCase calcCase = CalcCase::None;
+    SeismicMethod method = SeismicMethod::None;
+    PvInMoment pv = PvInMoment::None;
+    FrontSoil frontSoil = FrontSoil::None;
+    ShearKey key = ShearKey::Key_None;
+    LoadedWidth width = LoadedWidth::None;
     bool surchargeReducedBy5 = false;  // earth pressure of the back surcharge from Q - 5 kN/m2
     bool surchargeInertia = false;     // seismic dialog: inertia of the surcharges counted
     // The key dialog of the governing standard; present only with a key under a chosen standard.
     std::optional<KeyDimensions> keyDims;
 
     bool wallInertia() const {
-        return method == SeismicMethod::K2 || method == SeismicMethod::D1;
+        return method == SeismicMethod::Method_K2 || method == SeismicMethod::Method_D1;
     }
 };
 

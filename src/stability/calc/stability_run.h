@@ -19,11 +19,11 @@ struct Piece {
 std::optional<double> weightedMean(std::initializer_list<Piece> pieces);
 
 class StabilityRun {
-public:
+  public:
     StabilityRun(const StabilityInput& in, StabilityWork& w) : in_(in), w_(w) {}
     StabilityOutcome run();
 
-private:
+  private:
     // Steps 1 to 3 (geometry.cpp).
     void readInputs();
     StabilityOutcome deriveGeometry();
