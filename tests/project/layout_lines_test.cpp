@@ -63,8 +63,8 @@ TEST_F(LayoutLines, KnownValuesLandOnTheirLinesInTheirForms) {
         {220, "0.4", "road key width"},
     };
     for (const Expect& e : expected)
-        EXPECT_EQ(lines[static_cast<size_t>(e.line - 1)], e.text) << "line " << e.line << ": "
-                                                                    << e.why;
+        EXPECT_EQ(lines[static_cast<size_t>(e.line - 1)], e.text)
+            << "line " << e.line << ": " << e.why;
 
     app.m.Flg_DeltaCalc = 1;
     EXPECT_EQ(collectProjectLines(app)[216], " 1 ");

@@ -1,3 +1,5 @@
+#include "project/line_file.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,15 +9,13 @@
 #include <fstream>
 #include <string>
 
-#include "project/line_file.h"
-
 namespace pelzaro {
 namespace {
 
 namespace fs = std::filesystem;
 
 class TempFolder : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "pelzaro-lines-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
@@ -55,7 +55,7 @@ TEST_F(TempFolder, ReplacingKeepsThePermissionsOfTheFile) {
     ASSERT_TRUE(writeFileAtomically(target, "x").ok());
     ::chmod(target.c_str(), 0640);
     ASSERT_TRUE(writeFileAtomically(target, "y").ok());
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }

@@ -30,18 +30,18 @@ namespace pelzaro {
 
 struct SampleSpec {
     const char* file;
-    bool road = false;      // road earthwork guideline, otherwise residential land
+    bool road = false;  // road earthwork guideline, otherwise residential land
     bool seismic = false;
-    char method = '1';      // seismic load method: '1' K1, '2' K2, 'D' D1
+    char method = '1';  // seismic load method: '1' K1, '2' K2, 'D' D1
     bool twoSided = false;
     bool toe = true;
     bool heel = true;
-    bool key = false;       // one-sided walls only
+    bool key = false;  // one-sided walls only
     const char* site = "大阪府大阪市北区１－２";
 };
 
 class SampleBuilder {
-public:
+  public:
     SampleBuilder(App& app, TestHost& host) : app_(app), host_(host) {}
 
     // Leaves the project with its stress check done; returns false (with a test failure
@@ -60,7 +60,7 @@ public:
         return true;
     }
 
-private:
+  private:
     bool fail(const char* step, const SampleSpec& s) {
         std::string said;
         for (const std::string& t : host_.messageTexts()) said += t + " / ";
@@ -116,10 +116,10 @@ private:
     void dimensions(const SampleSpec& s) {
         Form4& p = app_.get<Form4>();
         std::vector<std::pair<TextBox*, const char*>> values = {
-            {&p.txt1, "3"},     {&p.txt2, "Ｕ－１"}, {&p.txt5, "2.0"},  {&p.txt6, "0.3"},
-            {&p.txt7, "0.25"},  {&p.txt8, "0.05"},  {&p.txt9, "0.25"}, {&p.txt10, "0.05"},
-            {&p.txt13, "0.3"},  {&p.txt14, "2.0"},  {&p.txt15, "0.3"}, {&p.txt17, "0.4"},
-            {&p.txt20, "0.5"},  {&p.txt21, "10"},   {&p.txt22, "5"}};
+            {&p.txt1, "3"},    {&p.txt2, "Ｕ－１"}, {&p.txt5, "2.0"},  {&p.txt6, "0.3"},
+            {&p.txt7, "0.25"}, {&p.txt8, "0.05"},   {&p.txt9, "0.25"}, {&p.txt10, "0.05"},
+            {&p.txt13, "0.3"}, {&p.txt14, "2.0"},   {&p.txt15, "0.3"}, {&p.txt17, "0.4"},
+            {&p.txt20, "0.5"}, {&p.txt21, "10"},    {&p.txt22, "5"}};
         if (!s.twoSided) {
             values.insert(values.end(), {{&p.txt3, "0.5"}, {&p.txt4, "0.8"}, {&p.txt23, "5"}});
         }

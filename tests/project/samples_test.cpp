@@ -23,7 +23,9 @@ const SampleSpec kSamples[] = {
     {"road-seismic-d1-no-toe-no-heel.qkz", true, true, 'D', false, false, false},
 };
 
-std::string samplesFolder() { return std::string(PELZARO_TEST_DATA) + "/projects"; }
+std::string samplesFolder() {
+    return std::string(PELZARO_TEST_DATA) + "/projects";
+}
 
 using Samples = ProjectFixture;
 

@@ -133,9 +133,10 @@ TEST_F(Services, ACharacterCp932CannotHoldRefusesTheSaveNamingTheField) {
     host.answerNext(MsgAnswer::OK);
     main().FileUpdate();
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[1].text,
-              "「寸法の入力：擁壁記号」に、プロジェクトファイルに保存できない文字「♥」があります。\n"
-              "別の文字に直してから保存してください。");
+    EXPECT_EQ(
+        host.messages[1].text,
+        "「寸法の入力：擁壁記号」に、プロジェクトファイルに保存できない文字「♥」があります。\n"
+        "別の文字に直してから保存してください。");
     EXPECT_EQ(contents(path("a.qkz")), saved);
 
     saveAs(path("b.qkz"));
