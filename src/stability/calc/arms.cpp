@@ -1,4 +1,4 @@
-// Step 8: the pieces of the self-weight rows, their x arms from each row's origin and, when the
+// The pieces of the self-weight rows, their x arms from each row's origin and, when the
 // wall inertia is counted, the heights of their centroids above the base underside.
 
 #include "stability/calc/stability_run.h"

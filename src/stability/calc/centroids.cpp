@@ -1,6 +1,6 @@
-// Steps 9 to 11: the centroid of each row from the front end of the base and its height, the
-// arms of the surcharge loads and vertical components, and the moment totals. A row without
-// area keeps its previous arm: it enters no total.
+// The centroid of each row from the front end of the base and its height, the
+// arms of the surcharge loads and vertical components, and the moment totals. A row whose pieces
+// have no area keeps its previous arm: it enters no total.
 
 #include "stability/calc/stability_run.h"
 

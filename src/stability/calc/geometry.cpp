@@ -1,4 +1,4 @@
-// Steps 1 to 3: the page's values, the derived geometry of the section and the key inputs.
+// The page's values, the derived geometry of the section and the key inputs.
 
 #include "stability/calc/stability_run.h"
 

@@ -1,4 +1,4 @@
-// Steps 4 to 7: earth pressure, the areas of the eight self-weight rows, the surcharge loads,
+// Earth pressure, the areas of the eight self-weight rows, the surcharge loads,
 // the vertical earth-pressure components counted as loads, and the vertical totals.
 
 #include <cmath>

@@ -1,4 +1,4 @@
-// Steps 12 to 14 (first item): overturning moment and factor, the resultant, its eccentricity
+// Overturning moment and factor, the resultant, its eccentricity
 // and the ground pressure under the base.
 
 #include <cmath>

@@ -1,4 +1,4 @@
-// Step 14 with a shear key: the passive wedge in front of the key and the factor against
+// With a shear key: the passive wedge in front of the key and the factor against
 // sliding with the key, by the passive resistance (residential-land standard) or by the shear
 // resistance along the base (road guideline).
 

@@ -1,4 +1,4 @@
-// Step 14: sliding without a shear key: the horizontal forces, the resistance from base
+// Sliding without a shear key: the horizontal forces, the resistance from base
 // friction and cohesion, and the safety factor.
 
 #include <cmath>

@@ -24,18 +24,18 @@ class StabilityRun {
     StabilityOutcome run();
 
   private:
-    // Steps 1 to 3 (geometry.cpp).
+    // The page, the geometry, the key (geometry.cpp).
     void readInputs();
     StabilityOutcome deriveGeometry();
     void readKeyInputs();
-    // Steps 4 to 7 (loads.cpp).
+    // Earth pressure, row areas, surcharges, vertical totals (loads.cpp).
     void resetRows();
     void earthPressure();
     void rowAreas();
     void frontSoilArea();
     void surchargeLoads();
     void verticalTotals();
-    // Steps 8 to 11 (arms.cpp, centroids.cpp).
+    // Pieces, arms, centroids, moment totals (arms.cpp, centroids.cpp).
     void piecesAndArms();
     void frontWallPieces();
     void rearWallPieces();
@@ -47,7 +47,7 @@ class StabilityRun {
     void loadArms();
     void rowHeights();
     void momentTotals();
-    // Steps 12 to 14 (overturning.cpp, sliding.cpp, shear_key.cpp).
+    // Overturning, ground pressure, sliding, key (overturning.cpp, sliding.cpp, shear_key.cpp).
     StabilityOutcome overturning();
     StabilityOutcome groundReaction();
     StabilityOutcome sliding();
