@@ -27,12 +27,14 @@ void readConditions(App& app, MemberOptions& o) {
     if (f3->opt4.Value()) o.loadCase = LoadCase::Seismic;
 }
 
-// A seismic dialog never opened reads with its design-time values, as any reader of it does.
+// A seismic dialog never opened has no method chosen, as at its creation; reading it does not
+// create it.
 void readSeismicMethod(App& app, MemberOptions& o) {
-    const Form25& f25 = app.get<Form25>();
-    if (f25.opt_K1.Value()) o.method = SeismicMethod::EarthPressureOnly;
-    if (f25.opt_K2.Value()) o.method = SeismicMethod::WallInertia;
-    if (f25.opt_D1.Value()) o.method = SeismicMethod::WallInertiaSeismicPressure;
+    const Form25* f25 = app.find<Form25>();
+    if (!f25) return;
+    if (f25->opt_K1.Value()) o.method = SeismicMethod::EarthPressureOnly;
+    if (f25->opt_K2.Value()) o.method = SeismicMethod::WallInertia;
+    if (f25->opt_D1.Value()) o.method = SeismicMethod::WallInertiaSeismicPressure;
 }
 
 void readWallPages(App& app, MemberOptions& o) {
@@ -61,8 +63,9 @@ MemberOptions readMemberOptions(App& app) {
 }  // namespace members
 
 // Ground reaction under the base slab at the seven points, the loads on the slab parts and the
-// batter of the rear wall. It shows nothing: a reaction the member design cannot read leaves
-// the ordinates at 0 and every slab part that reads them refuses with its message.
+// batter of the rear wall. It shows nothing. The stability calculation refuses a resultant
+// outside the base before the page can open; should one reach here, the ordinates are 0,
+// never those of an earlier wall, and the slab parts that read them refuse.
 void Form7::TEKKIN() {
     members::computeGroundReaction(state(), members::readMemberOptions(app()));
 }

@@ -21,7 +21,7 @@ const members::PartFields& fieldsOf(char letter) {
 // refused.
 RowDesign designRow(App& app, char letter, int listIndex, float coverMm) {
     using namespace members;
-    const MemberOptions o = memberOptions(app);
+    const MemberOptions o = readMemberOptions(app);
     const MemberPart part = partOf(letter);
     const ForceRefusal forces = computePartForces(app.m, part, o);
     if (forces != ForceRefusal::None) return {refusalMessage(forces), ""};
@@ -31,7 +31,8 @@ RowDesign designRow(App& app, char letter, int listIndex, float coverMm) {
 }
 
 members::StressResult checkRowStress(App& app, char letter, float spacingMm) {
-    return members::computeStress(app.m, partOf(letter), spacingMm, memberOptions(app));
+    return members::computeStress(app.m, partOf(letter), spacingMm,
+                                  members::readMemberOptions(app));
 }
 
 }  // namespace pelzaro

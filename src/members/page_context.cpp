@@ -60,38 +60,6 @@ OpeningChoices readOpeningChoices(App& app) {
     return c;
 }
 
-members::MemberOptions memberOptions(App& app) {
-    using members::FrontSoil;
-    using members::GroundShape;
-    using members::LoadCase;
-    using members::MemberOptions;
-    using members::Standard;
-    using Method = members::SeismicMethod;
-    const Choices c = readOpeningChoices(app);
-    MemberOptions o;
-    o.standard = c.standard == Choices::Standard::Std_T   ? Standard::ResidentialLand
-                 : c.standard == Choices::Standard::Std_D ? Standard::RoadGuideline
-                                                          : Standard::None;
-    o.loadCase = c.calcCase == Choices::Case::Normal    ? LoadCase::Normal
-                 : c.calcCase == Choices::Case::Seismic ? LoadCase::Seismic
-                                                        : LoadCase::None;
-    o.method = c.method == Choices::Method::K1   ? Method::EarthPressureOnly
-               : c.method == Choices::Method::K2 ? Method::WallInertia
-               : c.method == Choices::Method::D1 ? Method::WallInertiaSeismicPressure
-                                                 : Method::None;
-    o.shape = c.shape == Choices::Shape::OneSided   ? GroundShape::OneSided
-              : c.shape == Choices::Shape::TwoSided ? GroundShape::TwoSided
-                                                    : GroundShape::None;
-    if (Form4* f4 = app.find<Form4>()) {
-        o.frontSoil = f4->opt3.Value()   ? FrontSoil::Included
-                      : f4->opt4.Value() ? FrontSoil::Excluded
-                                         : FrontSoil::None;
-        o.surchargeReducedBy5 = f4->chk1.Value() == 1;
-    }
-    o.surchargeInertia = app.get<Form7>().chk_1.Value() == 1;
-    return o;
-}
-
 // Exact comparisons: a part exists as soon as its length or height is not exactly zero.
 bool heelExists(App& app) {
     return app.m.B_Kakato != 0.0f;

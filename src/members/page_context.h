@@ -3,8 +3,6 @@
 // configure it when it opens, and the way back to the wall-dimensions page. Kept in one place
 // so that the page depends on the other pages' controls only here.
 
-#include "members/calc/member_part.h"
-
 namespace pelzaro {
 
 class App;
@@ -20,10 +18,6 @@ struct OpeningChoices {
 
 // The standard, the case, the seismic method, the ground shape and the source of KA as chosen now.
 OpeningChoices readOpeningChoices(App& app);
-
-// The options of the member calculation: standard, case, method, shape, front soil, the
-// surcharge reduction of the dimensions page and the surcharge inertia of the member page.
-members::MemberOptions memberOptions(App& app);
 
 // The wall parts that may be absent: heel length, toe length, shear-key height non-zero.
 bool heelExists(App& app);

@@ -136,3 +136,49 @@ TEST(WallForces, RefusesAWallWithoutSection) {
 
 }  // namespace
 }  // namespace pelzaro::members
+
+namespace pelzaro::members {
+namespace {
+
+TEST(WallForces, LoadCaseOfTheWalls) {
+    struct Case {
+        const char* why;
+        LoadCase loadCase;
+        SeismicMethod method;
+        bool surchargeInertia;
+        WallLoading expected;
+    };
+    const Case cases[] = {
+        {"normal case: the inertia box has no effect", LoadCase::Normal, SeismicMethod::WallInertia,
+         true, WallLoading::EarthPressure},
+        {"seismic earth pressure alone: the box has no effect", LoadCase::Seismic,
+         SeismicMethod::EarthPressureOnly, true, WallLoading::EarthPressure},
+        {"wall inertia with normal earth pressure", LoadCase::Seismic, SeismicMethod::WallInertia,
+         false, WallLoading::WithWallInertia},
+        {"wall inertia with seismic earth pressure and the box ticked", LoadCase::Seismic,
+         SeismicMethod::WallInertiaSeismicPressure, true, WallLoading::WithAllInertia},
+        {"seismic case without a method", LoadCase::Seismic, SeismicMethod::None, true,
+         WallLoading::EarthPressure},
+    };
+    for (const Case& c : cases) {
+        MemberOptions o;
+        o.loadCase = c.loadCase;
+        o.method = c.method;
+        o.surchargeInertia = c.surchargeInertia;
+        EXPECT_EQ(wallLoading(o), c.expected) << c.why;
+    }
+}
+
+TEST(WallForces, VerticalRearFaceHasOneBackSoilPiece) {
+    WallInput in = wall(WallLoading::WithAllInertia, true);
+    in.N_Usiro_Out = 0.0f;
+    in.B_Haimen = 1.0f;  // the heel alone
+    const auto out = wallForcesA(in);
+    ASSERT_TRUE(out.ok());
+    EXPECT_EQ(out.value.A_Haimen2_A, 0.0f);
+    EXPECT_CLOSE(out.value.y_Haimen_A, 0.5);  // hs / 2 with hs = 1.0
+    EXPECT_CLOSE(out.value.A_Haimen_A, 1.0);
+}
+
+}  // namespace
+}  // namespace pelzaro::members

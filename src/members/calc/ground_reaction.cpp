@@ -3,13 +3,14 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "members/calc/single.h"
 #include "numeric/rounding.h"
 
 namespace pelzaro::members {
 namespace {
 
 // The pressure at the point reached by walking the given widths from the maximum edge.
-float ordinate(double sigmaMax, float xn, std::initializer_list<float> widths) {
+float ordinate(double sigmaMax, float xn, std::initializer_list<float> widths, Single& st) {
     double rest = xn;
     double distance = 0.0;
     for (float w : widths) {
@@ -17,44 +18,38 @@ float ordinate(double sigmaMax, float xn, std::initializer_list<float> widths) {
         distance += w;
     }
     if (static_cast<float>(distance) >= xn) return 0.0f;
-    return static_cast<float>(sigmaMax * rest / xn);
+    return st(sigmaMax * rest / xn);
 }
 
 // Ordinates measured from the toe end (maximum pressure at the toe).
-void fromToe(const ReactionInput& in, float xn, GroundReaction& r) {
+void fromToe(const ReactionInput& in, float xn, GroundReaction& r, Single& st) {
     const double s = in.Sigma_max;
     const float halfSpan = in.B_Tyuuou / 2.0f;
     r.VP = in.Sigma_max;
-    r.V1 = ordinate(s, xn, {in.B_Tumasaki});
-    r.V2 = ordinate(s, xn, {in.B_Tumasaki, in.T2_Mae});
-    r.V3 = ordinate(s, xn, {in.B_Tumasaki, in.T2_Mae, halfSpan});
-    r.V4 = ordinate(s, xn, {in.B_Tumasaki, in.T2_Mae, in.B_Tyuuou});
-    r.V5 = ordinate(s, xn, {in.B_Tumasaki, in.T2_Mae, in.B_Tyuuou, in.T2_Usiro});
-    r.VR = ordinate(s, xn, {in.B});
+    r.V1 = ordinate(s, xn, {in.B_Tumasaki}, st);
+    r.V2 = ordinate(s, xn, {in.B_Tumasaki, in.T2_Mae}, st);
+    r.V3 = ordinate(s, xn, {in.B_Tumasaki, in.T2_Mae, halfSpan}, st);
+    r.V4 = ordinate(s, xn, {in.B_Tumasaki, in.T2_Mae, in.B_Tyuuou}, st);
+    r.V5 = ordinate(s, xn, {in.B_Tumasaki, in.T2_Mae, in.B_Tyuuou, in.T2_Usiro}, st);
+    r.VR = ordinate(s, xn, {in.B}, st);
 }
 
 // The mirror image: maximum pressure at the heel end.
-void fromHeel(const ReactionInput& in, float xn, GroundReaction& r) {
+void fromHeel(const ReactionInput& in, float xn, GroundReaction& r, Single& st) {
     const double s = in.Sigma_max;
     const float halfSpan = in.B_Tyuuou / 2.0f;
     r.VR = in.Sigma_max;
-    r.V5 = ordinate(s, xn, {in.B_Kakato});
-    r.V4 = ordinate(s, xn, {in.B_Kakato, in.T2_Usiro});
-    r.V3 = ordinate(s, xn, {in.B_Kakato, in.T2_Usiro, halfSpan});
-    r.V2 = ordinate(s, xn, {in.B_Kakato, in.T2_Usiro, in.B_Tyuuou});
-    r.V1 = ordinate(s, xn, {in.B_Kakato, in.T2_Usiro, in.B_Tyuuou, in.T2_Mae});
-    r.VP = ordinate(s, xn, {in.B});
+    r.V5 = ordinate(s, xn, {in.B_Kakato}, st);
+    r.V4 = ordinate(s, xn, {in.B_Kakato, in.T2_Usiro}, st);
+    r.V3 = ordinate(s, xn, {in.B_Kakato, in.T2_Usiro, halfSpan}, st);
+    r.V2 = ordinate(s, xn, {in.B_Kakato, in.T2_Usiro, in.B_Tyuuou}, st);
+    r.V1 = ordinate(s, xn, {in.B_Kakato, in.T2_Usiro, in.B_Tyuuou, in.T2_Mae}, st);
+    r.VP = ordinate(s, xn, {in.B}, st);
 }
 
 void uniform(float sigmaMax, GroundReaction& r) {
     r.shape = ReactionShape::Uniform;
     r.VP = r.V1 = r.V2 = r.V3 = r.V4 = r.V5 = r.VR = sigmaMax;
-}
-
-bool allFinite(const GroundReaction& r) {
-    for (float v : {r.VP, r.V1, r.V2, r.V3, r.V4, r.V5, r.VR})
-        if (!std::isfinite(v)) return false;
-    return !r.Xn || std::isfinite(*r.Xn);
 }
 
 // Zero-pressure distance of the linear diagram: beyond the base in the trapezoid case, the
@@ -87,18 +82,19 @@ ReactionOutcome groundReaction(const ReactionInput& in) {
         return out;
     }
     const bool trapezoid = withinMiddleThird(in.e, in.B);
-    const double xn = zeroPressureDistance(in, trapezoid);
-    if (!(xn > 0.0)) {
-        out.refusal = ReactionRefusal::ResultantOutsideBase;
+    Single st;
+    const float xn = st(zeroPressureDistance(in, trapezoid));
+    if (!st.ok() || !(xn > 0.0f)) {
+        out.refusal = st.ok() ? ReactionRefusal::ResultantOutsideBase : ReactionRefusal::NotFinite;
         return out;
     }
     r.shape = trapezoid ? ReactionShape::Trapezoid : ReactionShape::Triangle;
-    r.Xn = static_cast<float>(xn);
+    r.Xn = xn;
     if (in.e > 0.0f)
-        fromToe(in, *r.Xn, r);
+        fromToe(in, xn, r, st);
     else
-        fromHeel(in, *r.Xn, r);
-    if (!allFinite(r)) out = ReactionOutcome{ReactionRefusal::NotFinite, {}};
+        fromHeel(in, xn, r, st);
+    if (!st.ok()) out = ReactionOutcome{ReactionRefusal::NotFinite, {}};
     return out;
 }
 

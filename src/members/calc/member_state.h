@@ -15,8 +15,9 @@
 //   computeStress(m, part, spacing, o)  the stress check of a row: Kankaku_X, p, k, j1, the
 //                                       shown stresses, the road-guideline shear values and
 //                                       Sigma_sa; the result carries captions and verdicts.
-// A refusal comes back as its reason (refusalMessage() gives the text); the values of the
-// refused step are then 0 in the state, never a result of an earlier run.
+// A refusal comes back as its reason (refusalMessage() gives the text); the results of the
+// refused step are then 0 in the state, never those of an earlier run. readMemberOptions()
+// is defined with the page procedures (form7_calc.cpp), the only part that reads controls.
 
 #include "members/calc/ground_reaction.h"
 #include "members/calc/member_coefficient.h"
@@ -34,7 +35,7 @@ namespace pelzaro::members {
 
 // The choices of the earlier pages as they stand now: standard and case (Form3), seismic
 // method (Form25), ground shape (Form23), front soil and reduced surcharge (Form4), surcharge
-// inertia (Form7.chk_1). A page not yet created counts as nothing chosen.
+// inertia (Form7.chk_1). A page or dialog not yet created counts as nothing chosen.
 MemberOptions readMemberOptions(App& app);
 
 ReactionRefusal computeGroundReaction(Module1& m, const MemberOptions& o);
