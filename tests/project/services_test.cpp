@@ -122,6 +122,16 @@ TEST_F(Services, AFailedSaveSaysWhyAndChangesNothing) {
         EXPECT_EQ(main().Caption(), "Pelzaro - a.qkz") << c.why;
     }
     EXPECT_EQ(contents(path("a.qkz")), saved);
+
+    // Overwrite save into a folder that has gone meanwhile.
+    std::filesystem::create_directory(path("gone"));
+    saveAs(path("gone/c.qkz"));
+    std::filesystem::remove_all(path("gone"));
+    host.clearRecords();
+    main().FileUpdate();  // OK to the question
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_NE(host.lastMessage().text.find("保存先のフォルダが見つかりません。"), std::string::npos);
+    EXPECT_EQ(main().CommonDialog1_FileName, path("gone/c.qkz"));
 }
 
 TEST_F(Services, ACharacterCp932CannotHoldRefusesTheSaveNamingTheField) {
