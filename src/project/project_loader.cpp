@@ -11,6 +11,7 @@
 #include "frame/mdiform1.h"
 #include "members/form7.h"
 #include "numeric/lenient.h"
+#include "numeric/rounding.h"
 #include "project/binding.h"
 #include "project/layout.h"
 #include "project/project_reader.h"
@@ -46,6 +47,13 @@ bool optionSet(App& app, FormId form, const char* name) {
 std::string textOf(App& app, FormId form, const char* name) {
     auto* box = control<TextBox>(app, form, name);
     return box ? box->Text() : std::string();
+}
+
+// The leading number of a text as the design state stores it; a number beyond single
+// precision (a file may hold any text there) is no number at all.
+float leadingNumber(const std::string& text) {
+    double v = Val(text);
+    return fitsSingle(v) ? static_cast<float>(v) : 0.0f;
 }
 
 void setVisible(App& app, FormId form, std::initializer_list<const char*> names, bool visible) {
@@ -144,13 +152,13 @@ void readIntoPages(App& app, const ProjectLines& project) {
     step([&] { app.get<Form3>().KEISAN(); });
     step([&] { app.get<Form4>().DANMEM_1(); });
     readLines(app, project, 91, 110);
-    app.m.Hq = static_cast<float>(Val(textOf(app, FormId::Form21, "txt1")));
+    app.m.Hq = leadingNumber(textOf(app, FormId::Form21, "txt1"));
     readLines(app, project, 111, 115);
     step([&] { app.get<Form7>().Doatu(); });
     readLines(app, project, 116, 160);
     step([&] { app.get<Form7>().TEKKIN(); });
     readLines(app, project, 161, 216);
-    app.m.Hq_Danmen = static_cast<float>(Val(textOf(app, FormId::Form7, "txt_1")));
+    app.m.Hq_Danmen = leadingNumber(textOf(app, FormId::Form7, "txt_1"));
 }
 
 void recalculateConditionsAndStability(App& app) {
@@ -264,7 +272,7 @@ LoadResult loadProject(App& app, const ProjectLines& project, const std::string&
     restoreMenuAndToolbar(app, result);
     if (result.stabilityDone) showStabilityRows(app);
     restoreFrontSoilFrame(app);
-    app.m.Q_Haimen = static_cast<float>(Val(textOf(app, FormId::Form4, "txt21")));
+    app.m.Q_Haimen = leadingNumber(textOf(app, FormId::Form4, "txt21"));
     return result;
 }
 

@@ -148,10 +148,12 @@ TEST_F(Open, AStressCheckThatCannotRunLeavesItsRowEmptyAndTheProjectUnchecked) {
 
 TEST_F(Open, LinesAreSetAsTheyStandAndRecomputedWhereThePageComputesThem) {
     std::string p = variant("residential-normal-one-sided.qkz",
-                            {{10, "9.99"},     // μ: recomputed from φB by the "tanφ" choice
-                             {217, "1"},       // the wall friction flag as some other writer had it
-                             {58, "stale"}});  // a result caption: recomputed
+                            {{10, "9.99"},   // μ: recomputed from φB by the "tanφ" choice
+                             {217, "1"},     // the wall friction flag as some other writer had it
+                             {58, "stale"},  // a result caption: recomputed
+                             {108, "1e999"}});  // a height no float can hold
     open(p);
+    EXPECT_EQ(app.m.Hq, 0.0f) << "never an infinity in the design state";
     EXPECT_EQ(app.get<Form3>().txt9.Text(), "0.577");
     EXPECT_EQ(static_cast<int>(app.m.Flg_DeltaCalc), 1);
     EXPECT_NE(app.get<Form4>().lbl53.Caption(), "stale");

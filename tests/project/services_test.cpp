@@ -130,7 +130,8 @@ TEST_F(Services, AFailedSaveSaysWhyAndChangesNothing) {
     host.clearRecords();
     main().FileUpdate();  // OK to the question
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_NE(host.lastMessage().text.find("保存先のフォルダが見つかりません。"), std::string::npos);
+    EXPECT_NE(host.lastMessage().text.find("保存先のフォルダが見つかりません。"),
+              std::string::npos);
     EXPECT_EQ(main().CommonDialog1_FileName, path("gone/c.qkz"));
 }
 
