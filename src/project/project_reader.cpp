@@ -47,6 +47,14 @@ std::optional<std::string> problemOf(const LineSpec& spec, const std::string& te
     return std::nullopt;
 }
 
+// A project's texts come from single-line fields: a control character (a NUL, a form feed, a
+// lone CR) marks a file that is not a project file, or a damaged one.
+bool hasControlCharacter(const std::string& text) {
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F) return true;
+    return false;
+}
+
 ProjectReadOutcome refuse(const std::string& why) {
     ProjectReadOutcome outcome;
     outcome.message = kHeading + why;
@@ -80,7 +88,7 @@ ProjectReadOutcome parseProjectBytes(const std::string& bytes) {
             continue;
         }
         Cp932Decoded decoded = decodeCp932(raw[static_cast<size_t>(spec.line - 1)]);
-        if (!decoded.ok)
+        if (!decoded.ok || hasControlCharacter(decoded.text))
             return refuse(lineLabel(spec.line) +
                           "に Shift-JIS の文字として読めない部分があります。");
         if (auto problem = problemOf(spec, decoded.text))

@@ -92,6 +92,7 @@ TEST(ProjectReader, RefusesAndNamesTheFirstBadLine) {
         {160, " 1.5 ", 217, "160行目：鉄筋の種類", "a fraction as list position"},
         {3, "\x82\xA0\x82", 217, "3行目に Shift-JIS", "a cut-off double-byte character"},
         {200, "\xEF\xBB\xBF", 217, "200行目に Shift-JIS", "UTF-8 bytes"},
+        {30, std::string("A\0B", 3), 217, "30行目に Shift-JIS", "a NUL inside a text"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> lines = wellFormedLines(c.keepLines);
