@@ -6,7 +6,7 @@
 namespace pelzaro {
 
 Form7::Form7(App& app)
-    : Window(app, "Form7", "", WindowRole::Page, 15000, 9300),
+    : Window(app, "Form7", "", WindowRole::Page, 15000, 11100),
       rows_{{
           {'A', 1, &Label63, &Label1, &cbo1, &lbl_r1, &lbl_ra, &txt1, &lbl1, &lbl2, &lbl3, &lbl4},
           {'B', 2, nullptr, &Label2, &cbo2, &lbl_r2, &lbl_rb, &txt2, &lbl5, &lbl6, &lbl7, &lbl8},

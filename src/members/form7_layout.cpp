@@ -16,13 +16,13 @@ struct Column {
 constexpr Column kGroup{120, 900};
 constexpr Column kPart{1020, 1260};
 constexpr Column kBarKind{2280, 1260};
-constexpr Column kCover{3540, 900};
-constexpr Column kComputed{4440, 780};
-constexpr Column kDesign{5220, 780};
-constexpr Column kSigmaC{6000, 1200};
-constexpr Column kSigmaS{7200, 1200};
-constexpr Column kTauC{8400, 1200};
-constexpr Column kVerdict{9600, 720};
+constexpr Column kCover{3600, 1200};
+constexpr Column kComputed{4860, 840};
+constexpr Column kDesign{5760, 840};
+constexpr Column kSigmaC{6720, 1260};
+constexpr Column kSigmaS{8040, 1260};
+constexpr Column kTauC{9360, 1260};
+constexpr Column kVerdict{10680, 720};
 
 void place(Control& c, int left, int top, int width, int height = 240) {
     c.geometry = {left, top, width, height};
@@ -37,7 +37,7 @@ void placeLine(Line& l) {
 }  // namespace
 
 void Form7::layOut() {
-    geometry = {0, 0, 15000, 9300};
+    geometry = {0, 0, 15000, 11100};
     layOutHead();
     layOutHeadings();
     layOutRows();
@@ -119,8 +119,8 @@ void Form7::layOutFoot() {
     place(Label40, 2280, top + 300, 2900);
     place(Label41, 240, top + 600, 4800);
     place(Label43, 240, top + 900, 4800);
-    place(cmd1, 11400, 7560, 2400, 420);
-    place(cmd3, 11400, 8160, 2400, 420);
+    place(cmd1, 11700, 9540, 2400, 420);
+    place(cmd3, 11700, 10140, 2400, 420);
 }
 
 void Form7::layOutFigure() {

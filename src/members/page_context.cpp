@@ -14,12 +14,6 @@ namespace pelzaro {
 namespace {
 using Choices = OpeningChoices;
 
-Choices::Standard standardOf(Form3& f3) {
-    if (f3.opt_T.Value()) return Choices::Standard::Std_T;
-    if (f3.opt_D.Value()) return Choices::Standard::Std_D;
-    return Choices::Standard::None;
-}
-
 Choices::Case caseOf(Form3& f3) {
     if (f3.opt3.Value()) return Choices::Case::Normal;
     if (f3.opt4.Value()) return Choices::Case::Seismic;
@@ -51,7 +45,6 @@ Choices::KaSource kaSourceOf(Form3& f3) {
 OpeningChoices readOpeningChoices(App& app) {
     Choices c;
     if (Form3* f3 = app.find<Form3>()) {
-        c.standard = standardOf(*f3);
         c.calcCase = caseOf(*f3);
         c.kaSource = kaSourceOf(*f3);
     }

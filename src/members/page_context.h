@@ -8,15 +8,13 @@ namespace pelzaro {
 class App;
 
 struct OpeningChoices {
-    // Std_T: residential-land standard; Std_D: road-earthwork guideline.
-    enum class Standard { None, Std_T, Std_D } standard = Standard::None;
     enum class Case { None, Normal, Seismic } calcCase = Case::None;
     enum class Method { None, K1, K2, D1 } method = Method::None;
     enum class Shape { None, OneSided, TwoSided } shape = Shape::None;
     enum class KaSource { None, Given, Computed } kaSource = KaSource::None;
 };
 
-// The standard, the case, the seismic method, the ground shape and the source of KA as chosen now.
+// The case, the seismic method, the ground shape and the source of KA as chosen now.
 OpeningChoices readOpeningChoices(App& app);
 
 // The wall parts that may be absent: heel length, toe length, shear-key height non-zero.

@@ -15,20 +15,20 @@ struct PatternSpec {
 };
 
 PatternSpec parsePattern(const std::string& pattern) {
-    PatternSpec spec;
+    PatternSpec layout;
     size_t dot = pattern.find('.');
     std::string integerPart = pattern.substr(0, dot);
     for (char c : integerPart) {
-        if (c == '0') ++spec.minIntegerDigits;
-        if (c == ',') spec.grouped = true;
+        if (c == '0') ++layout.minIntegerDigits;
+        if (c == ',') layout.grouped = true;
     }
     if (dot != std::string::npos) {
         for (char c : pattern.substr(dot + 1)) {
-            if (c == '0') ++spec.requiredDecimals;
-            if (c == '#') ++spec.optionalDecimals;
+            if (c == '0') ++layout.requiredDecimals;
+            if (c == '#') ++layout.optionalDecimals;
         }
     }
-    return spec;
+    return layout;
 }
 
 // The magnitude as decimal digits with 15 significant figures, the precision of the value as
@@ -100,23 +100,23 @@ std::string groupByThree(const std::string& digits) {
 
 std::string Format(double value, const std::string& pattern) {
     if (!std::isfinite(value)) return {};
-    PatternSpec spec = parsePattern(pattern);
-    int decimals = spec.requiredDecimals + spec.optionalDecimals;
+    PatternSpec layout = parsePattern(pattern);
+    int decimals = layout.requiredDecimals + layout.optionalDecimals;
     std::string integerDigits, fractionDigits;
     if (value == 0.0) {
         fractionDigits.assign(static_cast<size_t>(decimals), '0');
     } else {
         roundDecimal(toDecimal(std::fabs(value)), decimals, integerDigits, fractionDigits);
     }
-    while (static_cast<int>(fractionDigits.size()) > spec.requiredDecimals &&
+    while (static_cast<int>(fractionDigits.size()) > layout.requiredDecimals &&
            fractionDigits.back() == '0') {
         fractionDigits.pop_back();
     }
     bool isZero = integerDigits.empty() && fractionDigits.find_first_not_of('0') == std::string::npos;
-    if (static_cast<int>(integerDigits.size()) < spec.minIntegerDigits) {
-        integerDigits.insert(0, static_cast<size_t>(spec.minIntegerDigits) - integerDigits.size(), '0');
+    if (static_cast<int>(integerDigits.size()) < layout.minIntegerDigits) {
+        integerDigits.insert(0, static_cast<size_t>(layout.minIntegerDigits) - integerDigits.size(), '0');
     }
-    if (spec.grouped) integerDigits = groupByThree(integerDigits);
+    if (layout.grouped) integerDigits = groupByThree(integerDigits);
     std::string out = integerDigits;
     if (!fractionDigits.empty()) out += "." + fractionDigits;
     if (value < 0 && !isZero && !out.empty()) out.insert(0, "-");

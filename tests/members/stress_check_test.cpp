@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "conditions/form3.h"
 #include "forms/palette.h"
 #include "member_page_fixture.h"
 
@@ -146,6 +147,21 @@ TEST_F(StressCheckTest, WorkedExampleShowsAndStoresThreeDecimals) {
     EXPECT_EQ(app.m.Kankaku_D, 200.0f);
     EXPECT_NEAR(app.m.k_D, 0.238, 0.001);
     EXPECT_NEAR(app.m.j1_D, 0.921, 0.001);
+}
+
+// Under the road guideline the shear stress takes the whole depth and its allowable value is
+// corrected for depth and steel ratio.
+TEST_F(StressCheckTest, RoadGuidelineShearOfTheWorkedExample) {
+    app.get<Form3>().opt_D.setValue(true);
+    allowables(8.0f, 160.0f, 0.36f);
+    prepareAllRows();
+    prepareRow('D', 4, 2000000.0f, 30000.0f, 40.0f, 300.0f, "200");
+    host.clearRecords();
+    page.cmd1.click();
+    EXPECT_TRUE(host.messages.empty()) << ::testing::PrintToString(host.messageTexts());
+    EXPECT_EQ(results('D'), (Strings{"1.140", "54.695", "0.075", "O.K"}));
+    EXPECT_NEAR(app.m.Ce_D, 1.343, 0.001);
+    EXPECT_NEAR(app.m.Tau_ca_D, 1.273 * 0.36, 0.001);
 }
 
 TEST_F(StressCheckTest, EveryFailingRowIsColouredAndBeepsOnce) {
