@@ -49,7 +49,8 @@ public:
     Label lbl32, lbl33, lbl34;                        // front surcharge shown as a value
     Label lbl10, lbl45;                               // "前面土", "背面土"
 
-    // --- the rest of the sketch: labels of the boxes and the base width
+    // --- the rest of the sketch: the section's outline, labels of the boxes and the base width
+    std::vector<std::unique_ptr<Line>> section;
     std::vector<std::unique_ptr<Label>> sketch;
 
     // --- results panel
@@ -117,6 +118,7 @@ private:
     void layoutHead();
     void layoutBoxes();
     void layoutDiagram();
+    void layoutSection();
     void layoutSketchTexts();
     void layoutResults();
     void layoutOptions();

@@ -27,7 +27,7 @@ Form4::Form4(App& app)
       txt15(*this, "txt15"), txt16(*this, "txt16"), txt17(*this, "txt17"),
       txt18(*this, "txt18"), txt19(*this, "txt19"), txt20(*this, "txt20"),
       txt21(*this, "txt21"), txt22(*this, "txt22"), txt23(*this, "txt23"),
-      Line120(*this, "Line120", 600, 3900, 2500, 3900),
+      Line120(*this, "Line120", 600, 3900, 2700, 3900),
       Line121(*this, "Line121", 700, 3900, 610, 4020),
       Line122(*this, "Line122", 830, 3900, 740, 4020),
       Line123(*this, "Line123", 960, 3900, 870, 4020),
@@ -42,26 +42,26 @@ Form4::Form4(App& app)
       Line132(*this, "Line132", 2130, 3900, 2040, 4020),
       Line133(*this, "Line133", 2260, 3900, 2170, 4020),
       Line134(*this, "Line134", 2390, 3900, 2300, 4020),
-      Line135(*this, "Line135", 600, 2900, 2500, 2900),
-      Line136(*this, "Line136", 700, 2900, 610, 3020),
-      Line137(*this, "Line137", 830, 2900, 740, 3020),
-      Line138(*this, "Line138", 960, 2900, 870, 3020),
-      Line139(*this, "Line139", 1090, 2900, 1000, 3020),
-      Line140(*this, "Line140", 1220, 2900, 1130, 3020),
-      Line141(*this, "Line141", 1350, 2900, 1260, 3020),
-      Line142(*this, "Line142", 1480, 2900, 1390, 3020),
-      Line143(*this, "Line143", 1610, 2900, 1520, 3020),
-      Line144(*this, "Line144", 1740, 2900, 1650, 3020),
-      Line145(*this, "Line145", 1870, 2900, 1780, 3020),
-      Line146(*this, "Line146", 2000, 2900, 1910, 3020),
-      Line147(*this, "Line147", 2130, 2900, 2040, 3020),
-      Line148(*this, "Line148", 2260, 2900, 2170, 3020),
-      Line149(*this, "Line149", 2390, 2900, 2300, 3020),
+      Line135(*this, "Line135", 600, 2700, 2700, 2700),
+      Line136(*this, "Line136", 700, 2700, 610, 2820),
+      Line137(*this, "Line137", 830, 2700, 740, 2820),
+      Line138(*this, "Line138", 960, 2700, 870, 2820),
+      Line139(*this, "Line139", 1090, 2700, 1000, 2820),
+      Line140(*this, "Line140", 1220, 2700, 1130, 2820),
+      Line141(*this, "Line141", 1350, 2700, 1260, 2820),
+      Line142(*this, "Line142", 1480, 2700, 1390, 2820),
+      Line143(*this, "Line143", 1610, 2700, 1520, 2820),
+      Line144(*this, "Line144", 1740, 2700, 1650, 2820),
+      Line145(*this, "Line145", 1870, 2700, 1780, 2820),
+      Line146(*this, "Line146", 2000, 2700, 1910, 2820),
+      Line147(*this, "Line147", 2130, 2700, 2040, 2820),
+      Line148(*this, "Line148", 2260, 2700, 2170, 2820),
+      Line149(*this, "Line149", 2390, 2700, 2300, 2820),
       Label3(*this, "Label3", "H3="), Label4(*this, "Label4", "H4="),
       lbl5(*this, "lbl5", " m"), lbl6(*this, "lbl6", " m"),
-      Line150(*this, "Line150", 120, 1800, 120, 4800),
+      Line150(*this, "Line150", 120, 1900, 120, 4950),
       Line151(*this, "Line151", 60, 3900, 180, 3900),
-      Line152(*this, "Line152", 60, 4800, 180, 4800),
+      Line152(*this, "Line152", 60, 4950, 180, 4950),
       lbl22(*this, "lbl22", "上載荷重"), lbl23(*this, "lbl23", "kNm2"),
       lbl32(*this, "lbl32", "上載荷重"), lbl33(*this, "lbl33"), lbl34(*this, "lbl34", "KN/m2"),
       lbl10(*this, "lbl10", "前面土"), lbl45(*this, "lbl45", "背面土"),
@@ -97,6 +97,7 @@ Form4::Form4(App& app)
     layoutHead();
     layoutBoxes();
     layoutDiagram();
+    layoutSection();
     layoutSketchTexts();
     layoutResults();
     layoutOptions();
@@ -161,6 +162,36 @@ void Form4::layoutDiagram() {
     lbl45.geometry = {6300, 3000, 600, 240};
 }
 
+// The section itself: front wall left, rear wall right, the base slab with the haunched toe
+// and heel, the centre soil, the back ground and the base width with the resultant.
+void Form4::layoutSection() {
+    struct Segment {
+        int x1, y1, x2, y2, style;  // style 3: dashed
+    };
+    const Segment segments[] = {
+        {2700, 1900, 3000, 1900, 1}, {2700, 1900, 2700, 4300, 1},  // front wall top, outer face
+        {3000, 1900, 3300, 4300, 1},                               // front wall inner face
+        {5000, 1900, 5300, 1900, 1}, {5300, 1900, 5300, 4300, 1},  // rear wall top, outer face
+        {5000, 1900, 4700, 4300, 1},                               // rear wall inner face
+        {3300, 4300, 4700, 4300, 1},                               // base top between the walls
+        {1200, 4600, 2700, 4300, 1}, {1200, 4600, 1200, 4950, 1},  // toe top and tip
+        {5300, 4300, 6300, 4600, 1}, {6300, 4600, 6300, 4950, 1},  // heel top and tip
+        {1200, 4950, 6300, 4950, 1},                               // base underside
+        {3150, 3400, 4850, 3400, 3},                               // centre soil surface
+        {5300, 2700, 6900, 2700, 3},                               // back ground
+        {1200, 5880, 6300, 5880, 1}, {1200, 5760, 1200, 6000, 1},  // base width B
+        {6300, 5760, 6300, 6000, 1}, {3750, 4950, 3750, 6120, 3},  // B/2
+        {3300, 4100, 3300, 6330, 3},                               // line of the resultant
+        {1200, 6240, 3300, 6240, 1}, {3300, 6060, 3750, 6060, 1},  // d and e
+    };
+    for (const Segment& g : segments) {
+        auto line = std::make_unique<Line>(*this, "LineSection" + std::to_string(section.size() + 1),
+                                           g.x1, g.y1, g.x2, g.y2);
+        line->BorderStyle = g.style;
+        section.push_back(std::move(line));
+    }
+}
+
 void Form4::layoutSketchTexts() {
     addStaticTexts(*this, sketch, "lblSketch",
                    {{"H1=", 6780, 3570, 360, 240},   {" m", 7695, 3570, 300, 240},
@@ -173,9 +204,9 @@ void Form4::layoutSketchTexts() {
                     {" m", 1575, 4530, 300, 240},    {" m", 6855, 4530, 300, 240},
                     {" m", 4275, 3630, 300, 240},    {"上載荷重", 5760, 1800, 840, 240},
                     {"kN/m2", 6315, 2070, 540, 240}, {"上載荷重", 3570, 2490, 840, 240},
-                    {"kNm2", 4125, 2760, 480, 240},  {"B", 3900, 6120, 240, 240},
-                    {"B/2", 3000, 5820, 360, 240},   {"ｅ", 4200, 5820, 240, 240},
-                    {"d", 2400, 6120, 240, 240},     {"合力の作用線", 4500, 6120, 1200, 240}});
+                    {"kNm2", 4125, 2760, 480, 240},  {"B", 5760, 5640, 240, 240},
+                    {"B/2", 3810, 6060, 360, 240},   {"ｅ", 3420, 6090, 240, 240},
+                    {"d", 2160, 6000, 240, 240},     {"合力の作用線", 3360, 6330, 1200, 240}});
 }
 
 void Form4::layoutResults() {
@@ -216,7 +247,7 @@ void Form4::layoutOptions() {
     Frame3.geometry = {10020, 5220, 1740, 840};
     opt5.geometry = {120, 240, 720, 240};
     opt6.geometry = {120, 510, 720, 240};
-    chk1.geometry = {360, 6480, 4800, 270};
+    chk1.geometry = {360, 6600, 4800, 270};
     // A wall starts without a shear key and without a front-soil choice to offer.
     opt5.setValue(true);
     Frame2.setVisible(false);
@@ -234,7 +265,7 @@ void Form4::layoutButtons() {
     cmd4.geometry = {8160, 6120, 1800, 360};
     cmd3.geometry = {10020, 6120, 1740, 360};
     cmd5.geometry = {5400, 6480, 1500, 360};
-    cmd6.geometry = {360, 6900, 3000, 360};
+    cmd6.geometry = {360, 7020, 3000, 360};
     cmd2.geometry = {8160, 6900, 1800, 360};
     cmd1.geometry = {10020, 6900, 1740, 360};
     cmd4.tabIndex = 22;
