@@ -52,6 +52,9 @@ TEST_F(Golden, SaveOpenSaveGivesIdenticalBytes) {
         fileApp.get<MDIForm1>().Men_FSav_Click();
         std::string original = contents(file), again = contents(path("again.qkz"));
         EXPECT_TRUE(again == original) << file << ": " << firstDifference(original, again);
+        fileHost.answers = {MsgAnswer::OK};
+        fileApp.get<MDIForm1>().FileUpdate();  // overwrite save writes the same bytes
+        EXPECT_TRUE(contents(path("again.qkz")) == again) << file;
     }
 }
 

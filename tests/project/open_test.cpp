@@ -164,5 +164,28 @@ TEST_F(Open, LinesAreSetAsTheyStandAndRecomputedWhereThePageComputesThem) {
     EXPECT_EQ(saved[9], "0.577");
 }
 
+// Line 217 is kept as the text it was read as, whatever wrote it.
+TEST_F(Open, TheWallFrictionFlagIsWrittenBackAsItWasRead) {
+    struct Case {
+        const char* text;
+        int asNumber;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"", 0, "never set since the program started"},
+        {" 0 ", 0, "typed"},
+        {" 1 ", 1, "computed"},
+        {"1", 1, "computed, written without blanks by another program"},
+    };
+    for (const Case& c : cases) {
+        std::string p = variant("residential-normal-one-sided.qkz", {{217, c.text}});
+        open(p);
+        EXPECT_EQ(static_cast<int>(app.m.Flg_DeltaCalc), c.asNumber) << c.why;
+        host.answerNext(MsgAnswer::OK);
+        main().FileUpdate();
+        EXPECT_EQ(splitLines(contents(p))[216], c.text) << c.why;
+    }
+}
+
 }  // namespace
 }  // namespace pelzaro
