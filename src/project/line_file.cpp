@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 namespace pelzaro {
 
@@ -66,6 +67,17 @@ FileFailure checkTarget(const std::string& path) {
     return FileFailure::None;
 }
 
+// A link to a project file is kept: the file it points to is the one replaced.
+std::string resolveLink(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) return path;
+    std::string resolved = real;
+    std::free(real);
+    return resolved;
+}
+
 }  // namespace
 
 std::string joinCrLf(const std::vector<std::string>& lines) {
@@ -122,7 +134,8 @@ FileOutcome readWholeFile(const std::string& path, std::string& bytes) {
     return {};
 }
 
-FileOutcome writeFileAtomically(const std::string& path, const std::string& bytes) {
+FileOutcome writeFileAtomically(const std::string& requested, const std::string& bytes) {
+    const std::string path = resolveLink(requested);
     if (FileFailure f = checkTarget(path); f != FileFailure::None) return {f};
     std::string temp = folderOf(path) + "/.pelzaro-save-XXXXXX";
     int fd = ::mkstemp(temp.data());
