@@ -224,10 +224,12 @@ void showStabilityRows(App& app) {
                true);
 }
 
+// The front-soil choice exists for a one-sided wall with a toe, as the toe box shows it when
+// the user fills it; otherwise it is hidden and neither option holds.
 void restoreFrontSoilFrame(App& app) {
-    bool noToe = optionSet(app, FormId::Form23, "opt1") && app.m.B_Tumasaki == 0.0f;
-    if (!noToe && !optionSet(app, FormId::Form23, "opt2")) return;
-    setVisible(app, FormId::Form4, {"Frame2"}, false);
+    bool withToe = optionSet(app, FormId::Form23, "opt1") && app.m.B_Tumasaki != 0.0f;
+    setVisible(app, FormId::Form4, {"Frame2"}, withToe);
+    if (withToe) return;
     for (const char* name : {"opt3", "opt4"})
         if (auto* option = control<OptionButton>(app, FormId::Form4, name)) option->setValue(false);
 }

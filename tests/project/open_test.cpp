@@ -70,6 +70,8 @@ TEST_F(Open, RestoresTheProjectAsAfterACompleteCalculation) {
                      &f4.lbl67, &f4.lbl68, &f4.lbl69, &f4.lbl70})
         EXPECT_TRUE(shown(*l)) << l->name();
     EXPECT_TRUE(f4.opt6.Value());
+    EXPECT_TRUE(f4.Frame2.Visible()) << "a one-sided wall with a toe offers the front-soil choice";
+    EXPECT_TRUE(f4.opt3.Value());
     EXPECT_EQ(app.get<Form19>().txt1.Text(), "0.4");
     EXPECT_NE(app.m.H0, 0.0f);
     EXPECT_EQ(app.get<Form7>().row('H').verdict->Caption(), "O.K");
