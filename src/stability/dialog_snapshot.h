@@ -10,13 +10,13 @@
 namespace pelzaro {
 
 class DialogSnapshot {
-public:
+  public:
     void take(const Window& dialog);
     // Puts every control back without firing any reaction; returns whether anything changed.
     bool restore();
     bool empty() const { return entries_.empty(); }
 
-private:
+  private:
     struct Entry {
         Control* control;
         bool enabled;

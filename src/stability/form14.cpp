@@ -26,8 +26,7 @@ Form14::Form14(App& app)
       lbl10(*this, "lbl10", "（突起を設ける場合は F≧1.0）", &Frame3),
       lbl1(*this, "lbl1", "底版の有効載荷面積（基礎地盤の土の粘着力を考慮する場合）", &Frame3),
       opt4(*this, "opt4", "偏心の控除をする　　A'=底盤巾-(2×偏心距離)", &Frame3),
-      opt5(*this, "opt5", "偏心の控除をしない   B=底盤巾(浮き上がりが生じる部分を控除)",
-           &Frame3),
+      opt5(*this, "opt5", "偏心の控除をしない   B=底盤巾(浮き上がりが生じる部分を控除)", &Frame3),
       cmd1(*this, "cmd1", "ＯＫ"),
       cmd2(*this, "cmd2", "キャンセル") {
     Label1.geometry = {240, 120, 4200, 300};

@@ -10,7 +10,7 @@
 namespace pelzaro {
 
 class Form14 : public Window {
-public:
+  public:
     explicit Form14(App& app);
 
     Label Label1;  // title
@@ -29,7 +29,7 @@ public:
     void cmd1_Click();
     void cmd2_Click();
 
-private:
+  private:
     void wire();
     DialogSnapshot opened_;  // the dialog as it stood when it was shown
 };

@@ -17,7 +17,9 @@ void Form14::wire() {
     cmd2.Click = [this] { cmd2_Click(); };
 }
 
-void Form14::Form_Activate() { opened_.take(*this); }
+void Form14::Form_Activate() {
+    opened_.take(*this);
+}
 
 void Form14::cmd1_Click() {
     if (!opt1.Value() && !opt2.Value() && !opt3.Value() && !opt6.Value()) {

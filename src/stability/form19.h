@@ -12,7 +12,7 @@
 namespace pelzaro {
 
 class Form19 : public Window {
-public:
+  public:
     explicit Form19(App& app);
 
     // The dialog's own drawing surface, under the figure: the ground-reaction sketch.
@@ -21,9 +21,9 @@ public:
     TextBox txt2;  // distance from the front end of the base to the key's front face, m
     TextBox txt3;  // key width D, m
     Label lbl1, lbl2, lbl3, lbl4, lbl5;  // B and the guidance ranges, m
-    CheckBox chk1;  // never shown; kept for the project file
-    CommandButton cmd1;  // check the entries and return to the page
-    CommandButton cmd2;  // cancel
+    CheckBox chk1;                       // never shown; kept for the project file
+    CommandButton cmd1;                  // check the entries and return to the page
+    CommandButton cmd2;                  // cancel
 
     // Static texts and the fixed figure of the base with the key.
     std::vector<std::unique_ptr<Label>> texts;
@@ -35,7 +35,7 @@ public:
     // Guidance ranges from the base width B, m.
     void showRanges(float baseWidth);
 
-private:
+  private:
     void layoutTexts();
     void layoutFigure();
     void wire();

@@ -10,7 +10,7 @@
 namespace pelzaro {
 
 class Form21 : public Window {
-public:
+  public:
     explicit Form21(App& app);
 
     Label Label1;  // title
@@ -37,7 +37,7 @@ public:
     void cmd2_Click();
     void chk1_Click();
 
-private:
+  private:
     void wire();
     void invalidateResults();
     DialogSnapshot opened_;

@@ -12,11 +12,13 @@
 
 namespace pelzaro {
 
-void Form21::Form_Load() { state().Hq = 0.0f; }  // a new dialog shows no height
+void Form21::Form_Load() {
+    state().Hq = 0.0f;
+}  // a new dialog shows no height
 
 void Form21::wire() {
-    for (OptionButton* o : {&opt1, &opt2, &opt3, &opt4, &opt5, &opt6, &opt7, &opt8, &opt9,
-                            &opt10}) {
+    for (OptionButton* o :
+         {&opt1, &opt2, &opt3, &opt4, &opt5, &opt6, &opt7, &opt8, &opt9, &opt10}) {
         o->Click = [this] { app().get<Form4>().Hihyouji_1(); };
     }
     chk1.Click = [this] { chk1_Click(); };
@@ -67,7 +69,9 @@ void Form21::chk1_Click() {
     invalidateResults();
 }
 
-void Form21::Form_Activate() { opened_.take(*this); }
+void Form21::Form_Activate() {
+    opened_.take(*this);
+}
 
 void Form21::cmd1_Click() {
     if (!opt1.Value() && !opt2.Value() && !opt3.Value() && !opt4.Value() && !opt9.Value() &&

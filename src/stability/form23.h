@@ -11,14 +11,16 @@
 
 namespace pelzaro {
 
+class Form4;
+
 class Form23 : public Window {
-public:
+  public:
     explicit Form23(App& app);
 
     Label Label1;  // the instruction above the choice
     Frame Frame1;
-    OptionButton opt1;  // one-sided earth pressure
-    OptionButton opt2;  // symmetric earth pressure on both sides
+    OptionButton opt1;   // one-sided earth pressure
+    OptionButton opt2;   // symmetric earth pressure on both sides
     CommandButton cmd1;  // on to the wall dimensions
     CommandButton cmd2;  // back to the design conditions
 
@@ -31,10 +33,12 @@ public:
     void cmd1_Click();
     void cmd2_Click();
 
-private:
+  private:
     void shapeChosen();
     void configureDimensionsPage();
-    void showDiagramFor(class Form4& page, bool oneSided);
+    void configureOneSided(Form4& page);
+    void configureTwoSided(Form4& page);
+    void showDiagramFor(Form4& page, bool oneSided);
 };
 
 }  // namespace pelzaro

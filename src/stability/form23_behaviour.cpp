@@ -1,9 +1,9 @@
 // The ground-shape choice and the way on to the wall dimensions, configured for the shape.
 
+#include "conditions/form3.h"
 #include "forms/app.h"
 #include "forms/host.h"
 #include "members/form7.h"
-#include "conditions/form3.h"
 #include "stability/form23.h"
 #include "stability/form4.h"
 #include "stability/links.h"
@@ -11,8 +11,12 @@
 
 namespace pelzaro {
 
-void Form23::opt1_Click() { shapeChosen(); }
-void Form23::opt2_Click() { shapeChosen(); }
+void Form23::opt1_Click() {
+    shapeChosen();
+}
+void Form23::opt2_Click() {
+    shapeChosen();
+}
 
 // A new shape withdraws everything computed for the old one; the wall-dimensions page is
 // reached again only through "寸法の入力 >", which configures it for the new shape.
@@ -49,33 +53,44 @@ void Form23::configureDimensionsPage() {
     Module1& m = state();
     bool oneSided = opt1.Value();
     if (oneSided) {
-        page.Frame1.setEnabled(true);
-        page.Label19.setEnabled(true);
-        page.opt1.setEnabled(true);
-        page.opt2.setEnabled(true);
-        // The toe stored by the last calculation or validation decides, not the box's text.
-        if (m.B_Tumasaki == 0.0f) page.Frame2.setVisible(false);
-        page.Frame3.setVisible(true);
-        if (page.opt5.Value()) page.cmd5.setVisible(false);
+        configureOneSided(page);
     } else {
-        page.Frame1.setEnabled(false);
-        page.Label19.setEnabled(false);
-        for (OptionButton* o : {&page.opt1, &page.opt2}) {
-            o->setValue(false);
-            o->setEnabled(false);
-        }
-        page.Frame2.setVisible(false);
-        page.Frame3.setVisible(false);
-        page.cmd5.setVisible(false);
+        configureTwoSided(page);
     }
     showDiagramFor(page, oneSided);
     if (!oneSided) m.Q_Zenmen = m.Q_Haimen;
+    // The surcharge reduction applies to a typed coefficient only.
     if (kaGiven(app())) {
         page.chk1.setEnabled(true);
     } else if (kaComputed(app())) {
         page.chk1.setValue(0);
         page.chk1.setEnabled(false);
     }
+}
+
+void Form23::configureOneSided(Form4& page) {
+    page.Frame1.setEnabled(true);
+    page.Label19.setEnabled(true);
+    page.opt1.setEnabled(true);
+    page.opt2.setEnabled(true);
+    // The toe stored by the last calculation or validation decides, not the box's text.
+    if (state().B_Tumasaki == 0.0f) page.Frame2.setVisible(false);
+    page.Frame3.setVisible(true);
+    if (page.opt5.Value()) page.cmd5.setVisible(false);
+}
+
+// The symmetric shape has no overturning, no sliding and so no vertical-component choice,
+// no front-soil choice and no shear key; their values stay for a return to one side.
+void Form23::configureTwoSided(Form4& page) {
+    page.Frame1.setEnabled(false);
+    page.Label19.setEnabled(false);
+    for (OptionButton* o : {&page.opt1, &page.opt2}) {
+        o->setValue(false);
+        o->setEnabled(false);
+    }
+    page.Frame2.setVisible(false);
+    page.Frame3.setVisible(false);
+    page.cmd5.setVisible(false);
 }
 
 // The 47 controls of the sketch that differ between the shapes.

@@ -13,7 +13,8 @@ namespace pelzaro {
 
 void Form26::wire() {
     int index = 0;
-    for (Control* c : std::initializer_list<Control*>{&cmd2, &cmd1, &txt3, &txt2, &txt1}) c->tabIndex = index++;
+    for (Control* c : std::initializer_list<Control*>{&cmd2, &cmd1, &txt3, &txt2, &txt1})
+        c->tabIndex = index++;
     for (TextBox* box : {&txt1, &txt2, &txt3}) {
         box->GotFocus = [box] { box->selectAll(); };
         box->Click = [this, box] {
@@ -59,8 +60,8 @@ void Form26::cmd1_Click() {
         const char* message;
     };
     const Required required[] = {{&txt1, "突起の高さを入力してください。"},
-                                  {&txt2, "突起の位置を入力してください。"},
-                                  {&txt3, "突起の巾を入力してください。"}};
+                                 {&txt2, "突起の位置を入力してください。"},
+                                 {&txt3, "突起の巾を入力してください。"}};
     for (const Required& r : required) {
         if (!r.box->Text().empty()) continue;
         showError(host(), r.message);
@@ -75,7 +76,9 @@ void Form26::cmd1_Click() {
     page.cmd2.SetFocus();
 }
 
-void Form26::cmd2_Click() { Hide(); }
+void Form26::cmd2_Click() {
+    Hide();
+}
 
 // The first display starts at the first stop of the Tab order; later ones where the user left.
 void Form26::Form_Activate() {

@@ -21,7 +21,7 @@ struct Verdict {
 };
 
 class Form4 : public Window {
-public:
+  public:
     explicit Form4(App& app);
 
     // The page's own drawing surface, under every other control: the notes of the
@@ -114,7 +114,7 @@ public:
     void printSymmetricNotes();
     bool prepareKeyDialog();
 
-private:
+  private:
     void layoutHead();
     void layoutBoxes();
     void layoutDiagram();
@@ -124,13 +124,13 @@ private:
     void layoutOptions();
     void layoutButtons();
     void wireFields();
+    void wireSlabRules();
     void wireOptions();
     void wireButtons();
 
     void invalidate();
     void clearRows();
-    void writeRow(Label& name, Label& value, Label& verdict, const Verdict& v,
-                  bool beepOnFail);
+    void writeRow(Label& name, Label& value, Label& verdict, const Verdict& v, bool beepOnFail);
     void writeOverturningRows();
     void writeBearingRow();
     void writeSlidingRow();
@@ -161,13 +161,13 @@ private:
 // Marks the page busy for the lifetime of the object: focus changes meanwhile are the
 // program's, not the user's.
 class ProgramAction {
-public:
+  public:
     explicit ProgramAction(Form4& page) : page_(page) { ++page_.programBusy_; }
     ~ProgramAction() { --page_.programBusy_; }
     ProgramAction(const ProgramAction&) = delete;
     ProgramAction& operator=(const ProgramAction&) = delete;
 
-private:
+  private:
     Form4& page_;
 };
 

@@ -15,13 +15,14 @@
 namespace pelzaro {
 
 namespace {
-bool missingText(const std::string& text) { return text.empty() || text == "0"; }
+bool missingText(const std::string& text) {
+    return text.empty() || text == "0";
+}
 }  // namespace
 
 std::vector<TextBox*> Form4::inputBoxes() {
-    return {&txt1,  &txt2,  &txt3,  &txt4,  &txt5,  &txt6,  &txt7,  &txt8,
-            &txt9,  &txt10, &txt13, &txt15, &txt14, &txt12, &txt16, &txt17,
-            &txt18, &txt19, &txt20, &txt21, &txt22, &txt23};
+    return {&txt1,  &txt2,  &txt3,  &txt4,  &txt5,  &txt6,  &txt7,  &txt8,  &txt9,  &txt10, &txt13,
+            &txt15, &txt14, &txt12, &txt16, &txt17, &txt18, &txt19, &txt20, &txt21, &txt22, &txt23};
 }
 
 void Form4::invalidate() {
@@ -58,6 +59,12 @@ void Form4::wireFields() {
         // surely as a typed character does.
         box->UserEdit = [this] { invalidate(); };
     }
+    wireSlabRules();
+}
+
+// The toe rule and the pair rules run when the user leaves a slab box; the back surcharge
+// gives the symmetric shape its front surcharge.
+void Form4::wireSlabRules() {
     txt12.Click = [this] {
         txt12.selectAll();
         invalidate();
@@ -105,9 +112,8 @@ Control* Form4::nextInChain(TextBox& box, bool& shapeKnown) {
     }
     std::vector<Control*> chain = {&txt1, &txt2};
     if (!twoSided) chain.insert(chain.end(), {&txt3, &txt4});
-    chain.insert(chain.end(), {&txt5, &txt6, &txt7, &txt8, &txt9, &txt10, &txt13, &txt15,
-                               &txt14, &txt12, &txt16, &txt17, &txt18, &txt19, &txt20, &txt21,
-                               &txt22});
+    chain.insert(chain.end(), {&txt5, &txt6, &txt7, &txt8, &txt9, &txt10, &txt13, &txt15, &txt14,
+                               &txt12, &txt16, &txt17, &txt18, &txt19, &txt20, &txt21, &txt22});
     if (!twoSided) chain.push_back(&txt23);
     chain.push_back(&cmd3);
     auto at = std::find(chain.begin(), chain.end(), static_cast<Control*>(&box));
@@ -132,7 +138,6 @@ void Form4::toeRule(const std::string& text, bool clearChoice) {
         opt4.setValue(false);
     }
 }
-
 
 // With the symmetric shape the front surcharge is the back surcharge, shown as a value.
 void Form4::twoSidedFrontSurcharge() {

@@ -25,10 +25,14 @@ void Form4::Hihyouji_1() {
 }
 
 // The rows go, the marker that the calculation has run stays (the shear-key choice).
-void Form4::Hihyouji_3() { hideRows(*this); }
+void Form4::Hihyouji_3() {
+    hideRows(*this);
+}
 
 // Saving and printing need a finished calculation.
-void Form4::Hihyouji_2() { disableResultButtons(app()); }
+void Form4::Hihyouji_2() {
+    disableResultButtons(app());
+}
 
 void disableResultButtons(App& app) {
     Toolbar& bar = app.get<MDIForm1>().Toolbar1;

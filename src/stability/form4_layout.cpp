@@ -21,12 +21,26 @@ Form4::Form4(App& app)
       lblSymbol(*this, "lblSymbol", "擁壁の記号： "),
       lblNote(*this, "lblNote", "擁壁の形状は、印刷イメージで確認して下さい。"),
       txt2(*this, "txt2"),
-      txt3(*this, "txt3"), txt4(*this, "txt4"), txt5(*this, "txt5"), txt6(*this, "txt6"),
-      txt7(*this, "txt7"), txt8(*this, "txt8"), txt9(*this, "txt9"), txt10(*this, "txt10"),
-      txt12(*this, "txt12"), txt13(*this, "txt13"), txt14(*this, "txt14"),
-      txt15(*this, "txt15"), txt16(*this, "txt16"), txt17(*this, "txt17"),
-      txt18(*this, "txt18"), txt19(*this, "txt19"), txt20(*this, "txt20"),
-      txt21(*this, "txt21"), txt22(*this, "txt22"), txt23(*this, "txt23"),
+      txt3(*this, "txt3"),
+      txt4(*this, "txt4"),
+      txt5(*this, "txt5"),
+      txt6(*this, "txt6"),
+      txt7(*this, "txt7"),
+      txt8(*this, "txt8"),
+      txt9(*this, "txt9"),
+      txt10(*this, "txt10"),
+      txt12(*this, "txt12"),
+      txt13(*this, "txt13"),
+      txt14(*this, "txt14"),
+      txt15(*this, "txt15"),
+      txt16(*this, "txt16"),
+      txt17(*this, "txt17"),
+      txt18(*this, "txt18"),
+      txt19(*this, "txt19"),
+      txt20(*this, "txt20"),
+      txt21(*this, "txt21"),
+      txt22(*this, "txt22"),
+      txt23(*this, "txt23"),
       Line120(*this, "Line120", 600, 3900, 2700, 3900),
       Line121(*this, "Line121", 700, 3900, 610, 4020),
       Line122(*this, "Line122", 830, 3900, 740, 4020),
@@ -57,26 +71,44 @@ Form4::Form4(App& app)
       Line147(*this, "Line147", 2130, 2700, 2040, 2820),
       Line148(*this, "Line148", 2260, 2700, 2170, 2820),
       Line149(*this, "Line149", 2390, 2700, 2300, 2820),
-      Label3(*this, "Label3", "H3="), Label4(*this, "Label4", "H4="),
-      lbl5(*this, "lbl5", " m"), lbl6(*this, "lbl6", " m"),
+      Label3(*this, "Label3", "H3="),
+      Label4(*this, "Label4", "H4="),
+      lbl5(*this, "lbl5", " m"),
+      lbl6(*this, "lbl6", " m"),
       Line150(*this, "Line150", 120, 1900, 120, 4950),
       Line151(*this, "Line151", 60, 3900, 180, 3900),
       Line152(*this, "Line152", 60, 4950, 180, 4950),
-      lbl22(*this, "lbl22", "上載荷重"), lbl23(*this, "lbl23", "kNm2"),
-      lbl32(*this, "lbl32", "上載荷重"), lbl33(*this, "lbl33"), lbl34(*this, "lbl34", "KN/m2"),
-      lbl10(*this, "lbl10", "前面土"), lbl45(*this, "lbl45", "背面土"),
+      lbl22(*this, "lbl22", "上載荷重"),
+      lbl23(*this, "lbl23", "kNm2"),
+      lbl32(*this, "lbl32", "上載荷重"),
+      lbl33(*this, "lbl33"),
+      lbl34(*this, "lbl34", "KN/m2"),
+      lbl10(*this, "lbl10", "前面土"),
+      lbl45(*this, "lbl45", "背面土"),
       lblResultsTitle(*this, "lblResultsTitle", "安 定 性 の 検 討"),
       lblOverturnTitle(*this, "lblOverturnTitle", "転倒に対して"),
       lblBearingTitle(*this, "lblBearingTitle", "支持力に対して"),
       lblSlidingTitle(*this, "lblSlidingTitle", "滑動に対して"),
-      lbl52(*this, "lbl52"), lbl53(*this, "lbl53"), lbl54(*this, "lbl54"),
-      lbl46(*this, "lbl46"), lbl47(*this, "lbl47"), lbl48(*this, "lbl48"),
-      lbl56(*this, "lbl56"), lbl57(*this, "lbl57"), lbl58(*this, "lbl58"),
-      lbl59(*this, "lbl59"), lbl60(*this, "lbl60"), lbl61(*this, "lbl61"),
+      lbl52(*this, "lbl52"),
+      lbl53(*this, "lbl53"),
+      lbl54(*this, "lbl54"),
+      lbl46(*this, "lbl46"),
+      lbl47(*this, "lbl47"),
+      lbl48(*this, "lbl48"),
+      lbl56(*this, "lbl56"),
+      lbl57(*this, "lbl57"),
+      lbl58(*this, "lbl58"),
+      lbl59(*this, "lbl59"),
+      lbl60(*this, "lbl60"),
+      lbl61(*this, "lbl61"),
       lbl62(*this, "lbl62"),
-      lbl64(*this, "lbl64"), lbl65(*this, "lbl65"), lbl66(*this, "lbl66"),
-      lbl67(*this, "lbl67", "突起の無い状態で"), lbl68(*this, "lbl68"),
-      lbl69(*this, "lbl69"), lbl70(*this, "lbl70"),
+      lbl64(*this, "lbl64"),
+      lbl65(*this, "lbl65"),
+      lbl66(*this, "lbl66"),
+      lbl67(*this, "lbl67", "突起の無い状態で"),
+      lbl68(*this, "lbl68"),
+      lbl69(*this, "lbl69"),
+      lbl70(*this, "lbl70"),
       Frame1(*this, "Frame1", "土圧の鉛直成分"),
       Label19(*this, "Label19", "安定モーメントに", &Frame1),
       opt1(*this, "opt1", "参入する", &Frame1),
@@ -127,13 +159,12 @@ void Form4::layoutBoxes() {
         TextBox* box;
         int left, top;
     };
-    const Place places[] = {{&txt3, 180, 3030},  {&txt4, 180, 4380},  {&txt5, 7140, 3540},
-                            {&txt6, 7140, 2250}, {&txt7, 2520, 1560}, {&txt8, 3360, 1560},
-                            {&txt9, 4890, 1560}, {&txt10, 4110, 1560}, {&txt12, 2250, 5220},
-                            {&txt13, 2850, 5220}, {&txt14, 3750, 5220}, {&txt15, 4710, 5220},
-                            {&txt16, 5310, 5220}, {&txt17, 3720, 4440}, {&txt18, 1020, 4500},
-                            {&txt19, 6300, 4500}, {&txt20, 3720, 3600}, {&txt21, 5760, 2040},
-                            {&txt22, 3570, 2730}, {&txt23, 1590, 3480}};
+    const Place places[] = {
+        {&txt3, 180, 3030},   {&txt4, 180, 4380},   {&txt5, 7140, 3540},  {&txt6, 7140, 2250},
+        {&txt7, 2520, 1560},  {&txt8, 3360, 1560},  {&txt9, 4890, 1560},  {&txt10, 4110, 1560},
+        {&txt12, 2250, 5220}, {&txt13, 2850, 5220}, {&txt14, 3750, 5220}, {&txt15, 4710, 5220},
+        {&txt16, 5310, 5220}, {&txt17, 3720, 4440}, {&txt18, 1020, 4500}, {&txt19, 6300, 4500},
+        {&txt20, 3720, 3600}, {&txt21, 5760, 2040}, {&txt22, 3570, 2730}, {&txt23, 1590, 3480}};
     for (const Place& p : places) {
         p.box->geometry = {p.left, p.top, kBoxWidth, kBoxHeight};
         p.box->IMEMode = ImeMode::Off;
@@ -185,8 +216,8 @@ void Form4::layoutSection() {
         {1200, 6240, 3300, 6240, 1}, {3300, 6060, 3750, 6060, 1},  // d and e
     };
     for (const Segment& g : segments) {
-        auto line = std::make_unique<Line>(*this, "LineSection" + std::to_string(section.size() + 1),
-                                           g.x1, g.y1, g.x2, g.y2);
+        auto line = std::make_unique<Line>(
+            *this, "LineSection" + std::to_string(section.size() + 1), g.x1, g.y1, g.x2, g.y2);
         line->BorderStyle = g.style;
         section.push_back(std::move(line));
     }
@@ -214,8 +245,8 @@ void Form4::layoutResults() {
     lblOverturnTitle.geometry = {8160, 1140, 1800, 240};
     lblBearingTitle.geometry = {8160, 2160, 1800, 240};
     lblSlidingTitle.geometry = {8160, 3120, 1800, 240};
-    auto row = [](std::initializer_list<Label*> labels, std::initializer_list<int> widths,
-                  int left, int top) {
+    auto row = [](std::initializer_list<Label*> labels, std::initializer_list<int> widths, int left,
+                  int top) {
         auto w = widths.begin();
         for (Label* l : labels) {
             l->geometry = {left, top, *w, 240};
@@ -229,9 +260,9 @@ void Form4::layoutResults() {
     row({&lbl64, &lbl65, &lbl66}, {720, 900, 1320}, 8400, 3420);
     lbl67.geometry = {8160, 3780, 1800, 240};
     row({&lbl68, &lbl69, &lbl70}, {720, 900, 1320}, 8400, 3960);
-    for (Label* l : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl56, &lbl57, &lbl58,
-                     &lbl59, &lbl60, &lbl61, &lbl62, &lbl64, &lbl65, &lbl66, &lbl67, &lbl68,
-                     &lbl69, &lbl70}) {
+    for (Label* l :
+         {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl56, &lbl57, &lbl58, &lbl59,
+          &lbl60, &lbl61, &lbl62, &lbl64, &lbl65, &lbl66, &lbl67, &lbl68, &lbl69, &lbl70}) {
         l->setVisible(false);
     }
 }

@@ -11,7 +11,9 @@
 
 namespace pelzaro {
 
-void Form4::Form_Load() { state().Flg_Page = Page_Dimensions; }
+void Form4::Form_Load() {
+    state().Flg_Page = Page_Dimensions;
+}
 
 void Form4::Form_Activate() {
     state().Flg_Page = Page_Dimensions;
@@ -51,6 +53,8 @@ void Form4::keyPresent() {
     app().get<Form7>().Hihyouji_3();
 }
 
-void Form4::cmd6_Click() { app().get<Form27>().ShowModal(); }
+void Form4::cmd6_Click() {
+    app().get<Form27>().ShowModal();
+}
 
 }  // namespace pelzaro

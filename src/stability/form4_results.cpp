@@ -1,8 +1,6 @@
 // The results display: runs the stability calculation and writes the verdict rows. A row
 // passes at its limit; the limits are compared in single precision.
 
-#include "state/module1.h"  // before <cmath>, whose M_E would clash
-
 #include <cmath>
 
 #include "forms/app.h"
@@ -16,6 +14,7 @@
 #include "stability/form26.h"
 #include "stability/form4.h"
 #include "stability/links.h"
+#include "state/module1.h"  // before <cmath>, whose M_E would clash
 
 namespace pelzaro {
 
@@ -36,8 +35,7 @@ Verdict eccentricityWithin(float e, float baseWidth, int n, const char* passText
 }  // namespace
 
 // Writes one row in its colour; a failure sounds one beep when the row calls for it.
-void Form4::writeRow(Label& name, Label& value, Label& verdict, const Verdict& v,
-                     bool beepOnFail) {
+void Form4::writeRow(Label& name, Label& value, Label& verdict, const Verdict& v, bool beepOnFail) {
     name.setCaption(v.name);
     value.setCaption(Format(v.value, "0.000"));
     verdict.setCaption(v.pass ? v.passText : v.failText);
@@ -47,8 +45,8 @@ void Form4::writeRow(Label& name, Label& value, Label& verdict, const Verdict& v
 }
 
 void Form4::clearRows() {
-    for (Label* l : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl64, &lbl65, &lbl66,
-                     &lbl68, &lbl69, &lbl70}) {
+    for (Label* l : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl64, &lbl65, &lbl66, &lbl68,
+                     &lbl69, &lbl70}) {
         l->setCaption("");
         l->setForeColor(kColorBlack);
     }
@@ -73,6 +71,7 @@ void Form4::GamenHyouji() {
 // Steps after the calculation: the rows of the shape, case and options from the design state.
 void Form4::showStabilityResults() {
     ProgramAction busy(*this);
+    displayCurrent_ = false;  // until every row of this run is written
     // A refused calculation leaves no result to show, save or print.
     if (state().Sigma_max == 0.0f) {
         Hihyouji_3();
@@ -96,38 +95,58 @@ void Form4::showStabilityResults() {
     displayCurrent_ = true;
 }
 
+namespace {
+// The overturning criteria of the check-method dialogs.
+enum class Criterion { None, F15, F10, F12, DB3, EB6, EB2, EB3 };
+
+Verdict overturningVerdict(Criterion c, const Module1& m) {
+    switch (c) {
+        case Criterion::F15:
+            return atLeast("F =", m.F_Tentou, 1.5f, "> 1.5∴O.K", "< 1.5∴NG");
+        case Criterion::F10:
+            return atLeast("F =", m.F_Tentou, 1.0f, "> 1.0∴O.K", "< 1.0∴NG");
+        case Criterion::F12:
+            return atLeast("F =", m.F_Tentou, 1.2f, "> 1.2∴O.K", "< 1.2∴NG");
+        case Criterion::DB3:
+            return atLeast("d(m)=", m.d, m.B / 3.0f, "> B/3∴O.K", "< B/3∴NG");
+        case Criterion::EB6:
+            return eccentricityWithin(m.e, m.B, 6, "< B/6∴O.K", "> B/6∴NG");
+        case Criterion::EB2:
+            return eccentricityWithin(m.e, m.B, 2, "< B/2∴O.K", "> B/2∴NG");
+        default:
+            return eccentricityWithin(m.e, m.B, 3, "< B/3∴O.K", "> B/3∴NG");
+    }
+}
+}  // namespace
+
+// The first row and, for a combined criterion, the second, by the chosen option of the
+// dialog of the current case; the other case's dialog plays no part.
 void Form4::writeOverturningRows() {
-    const Module1& m = state();
-    Verdict first{}, second{};
-    bool haveFirst = false, haveSecond = false;
-    auto f = [&](float limit, const char* pass, const char* fail) {
-        first = atLeast("F =", m.F_Tentou, limit, pass, fail);
-        haveFirst = true;
-    };
-    auto ecc = [&](Verdict& into, bool& have, int n, const char* pass, const char* fail) {
-        into = eccentricityWithin(m.e, m.B, n, pass, fail);
-        have = true;
-    };
+    Criterion first = Criterion::None, second = Criterion::None;
     if (caseNormal(app())) {
         const Form14& d = app().get<Form14>();
-        if (d.opt1.Value() || d.opt6.Value()) f(1.5f, "> 1.5∴O.K", "< 1.5∴NG");
-        if (d.opt2.Value()) {
-            first = atLeast("d(m)=", m.d, m.B / 3.0f, "> B/3∴O.K", "< B/3∴NG");
-            haveFirst = true;
-        }
-        if (d.opt3.Value()) ecc(first, haveFirst, 6, "< B/6∴O.K", "> B/6∴NG");
-        if (d.opt6.Value()) ecc(second, haveSecond, 6, "< B/6∴O.K", "> B/6∴NG");
+        first = d.opt1.Value() || d.opt6.Value() ? Criterion::F15
+                : d.opt2.Value()                 ? Criterion::DB3
+                : d.opt3.Value()                 ? Criterion::EB6
+                                                 : Criterion::None;
+        if (d.opt6.Value()) second = Criterion::EB6;
     } else if (caseSeismic(app())) {
         const Form21& d = app().get<Form21>();
-        if (d.opt1.Value() || d.opt9.Value()) f(1.0f, "> 1.0∴O.K", "< 1.0∴NG");
-        if (d.opt2.Value() || d.opt10.Value()) f(1.2f, "> 1.2∴O.K", "< 1.2∴NG");
-        if (d.opt3.Value()) ecc(first, haveFirst, 2, "< B/2∴O.K", "> B/2∴NG");
-        if (d.opt4.Value()) ecc(first, haveFirst, 3, "< B/3∴O.K", "> B/3∴NG");
-        if (d.opt9.Value()) ecc(second, haveSecond, 2, "< B/2∴O.K", "> B/2∴NG");
-        if (d.opt10.Value()) ecc(second, haveSecond, 3, "< B/3∴O.K", "> B/3∴NG");
+        first = d.opt1.Value() || d.opt9.Value()    ? Criterion::F10
+                : d.opt2.Value() || d.opt10.Value() ? Criterion::F12
+                : d.opt3.Value()                    ? Criterion::EB2
+                : d.opt4.Value()                    ? Criterion::EB3
+                                                    : Criterion::None;
+        second = d.opt9.Value()    ? Criterion::EB2
+                 : d.opt10.Value() ? Criterion::EB3
+                                   : Criterion::None;
     }
-    if (haveFirst) writeRow(lbl52, lbl53, lbl54, first, true);
-    if (haveSecond) writeRow(lbl46, lbl47, lbl48, second, true);
+    if (first != Criterion::None) {
+        writeRow(lbl52, lbl53, lbl54, overturningVerdict(first, state()), true);
+    }
+    if (second != Criterion::None) {
+        writeRow(lbl46, lbl47, lbl48, overturningVerdict(second, state()), true);
+    }
 }
 
 void Form4::writeBearingRow() {
@@ -182,13 +201,13 @@ bool Form4::keyCalculated() {
 void Form4::writeKeyRows() {
     const Module1& m = state();
     if (standardResidential(app())) {
-        writeRow(lbl68, lbl69, lbl70,
-                 atLeast("F =", m.F_Katsudou, 1.0f, "> 1.0 ∴O.K", "< 1.0 ∴NG"), true);
+        writeRow(lbl68, lbl69, lbl70, atLeast("F =", m.F_Katsudou, 1.0f, "> 1.0 ∴O.K", "< 1.0 ∴NG"),
+                 true);
         for (Label* l : {&lbl67, &lbl68, &lbl69, &lbl70}) l->setVisible(true);
     }
     if (caseNormal(app())) {
-        writeRow(lbl64, lbl65, lbl66,
-                 atLeast("F =", m.F_Tokki, 1.5f, "> 1.5 ∴O.K", "< 1.5 ∴NG"), true);
+        writeRow(lbl64, lbl65, lbl66, atLeast("F =", m.F_Tokki, 1.5f, "> 1.5 ∴O.K", "< 1.5 ∴NG"),
+                 true);
     } else {
         writeSeismicSliding(m.F_Tokki);
     }

@@ -15,7 +15,9 @@
 namespace pelzaro {
 
 namespace {
-bool missingText(const TextBox& box) { return box.Text().empty() || box.Text() == "0"; }
+bool missingText(const TextBox& box) {
+    return box.Text().empty() || box.Text() == "0";
+}
 
 // The field named by a failing test gets the focus with the caret at the start of its text.
 void focusField(TextBox& box) {

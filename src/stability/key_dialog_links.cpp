@@ -9,8 +9,8 @@ namespace pelzaro {
 namespace {
 void emptySlidingRows(Form4& page) {
     page.lbl67.setVisible(false);
-    for (Label* l : {&page.lbl64, &page.lbl65, &page.lbl66, &page.lbl68, &page.lbl69,
-                     &page.lbl70}) {
+    for (Label* l :
+         {&page.lbl64, &page.lbl65, &page.lbl66, &page.lbl68, &page.lbl69, &page.lbl70}) {
         l->setCaption("");
     }
     page.markDisplayStale();
@@ -22,8 +22,8 @@ void keyEntryTouched(App& app) {
     Form7& members = app.get<Form7>();
     members.cbo10.setText("");
     members.txt10.setText("");
-    for (Label* l : {&members.lbl_rj, &members.lbl37, &members.lbl38, &members.lbl39,
-                     &members.lbl40}) {
+    for (Label* l :
+         {&members.lbl_rj, &members.lbl37, &members.lbl38, &members.lbl39, &members.lbl40}) {
         l->setCaption("");
     }
 }
@@ -32,6 +32,8 @@ void keyEntryEdited(App& app) {
     if (Form4* page = app.find<Form4>()) page->markDisplayStale();
 }
 
-void keyChecked(App& app) { emptySlidingRows(app.get<Form4>()); }
+void keyChecked(App& app) {
+    emptySlidingRows(app.get<Form4>());
+}
 
 }  // namespace pelzaro

@@ -7,11 +7,11 @@
 namespace pelzaro {
 
 enum class SketchVariant {
-    None,                 // no base width: no ground reaction to show
-    TrapezoidFrontLarger, // whole base in contact, larger pressure at the front end (e >= 0)
-    TrapezoidRearLarger,  // whole base in contact, larger pressure at the rear end (e < 0)
-    TriangleFront,        // uplift at the rear, pressure from the front end (e >= 0)
-    TriangleRear,         // uplift at the front, pressure from the rear end (e < 0)
+    None,                  // no base width: no ground reaction to show
+    TrapezoidFrontLarger,  // whole base in contact, larger pressure at the front end (e >= 0)
+    TrapezoidRearLarger,   // whole base in contact, larger pressure at the rear end (e < 0)
+    TriangleFront,         // uplift at the rear, pressure from the front end (e >= 0)
+    TriangleRear,          // uplift at the front, pressure from the rear end (e < 0)
 };
 
 // r = |e| / B against 1/6, both in single precision; e = 0 counts as e >= 0.

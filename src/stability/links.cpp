@@ -20,12 +20,24 @@ bool conditionsOption(App& app, OptionButton Form3::*option) {
 }
 }  // namespace
 
-bool caseNormal(App& app) { return conditionsOption(app, &Form3::opt3); }
-bool caseSeismic(App& app) { return conditionsOption(app, &Form3::opt4); }
-bool standardResidential(App& app) { return conditionsOption(app, &Form3::opt_T); }
-bool standardRoad(App& app) { return conditionsOption(app, &Form3::opt_D); }
-bool kaGiven(App& app) { return conditionsOption(app, &Form3::opt1); }
-bool kaComputed(App& app) { return conditionsOption(app, &Form3::opt2); }
+bool caseNormal(App& app) {
+    return conditionsOption(app, &Form3::opt3);
+}
+bool caseSeismic(App& app) {
+    return conditionsOption(app, &Form3::opt4);
+}
+bool standardResidential(App& app) {
+    return conditionsOption(app, &Form3::opt_T);
+}
+bool standardRoad(App& app) {
+    return conditionsOption(app, &Form3::opt_D);
+}
+bool kaGiven(App& app) {
+    return conditionsOption(app, &Form3::opt1);
+}
+bool kaComputed(App& app) {
+    return conditionsOption(app, &Form3::opt2);
+}
 
 SeismicMethod seismicMethod(App& app) {
     const Form25* dialog = app.find<Form25>();

@@ -10,15 +10,15 @@ namespace pelzaro {
 
 class App;
 
-bool caseNormal(App& app);        // Form3.opt3
-bool caseSeismic(App& app);       // Form3.opt4
-bool standardResidential(App& app);  // Form3.opt_T
-bool standardRoad(App& app);         // Form3.opt_D
-bool kaGiven(App& app);           // Form3.opt1: the coefficient was typed
-bool kaComputed(App& app);        // Form3.opt2: the coefficient was computed
+bool caseNormal(App& app);              // Form3.opt3
+bool caseSeismic(App& app);             // Form3.opt4
+bool standardResidential(App& app);     // Form3.opt_T
+bool standardRoad(App& app);            // Form3.opt_D
+bool kaGiven(App& app);                 // Form3.opt1: the coefficient was typed
+bool kaComputed(App& app);              // Form3.opt2: the coefficient was computed
 SeismicMethod seismicMethod(App& app);  // Form25.opt_K1 / opt_K2 / opt_D1
-bool shapeOneSided(App& app);     // Form23.opt1
-bool shapeTwoSided(App& app);     // Form23.opt2
+bool shapeOneSided(App& app);           // Form23.opt1
+bool shapeTwoSided(App& app);           // Form23.opt2
 // Whether the member-design page shows a steel-stress result of part B (Form7.lbl6).
 bool memberStressShown(App& app);
 

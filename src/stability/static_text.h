@@ -18,8 +18,8 @@ struct StaticText {
 inline void addStaticTexts(Window& owner, std::vector<std::unique_ptr<Label>>& into,
                            const std::string& namePrefix, const std::vector<StaticText>& texts) {
     for (const StaticText& t : texts) {
-        auto label = std::make_unique<Label>(owner, namePrefix + std::to_string(into.size() + 1),
-                                             t.caption);
+        auto label =
+            std::make_unique<Label>(owner, namePrefix + std::to_string(into.size() + 1), t.caption);
         label->geometry = {t.left, t.top, t.width, t.height};
         into.push_back(std::move(label));
     }

@@ -27,7 +27,8 @@ TEST_F(WallPagesTest, CheckMethodOkReportsMissingChoicesInOrder) {
     const std::pair<std::function<void()>, const char*> steps[] = {
         {[] {}, "転倒に対する検討方法をチェックして下さい。"},
         {[&] { d.opt3.setValue(true); }, "滑動に対する検討方法をチェックして下さい。"},
-        {[&] { d.opt6.setValue(true); }, "底版の有効載荷面積に対する検討方法をチェックして下さい。"},
+        {[&] { d.opt6.setValue(true); },
+         "底版の有効載荷面積に対する検討方法をチェックして下さい。"},
         {[&] {
              d.opt8.setValue(true);
              d.chk1.setEnabled(true);

@@ -12,8 +12,8 @@ struct ChainStep {
 
 const ChainStep kChain[] = {
     {"txt1", "txt2", "txt2"},    {"txt2", "txt3", "txt5"},  // the front heights exist one-sided
-    {"txt3", "txt4", "-"},       {"txt4", "txt5", "-"},      {"txt5", "txt6", "txt6"},
-    {"txt6", "txt7", "txt7"},    {"txt7", "txt8", "txt8"},   {"txt8", "txt9", "txt9"},
+    {"txt3", "txt4", "-"},       {"txt4", "txt5", "-"},       {"txt5", "txt6", "txt6"},
+    {"txt6", "txt7", "txt7"},    {"txt7", "txt8", "txt8"},    {"txt8", "txt9", "txt9"},
     {"txt9", "txt10", "txt10"},  {"txt10", "txt13", "txt13"}, {"txt13", "txt15", "txt15"},
     {"txt15", "txt14", "txt14"}, {"txt14", "txt12", "txt12"}, {"txt12", "txt16", "txt16"},
     {"txt16", "txt17", "txt17"}, {"txt17", "txt18", "txt18"}, {"txt18", "txt19", "txt19"},
@@ -34,8 +34,8 @@ TEST_F(WallPagesTest, EnterFollowsTheChainOfEachShape) {
             int key = 13;
             box->KeyPress(key);
             EXPECT_EQ(key, 0) << step.from;
-            EXPECT_EQ(focusedName(p), expected) << "Enter in " << step.from
-                                                << (oneSided ? " one-sided" : " two-sided");
+            EXPECT_EQ(focusedName(p), expected)
+                << "Enter in " << step.from << (oneSided ? " one-sided" : " two-sided");
             if (auto* next = dynamic_cast<TextBox*>(p.ActiveControl())) {
                 EXPECT_EQ(next->SelLength(), static_cast<int>(next->Text().size()))
                     << "whole text of " << expected << " selected";

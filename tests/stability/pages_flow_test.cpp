@@ -21,10 +21,14 @@ TEST_F(WallPagesTest, ShapeConfiguresTheWallPage) {
     EXPECT_TRUE(p.Line135.Visible());
     EXPECT_FALSE(p.Line120.Visible());
     p.opt6.setValue(true);
+    app.get<Form19>().txt1.setText("0.4");
+    app.m.H0 = 0.4f;
     app.m.Sigma_max = 50.0f;
     Form23& shapes = app.get<Form23>();
     shapes.opt1.click();
     EXPECT_TRUE(p.opt5.Value()) << "a shape resets the key to none";
+    EXPECT_EQ(app.m.H0, 0.0f);
+    EXPECT_FALSE(app.isLoaded<Form19>());
     EXPECT_EQ(app.m.Sigma_max, 0.0f);
     EXPECT_FALSE(p.Visible());
     shapes.cmd1.click();
@@ -74,6 +78,33 @@ TEST_F(WallPagesTest, ActivationReprintsTheSymmetricNotes) {
     ASSERT_EQ(p.Surface.drawing().size(), 2u);
     EXPECT_EQ(p.Surface.drawing()[1].text, "対称土圧の為、滑動は生じない。");
     EXPECT_FALSE(app.get<Form23>().Visible());
+}
+
+}  // namespace pelzaro
+
+namespace pelzaro {
+
+TEST_F(WallPagesTest, BackButtonsKeepTheChoicesAndResults) {
+    Form4& p = showWall(true);
+    app.m.Sigma_max = 50.0f;
+    p.showStabilityResults();
+    p.cmd2.click();
+    Form23& shapes = app.get<Form23>();
+    EXPECT_FALSE(p.Visible());
+    EXPECT_TRUE(shapes.Visible());
+    EXPECT_EQ(app.m.Sigma_max, 50.0f) << "going back withdraws nothing";
+    EXPECT_TRUE(p.lbl57.Visible());
+    shapes.cmd2.click();
+    EXPECT_FALSE(shapes.Visible());
+    EXPECT_TRUE(conditions.Visible());
+    EXPECT_TRUE(shapes.opt1.Value()) << "the shape stays chosen";
+}
+
+TEST_F(WallPagesTest, NoteOnTheBackSurchargeOpensModally) {
+    Form4& p = showWall(true);
+    p.cmd6.click();
+    ASSERT_FALSE(host.modalsRun.empty());
+    EXPECT_EQ(host.modalsRun.back(), "Form27");
 }
 
 }  // namespace pelzaro

@@ -27,10 +27,10 @@ TEST_F(WallPagesTest, ValidationStopsAtTheFirstFailingTestInOrder) {
         {"base thickness", [](Form4& f) { f.txt17.setText(""); }, dims, "txt17"},
         {"back surcharge", [](Form4& f) { f.txt21.setText(""); }, "上載荷重を入力してください。",
          "txt21"},
-        {"heel length without thickness text 0",
-         [](Form4& f) { f.txt19.setText("0"); }, dims, "txt19"},
-        {"heel thickness alone triggers the heel pair",
-         [](Form4& f) { f.txt16.setText(""); }, dims, "txt16"},
+        {"heel length without thickness text 0", [](Form4& f) { f.txt19.setText("0"); }, dims,
+         "txt19"},
+        {"heel thickness alone triggers the heel pair", [](Form4& f) { f.txt16.setText(""); }, dims,
+         "txt16"},
         {"toe length with an empty thickness", [](Form4& f) { f.txt18.setText(""); }, dims,
          "txt18"},
         {"front soil not chosen", [](Form4& f) { f.opt3.setValue(false); },
@@ -65,6 +65,7 @@ TEST_F(WallPagesTest, PairTestsCompareTheExactText) {
     p.txt19.setText("0.0");  // not the text "0": passes although the thickness reads 0
     p.txt12.setText("0");
     p.txt18.setText("");  // no toe at all passes steps 4 and 7
+    p.txt22.setText(" ");  // blanks are not empty: they pass and read as 0
     app.m.Sigma_max = 0.0f;
     p.cmd3.click();
     EXPECT_TRUE(host.messages.empty()) << host.lastMessage().text;

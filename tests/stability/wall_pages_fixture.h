@@ -47,12 +47,12 @@ struct WallPagesTest : ::testing::Test {
     void fillWall() {
         Form4& p = page();
         const std::vector<std::pair<TextBox*, const char*>> values = {
-            {&p.txt1, "1"},     {&p.txt2, "A"},     {&p.txt3, "0.5"},   {&p.txt4, "0.8"},
-            {&p.txt5, "2.0"},   {&p.txt6, "0.3"},   {&p.txt7, "0.2"},   {&p.txt8, "0.05"},
-            {&p.txt9, "0.2"},   {&p.txt10, "0.05"}, {&p.txt12, "0.5"},  {&p.txt13, "0.3"},
-            {&p.txt14, "2.0"},  {&p.txt15, "0.3"},  {&p.txt16, "0.6"},  {&p.txt17, "0.4"},
-            {&p.txt18, "0.3"},  {&p.txt19, "0.3"},  {&p.txt20, "0.5"},  {&p.txt21, "10"},
-            {&p.txt22, "5"},    {&p.txt23, "5"}};
+            {&p.txt1, "1"},    {&p.txt2, "A"},     {&p.txt3, "0.5"},  {&p.txt4, "0.8"},
+            {&p.txt5, "2.0"},  {&p.txt6, "0.3"},   {&p.txt7, "0.2"},  {&p.txt8, "0.05"},
+            {&p.txt9, "0.2"},  {&p.txt10, "0.05"}, {&p.txt12, "0.5"}, {&p.txt13, "0.3"},
+            {&p.txt14, "2.0"}, {&p.txt15, "0.3"},  {&p.txt16, "0.6"}, {&p.txt17, "0.4"},
+            {&p.txt18, "0.3"}, {&p.txt19, "0.3"},  {&p.txt20, "0.5"}, {&p.txt21, "10"},
+            {&p.txt22, "5"},   {&p.txt23, "5"}};
         for (const auto& [box, text] : values) box->setText(text);
         // An ordinary backfill, so that the stability calculation has earth pressure to work on.
         app.m.KA = 0.3f, app.m.Gamma_S = 18.0f, app.m.Gamma_C = 24.0f, app.m.Mu = 0.6f;
