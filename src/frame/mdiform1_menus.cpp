@@ -14,6 +14,7 @@
 #include "stability/form19.h"
 #include "stability/form21.h"
 #include "stability/form23.h"
+#include "stability/form26.h"
 #include "stability/form4.h"
 #include "state/module1.h"
 
@@ -65,6 +66,11 @@ void MDIForm1::discardProject(bool withForm21) {
     app().unload<Form19>();
     if (withForm21) app().unload<Form21>();
     app().unload<Form25>();
+    // The road key dialog stays loaded, but its key belongs to the project just discarded.
+    if (Form26* key = app().find<Form26>()) {
+        for (TextBox* box : {&key->txt1, &key->txt2, &key->txt3}) box->setText("");
+    }
+    setCaption("Pelzaro");  // no project file any more
 }
 
 // New asks nothing: unsaved input is discarded, as the user chose a new project.

@@ -39,8 +39,8 @@ void MDIForm1::Men_FSav_Click() {
     if (chosen.empty()) return;
     if (fileExists(chosen)) {
         MsgAnswer answer =
-            host().msgBox(Message{"同名ファイルがあります。上書き保存しますか？", "上書き保存の確認",
-                                  MsgButtons::YesNo, MsgIcon::Critical, 2});
+            host().msgBox(Message{"同名ファイルがあります。上書き保存しますか？",
+                                  "上書き保存の確認", MsgButtons::YesNo, MsgIcon::Critical, 2});
         if (answer != MsgAnswer::Yes) return;
     }
     ProjectWriteOutcome written = writeProject(app(), chosen);

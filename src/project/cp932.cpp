@@ -13,7 +13,7 @@ namespace {
 
 // An iconv conversion descriptor that closes itself.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (valid()) iconv_close(cd_);
@@ -44,7 +44,7 @@ public:
         return true;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 

@@ -23,8 +23,8 @@ struct Cp932Encoded {
 
 struct Cp932Decoded {
     bool ok = false;
-    std::string text;       // the UTF-8 text when ok
-    size_t badOffset = 0;   // otherwise the byte offset of the first undecodable sequence
+    std::string text;      // the UTF-8 text when ok
+    size_t badOffset = 0;  // otherwise the byte offset of the first undecodable sequence
 };
 
 Cp932Encoded encodeCp932(const std::string& utf8);

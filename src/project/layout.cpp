@@ -234,17 +234,28 @@ const std::vector<LineSpec>& projectLayout() {
 
 const char* formTitle(FormId form) {
     switch (form) {
-        case FormId::Form3: return "設計条件";
-        case FormId::Form23: return "地盤の形状";
-        case FormId::Form4: return "寸法の入力";
-        case FormId::Form19: return "突起の計算";
-        case FormId::Form25: return "設計水平震度";
-        case FormId::Form14: return "検討方法（常時）";
-        case FormId::Form21: return "検討方法（地震時）";
-        case FormId::Form22: return "鉄筋のかぶり";
-        case FormId::Form7: return "断面計算";
-        case FormId::Form26: return "突起の計算";
-        case FormId::State: return "計算結果";
+        case FormId::Form3:
+            return "設計条件";
+        case FormId::Form23:
+            return "地盤の形状";
+        case FormId::Form4:
+            return "寸法の入力";
+        case FormId::Form19:
+            return "突起の計算";
+        case FormId::Form25:
+            return "設計水平震度";
+        case FormId::Form14:
+            return "検討方法（常時）";
+        case FormId::Form21:
+            return "検討方法（地震時）";
+        case FormId::Form22:
+            return "鉄筋のかぶり";
+        case FormId::Form7:
+            return "断面計算";
+        case FormId::Form26:
+            return "突起の計算";
+        case FormId::State:
+            return "計算結果";
     }
     return "";
 }

@@ -11,8 +11,19 @@
 namespace pelzaro {
 
 // The window (or the design state) a line belongs to.
-enum class FormId { Form3, Form23, Form4, Form19, Form25, Form14, Form21, Form22, Form7, Form26,
-                    State };
+enum class FormId {
+    Form3,
+    Form23,
+    Form4,
+    Form19,
+    Form25,
+    Form14,
+    Form21,
+    Form22,
+    Form7,
+    Form26,
+    State
+};
 
 // What the line is assigned to, which fixes its form in the file.
 enum class Target {
@@ -26,16 +37,16 @@ enum class Target {
 };
 
 struct LineSpec {
-    int line;             // 1-based line number in the file
+    int line;  // 1-based line number in the file
     FormId form;
-    const char* name;     // control name on the window, or design-state variable name
+    const char* name;  // control name on the window, or design-state variable name
     Target target;
-    const char* field;    // the field as the user knows it, for messages; empty for captions
+    const char* field;  // the field as the user knows it, for messages; empty for captions
 };
 
-constexpr int kCoreLines = 217;      // every project file has at least these
+constexpr int kCoreLines = 217;  // every project file has at least these
 constexpr int kRoadKeyFirstLine = 218;
-constexpr int kAllLines = 220;       // the road key dialog's three inputs follow line 217
+constexpr int kAllLines = 220;  // the road key dialog's three inputs follow line 217
 
 // All 220 lines in file order.
 const std::vector<LineSpec>& projectLayout();

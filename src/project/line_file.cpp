@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 namespace pelzaro {
 
@@ -48,7 +49,7 @@ bool writeAll(int fd, const std::string& bytes) {
 
 // The permissions a replaced file keeps, or those of a new file under the process umask.
 mode_t modeFor(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -58,12 +59,23 @@ mode_t modeFor(const std::string& path) {
 // A target that exists must be a regular file we may write: replacing a read-only file by a
 // rename would silently defeat its protection.
 FileFailure checkTarget(const std::string& path) {
-    struct stat st{};
-    if (::stat(path.c_str(), &st) != 0) return errno == ENOENT ? FileFailure::None
-                                                               : failureOf(errno);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return errno == ENOENT ? FileFailure::None : failureOf(errno);
     if (!S_ISREG(st.st_mode)) return FileFailure::NotAFile;
     if (::access(path.c_str(), W_OK) != 0) return FileFailure::NoAccess;
     return FileFailure::None;
+}
+
+// A link to a project file is kept: the file it points to is the one replaced.
+std::string resolveLink(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) return path;
+    std::string resolved = real;
+    std::free(real);
+    return resolved;
 }
 
 }  // namespace
@@ -89,7 +101,7 @@ std::vector<std::string> splitLines(const std::string& bytes) {
 }
 
 bool fileExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return !path.empty() && ::stat(path.c_str(), &st) == 0;
 }
 
@@ -97,7 +109,7 @@ FileOutcome readWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return {failureOf(errno)};
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kLargestProject) {
         ::close(fd);
         return {FileFailure::NotAFile};
@@ -122,7 +134,8 @@ FileOutcome readWholeFile(const std::string& path, std::string& bytes) {
     return {};
 }
 
-FileOutcome writeFileAtomically(const std::string& path, const std::string& bytes) {
+FileOutcome writeFileAtomically(const std::string& requested, const std::string& bytes) {
+    const std::string path = resolveLink(requested);
     if (FileFailure f = checkTarget(path); f != FileFailure::None) return {f};
     std::string temp = folderOf(path) + "/.pelzaro-save-XXXXXX";
     int fd = ::mkstemp(temp.data());

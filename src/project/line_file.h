@@ -18,10 +18,10 @@ std::vector<std::string> splitLines(const std::string& bytes);
 
 enum class FileFailure {
     None,
-    NotFound,      // no such file (or no such folder)
-    NoAccess,      // permission denied, or a read-only target
-    NotAFile,      // a folder or device in place of the file
-    WriteFailed,   // disk full, I/O error, or the rename failed
+    NotFound,     // no such file (or no such folder)
+    NoAccess,     // permission denied, or a read-only target
+    NotAFile,     // a folder or device in place of the file
+    WriteFailed,  // disk full, I/O error, or the rename failed
 };
 
 struct FileOutcome {

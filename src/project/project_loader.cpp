@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <functional>
+#include <utility>
 
 #include "conditions/form25.h"
 #include "conditions/form3.h"
@@ -10,6 +11,7 @@
 #include "frame/mdiform1.h"
 #include "members/form7.h"
 #include "numeric/lenient.h"
+#include "numeric/rounding.h"
 #include "project/binding.h"
 #include "project/layout.h"
 #include "project/project_reader.h"
@@ -47,6 +49,13 @@ std::string textOf(App& app, FormId form, const char* name) {
     return box ? box->Text() : std::string();
 }
 
+// The leading number of a text as the design state stores it; a number beyond single
+// precision (a file may hold any text there) is no number at all.
+float leadingNumber(const std::string& text) {
+    double v = Val(text);
+    return fitsSingle(v) ? static_cast<float>(v) : 0.0f;
+}
+
 void setVisible(App& app, FormId form, std::initializer_list<const char*> names, bool visible) {
     for (const char* name : names)
         if (Control* c = windowOf(app, form).find(name)) c->setVisible(visible);
@@ -55,6 +64,14 @@ void setVisible(App& app, FormId form, std::initializer_list<const char*> names,
 void setEnabled(App& app, FormId form, std::initializer_list<const char*> names, bool enabled) {
     for (const char* name : names)
         if (Control* c = windowOf(app, form).find(name)) c->setEnabled(enabled);
+}
+
+// The member parts whose rows exist for this wall: the heel, the toe and the key are optional.
+bool partExists(const Module1& m, char letter) {
+    if (letter == 'F') return m.B_Kakato != 0.0f;
+    if (letter == 'G') return m.B_Tumasaki != 0.0f;
+    if (letter == 'H') return m.H0 != 0.0f;
+    return true;
 }
 
 // A soil kind that names an entry of the list selects it, as choosing it would.
@@ -68,16 +85,13 @@ void assignComboText(ComboBox& combo, const std::string& text) {
     combo.setText(text);
 }
 
-void assignControl(Control* c, const LineSpec& spec, const std::string& text) {
+void assignControl(Control* c, const std::string& text) {
     if (auto* option = dynamic_cast<OptionButton*>(c)) {
         option->setValue(parseBoolean(text).value_or(false));
     } else if (auto* check = dynamic_cast<CheckBox*>(c)) {
         check->setValue(parseInteger(text, 0, 1).value_or(0));
     } else if (auto* combo = dynamic_cast<ComboBox*>(c)) {
-        if (spec.target == Target::ListIndex)
-            combo->setListIndex(parseInteger(text, -1, 20).value_or(-1));
-        else
-            assignComboText(*combo, text);
+        assignComboText(*combo, text);
     } else if (auto* box = dynamic_cast<TextBox*>(c)) {
         box->setText(text);
     } else if (auto* label = dynamic_cast<Label*>(c)) {
@@ -85,13 +99,40 @@ void assignControl(Control* c, const LineSpec& spec, const std::string& text) {
     }
 }
 
+// The member part whose bar-kind list this is, or 0.
+char partOfBarKind(App& app, const Control* list) {
+    for (const Form7Row& row : app.get<Form7>().rows())
+        if (row.barKind == list) return row.letter;
+    return 0;
+}
+
+// Choosing a bar kind runs the row's calculation, as the user's choice does. A part the wall
+// does not have by now (a key whose height the file does not hold) gets its list position
+// without a calculation, which could only refuse; the chain after the last line runs the
+// rows of every part that exists.
+void assignBarKind(App& app, ComboBox& list, const std::string& text) {
+    int index = parseInteger(text, -1, 20).value_or(-1);
+    char part = partOfBarKind(app, &list);
+    if (part == 0 || partExists(app.m, part)) {
+        list.setListIndex(index);
+        return;
+    }
+    auto reaction = std::move(list.Click);
+    list.Click = nullptr;
+    list.setListIndex(index);
+    list.Click = std::move(reaction);
+}
+
 void assignLine(App& app, const LineSpec& spec, const std::string& text) {
     if (spec.target == Target::DeltaFlag) {
         app.m.Flg_DeltaCalc.setText(text);
     } else if (spec.target == Target::Single) {
         if (float* value = singleOf(app.m, spec.name)) *value = parseSingle(text).value_or(0.0f);
+    } else if (spec.target == Target::ListIndex) {
+        if (auto* list = dynamic_cast<ComboBox*>(controlOf(app, spec)))
+            assignBarKind(app, *list, text);
     } else {
-        assignControl(controlOf(app, spec), spec, text);
+        assignControl(controlOf(app, spec), text);
     }
 }
 
@@ -100,14 +141,6 @@ void readLines(App& app, const ProjectLines& project, int first, int last) {
         const LineSpec& spec = projectLayout()[static_cast<size_t>(line - 1)];
         step([&] { assignLine(app, spec, project.line(line)); });
     }
-}
-
-// The member parts whose rows exist for this wall: the heel, the toe and the key are optional.
-bool partExists(const Module1& m, char letter) {
-    if (letter == 'F') return m.B_Kakato != 0.0f;
-    if (letter == 'G') return m.B_Tumasaki != 0.0f;
-    if (letter == 'H') return m.H0 != 0.0f;
-    return true;
 }
 
 void readIntoPages(App& app, const ProjectLines& project) {
@@ -119,13 +152,13 @@ void readIntoPages(App& app, const ProjectLines& project) {
     step([&] { app.get<Form3>().KEISAN(); });
     step([&] { app.get<Form4>().DANMEM_1(); });
     readLines(app, project, 91, 110);
-    app.m.Hq = static_cast<float>(Val(textOf(app, FormId::Form21, "txt1")));
+    app.m.Hq = leadingNumber(textOf(app, FormId::Form21, "txt1"));
     readLines(app, project, 111, 115);
     step([&] { app.get<Form7>().Doatu(); });
     readLines(app, project, 116, 160);
     step([&] { app.get<Form7>().TEKKIN(); });
     readLines(app, project, 161, 216);
-    app.m.Hq_Danmen = static_cast<float>(Val(textOf(app, FormId::Form7, "txt_1")));
+    app.m.Hq_Danmen = leadingNumber(textOf(app, FormId::Form7, "txt_1"));
 }
 
 void recalculateConditionsAndStability(App& app) {
@@ -147,7 +180,8 @@ bool recalculateMembers(App& app) {
     bool all = true;
     for (const Form7Row& row : page.rows()) {
         if (!partExists(app.m, row.letter)) continue;
-        for (Label* result : {row.sigmaC, row.sigmaS, row.tauC, row.verdict}) result->setCaption("");
+        for (Label* result : {row.sigmaC, row.sigmaS, row.tauC, row.verdict})
+            result->setCaption("");
         step([&] { page.runStressCheck(row.letter); });
         all = all && !row.verdict->Caption().empty() && !row.sigmaS->Caption().empty();
     }
@@ -172,7 +206,8 @@ void restoreConditionsPage(App& app) {
         setVisible(app, FormId::Form3, {"lbl46", "lbl47", "txt13"}, false);
     if (optionSet(app, FormId::Form25, "opt_K1") || optionSet(app, FormId::Form25, "opt_D1"))
         setEnabled(app, FormId::Form3, {"cmd5", "opt1"}, false);
-    if (optionSet(app, FormId::Form3, "opt4")) setEnabled(app, FormId::Form3, {"cmd4", "cmd7"}, true);
+    if (optionSet(app, FormId::Form3, "opt4"))
+        setEnabled(app, FormId::Form3, {"cmd4", "cmd7"}, true);
     if (optionSet(app, FormId::Form3, "opt3")) setEnabled(app, FormId::Form3, {"cmd7"}, false);
 }
 
@@ -180,18 +215,21 @@ void restoreConditionsPage(App& app) {
 void showStabilityRows(App& app) {
     bool oneSided = optionSet(app, FormId::Form23, "opt1");
     if (oneSided) {
-        setVisible(app, FormId::Form4, {"lbl52", "lbl53", "lbl54", "lbl64", "lbl65", "lbl66"}, true);
+        setVisible(app, FormId::Form4, {"lbl52", "lbl53", "lbl54", "lbl64", "lbl65", "lbl66"},
+                   true);
         if (optionSet(app, FormId::Form4, "opt6"))
             setVisible(app, FormId::Form4, {"lbl67", "lbl68", "lbl69", "lbl70"}, true);
     }
-    setVisible(app, FormId::Form4,
-               {"lbl56", "lbl57", "lbl58", "lbl59", "lbl60", "lbl61", "lbl62"}, true);
+    setVisible(app, FormId::Form4, {"lbl56", "lbl57", "lbl58", "lbl59", "lbl60", "lbl61", "lbl62"},
+               true);
 }
 
+// The front-soil choice exists for a one-sided wall with a toe, as the toe box shows it when
+// the user fills it; otherwise it is hidden and neither option holds.
 void restoreFrontSoilFrame(App& app) {
-    bool noToe = optionSet(app, FormId::Form23, "opt1") && app.m.B_Tumasaki == 0.0f;
-    if (!noToe && !optionSet(app, FormId::Form23, "opt2")) return;
-    setVisible(app, FormId::Form4, {"Frame2"}, false);
+    bool withToe = optionSet(app, FormId::Form23, "opt1") && app.m.B_Tumasaki != 0.0f;
+    setVisible(app, FormId::Form4, {"Frame2"}, withToe);
+    if (withToe) return;
     for (const char* name : {"opt3", "opt4"})
         if (auto* option = control<OptionButton>(app, FormId::Form4, name)) option->setValue(false);
 }
@@ -236,7 +274,7 @@ LoadResult loadProject(App& app, const ProjectLines& project, const std::string&
     restoreMenuAndToolbar(app, result);
     if (result.stabilityDone) showStabilityRows(app);
     restoreFrontSoilFrame(app);
-    app.m.Q_Haimen = static_cast<float>(Val(textOf(app, FormId::Form4, "txt21")));
+    app.m.Q_Haimen = leadingNumber(textOf(app, FormId::Form4, "txt21"));
     return result;
 }
 

@@ -14,7 +14,9 @@ namespace {
 
 const char kHeading[] = "プロジェクトファイルを開けません。\n";
 
-std::string lineLabel(int number) { return std::to_string(number) + "行目"; }
+std::string lineLabel(int number) {
+    return std::to_string(number) + "行目";
+}
 
 // The offending text as the message shows it: short, so the box stays readable.
 std::string quoted(const std::string& text) {
@@ -45,6 +47,14 @@ std::optional<std::string> problemOf(const LineSpec& spec, const std::string& te
     return std::nullopt;
 }
 
+// A project's texts come from single-line fields: a control character (a NUL, a form feed, a
+// lone CR) marks a file that is not a project file, or a damaged one.
+bool hasControlCharacter(const std::string& text) {
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F) return true;
+    return false;
+}
+
 ProjectReadOutcome refuse(const std::string& why) {
     ProjectReadOutcome outcome;
     outcome.message = kHeading + why;
@@ -53,10 +63,14 @@ ProjectReadOutcome refuse(const std::string& why) {
 
 std::string readFailure(FileFailure failure) {
     switch (failure) {
-        case FileFailure::NotFound: return "ファイルが見つかりません。";
-        case FileFailure::NoAccess: return "ファイルを読む権限がありません。";
-        case FileFailure::NotAFile: return "プロジェクトファイルではありません。";
-        default: return "ファイルを読み込めませんでした。";
+        case FileFailure::NotFound:
+            return "ファイルが見つかりません。";
+        case FileFailure::NoAccess:
+            return "ファイルを読む権限がありません。";
+        case FileFailure::NotAFile:
+            return "プロジェクトファイルではありません。";
+        default:
+            return "ファイルを読み込めませんでした。";
     }
 }
 
@@ -74,8 +88,9 @@ ProjectReadOutcome parseProjectBytes(const std::string& bytes) {
             continue;
         }
         Cp932Decoded decoded = decodeCp932(raw[static_cast<size_t>(spec.line - 1)]);
-        if (!decoded.ok)
-            return refuse(lineLabel(spec.line) + "に Shift-JIS の文字として読めない部分があります。");
+        if (!decoded.ok || hasControlCharacter(decoded.text))
+            return refuse(lineLabel(spec.line) +
+                          "に Shift-JIS の文字として読めない部分があります。");
         if (auto problem = problemOf(spec, decoded.text))
             return refuse(lineLabel(spec.line) + "：" + *problem + "。");
         outcome.project.lines.push_back(decoded.text);
@@ -87,8 +102,8 @@ ProjectReadOutcome parseProjectBytes(const std::string& bytes) {
 ProjectReadOutcome readProjectFile(const std::string& path) {
     std::string bytes;
     FileOutcome read = readWholeFile(path, bytes);
-    ProjectReadOutcome outcome = read.ok() ? parseProjectBytes(bytes)
-                                           : refuse(readFailure(read.failure));
+    ProjectReadOutcome outcome =
+        read.ok() ? parseProjectBytes(bytes) : refuse(readFailure(read.failure));
     // The box names the file too: the user may have picked a neighbour by mistake.
     if (!outcome.ok) outcome.message.insert(sizeof kHeading - 1, path + "\n");
     return outcome;

@@ -21,7 +21,7 @@ std::string homeFolder() {
 }
 
 bool isFolder(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 

@@ -72,10 +72,18 @@ std::string unsavable(const LineSpec& spec, const std::string& what) {
 std::string writeFailure(FileFailure failure, const std::string& path) {
     std::string why;
     switch (failure) {
-        case FileFailure::NotFound: why = "保存先のフォルダが見つかりません。"; break;
-        case FileFailure::NoAccess: why = "このファイルまたはフォルダに書き込む権限がありません。"; break;
-        case FileFailure::NotAFile: why = "同じ名前のフォルダなどがあり、ファイルとして保存できません。"; break;
-        default: why = "ディスクへの書き込みに失敗しました。"; break;
+        case FileFailure::NotFound:
+            why = "保存先のフォルダが見つかりません。";
+            break;
+        case FileFailure::NoAccess:
+            why = "このファイルまたはフォルダに書き込む権限がありません。";
+            break;
+        case FileFailure::NotAFile:
+            why = "同じ名前のフォルダなどがあり、ファイルとして保存できません。";
+            break;
+        default:
+            why = "ディスクへの書き込みに失敗しました。";
+            break;
     }
     return "プロジェクトファイルを保存できませんでした。\n" + path + "\n" + why +
            "\n元のファイルは変更されていません。";

@@ -10,7 +10,9 @@ namespace pelzaro {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string trimBlanks(const std::string& text) {
     size_t first = text.find_first_not_of(" \t");
@@ -55,7 +57,9 @@ size_t scanExponent(const std::string& s, size_t i) {
 
 }  // namespace
 
-std::string formatBoolean(bool value) { return value ? "True" : "False"; }
+std::string formatBoolean(bool value) {
+    return value ? "True" : "False";
+}
 
 std::string formatInteger(int value) {
     return (value < 0 ? "" : " ") + std::to_string(value) + " ";

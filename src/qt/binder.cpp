@@ -93,7 +93,7 @@ void Binder::windowHidden(Window& window) {
 
 void Binder::windowUnloading(Window& window) {
     windowHidden(window);
-    if (pendingFocus_ != nullptr && &pendingFocus_->window() == &window) pendingFocus_ = nullptr;
+    pendingFocus_.erase(&window);
     auto it = views_.find(&window);
     if (it == views_.end()) return;
     {
@@ -105,17 +105,31 @@ void Binder::windowUnloading(Window& window) {
 }
 
 void Binder::focusMoved(Control& control) {
-    pendingFocus_ = &control;
+    pendingFocus_[&control.window()] = &control;
+}
+
+// Whether the window is the one the user works in: the open modal window, or else the page
+// or reference window the model activated last.
+bool Binder::isCurrent(const Window& window) const {
+    if (app_ == nullptr) return true;
+    if (const Window* modal = app_->modalWindow()) return modal == &window;
+    return window.role() == WindowRole::Dialog || app_->activeWindow() == &window;
 }
 
 // The model moved the focus: the widget follows once the model's event is over, so that the
-// widget's own focus event never re-enters the model in the middle of a handler.
+// widget's own focus event never re-enters the model in the middle of a handler. A window
+// that is not the current one keeps its focus for later: focusing a widget in it would bring
+// it to the front over the page the model has just shown.
 void Binder::applyPendingFocus() {
-    if (pendingFocus_ == nullptr) return;
-    QWidget* w = widgetOf(*pendingFocus_);
-    if (w == nullptr) return;  // its window has no widgets yet: wait until it is shown
-    pendingFocus_ = nullptr;
-    if (QApplication::focusWidget() != w) w->setFocus(Qt::OtherFocusReason);
+    for (auto it = pendingFocus_.begin(); it != pendingFocus_.end();) {
+        QWidget* w = widgetOf(*it->second);
+        if (w == nullptr || !isCurrent(*it->first)) {
+            ++it;  // no widgets yet, or not in front: wait
+            continue;
+        }
+        if (QApplication::focusWidget() != w) w->setFocus(Qt::OtherFocusReason);
+        it = pendingFocus_.erase(it);
+    }
 }
 
 void Binder::runModal(Window& window) {

@@ -65,6 +65,7 @@ class Binder {
     friend class UpdateGuard;
     WindowView& ensureView(Window& window);
     void applyPendingFocus();
+    bool isCurrent(const Window& window) const;
     void activatedByUser(QWidget* subWindow);
 
     App* app_ = nullptr;
@@ -76,7 +77,8 @@ class Binder {
     std::vector<std::unique_ptr<WindowView>> discarded_;
     std::map<const Window*, QEventLoop*> modalLoops_;
     std::set<const Control*> dirty_;
-    Control* pendingFocus_ = nullptr;
+    // The control each window's focus moved to, until its widget can take it.
+    std::map<const Window*, Control*> pendingFocus_;
     int updating_ = 0;
 };
 

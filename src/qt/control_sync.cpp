@@ -97,48 +97,55 @@ void syncLabel(const Label& l, QLabel* w) {
     if (w->frameStyle() != shape) w->setFrameStyle(shape);
 }
 
+void syncButton(const CommandButton& c, QPushButton* b) {
+    QString caption = toQ(c.Caption());
+    if (b->text() != caption) b->setText(caption);
+}
+
+void syncOption(const OptionButton& o, QRadioButton* r) {
+    if (r->text() != toQ(o.Caption())) r->setText(toQ(o.Caption()));
+    if (r->isChecked() != o.Value()) r->setChecked(o.Value());
+}
+
+void syncCheck(const CheckBox& k, QCheckBox* x) {
+    if (x->text() != toQ(k.Caption())) x->setText(toQ(k.Caption()));
+    // 2 is the greyed state: neither on nor off.
+    Qt::CheckState state = k.Value() == 1   ? Qt::Checked
+                           : k.Value() == 2 ? Qt::PartiallyChecked
+                                            : Qt::Unchecked;
+    if (x->checkState() != state) x->setCheckState(state);
+}
+
+void syncFrame(const Frame& f, QWidget* w) {
+    auto* box = qobject_cast<QGroupBox*>(w);
+    if (box != nullptr && box->title() != toQ(f.Caption())) box->setTitle(toQ(f.Caption()));
+}
+
+template <class C, class W, class F>
+void as(Control& c, QWidget* w, F sync) {
+    sync(static_cast<C&>(c), static_cast<W*>(w));
+}
+
 void syncValue(Control& c, QWidget* w) {
     switch (c.kind()) {
         case ControlKind::TextBox:
-            syncTextBoxValue(static_cast<TextBox&>(c), static_cast<QLineEdit*>(w));
-            break;
+            return as<TextBox, QLineEdit>(c, w, syncTextBoxValue);
         case ControlKind::Label:
-            syncLabel(static_cast<Label&>(c), static_cast<QLabel*>(w));
-            break;
-        case ControlKind::CommandButton: {
-            auto* b = static_cast<QPushButton*>(w);
-            QString caption = toQ(static_cast<CommandButton&>(c).Caption());
-            if (b->text() != caption) b->setText(caption);
-            break;
-        }
-        case ControlKind::OptionButton: {
-            auto& o = static_cast<OptionButton&>(c);
-            auto* r = static_cast<QRadioButton*>(w);
-            if (r->text() != toQ(o.Caption())) r->setText(toQ(o.Caption()));
-            if (r->isChecked() != o.Value()) r->setChecked(o.Value());
-            break;
-        }
-        case ControlKind::CheckBox: {
-            auto& k = static_cast<CheckBox&>(c);
-            auto* x = static_cast<QCheckBox*>(w);
-            if (x->text() != toQ(k.Caption())) x->setText(toQ(k.Caption()));
-            Qt::CheckState state = k.Value() == 1   ? Qt::Checked
-                                   : k.Value() == 2 ? Qt::PartiallyChecked
-                                                    : Qt::Unchecked;
-            if (x->checkState() != state) x->setCheckState(state);
-            break;
-        }
+            return as<Label, QLabel>(c, w, syncLabel);
+        case ControlKind::CommandButton:
+            return as<CommandButton, QPushButton>(c, w, syncButton);
+        case ControlKind::OptionButton:
+            return as<OptionButton, QRadioButton>(c, w, syncOption);
+        case ControlKind::CheckBox:
+            return as<CheckBox, QCheckBox>(c, w, syncCheck);
         case ControlKind::ComboBox:
-            syncComboValue(static_cast<ComboBox&>(c), static_cast<QComboBox*>(w));
-            break;
+            return as<ComboBox, QComboBox>(c, w, syncComboValue);
         case ControlKind::Frame:
-            if (auto* g = qobject_cast<QGroupBox*>(w))
-                g->setTitle(toQ(static_cast<Frame&>(c).Caption()));
-            break;
+            return as<Frame, QWidget>(c, w, syncFrame);
         case ControlKind::Line:
         case ControlKind::PictureBox:
             w->update();
-            break;
+            return;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <cstdio>
 
 #include "forms/app.h"
 #include "frame/mdiform1.h"
@@ -21,9 +22,19 @@ void loadJapaneseQtTexts(QApplication& app, QTranslator& translator) {
     }
 }
 
+// Qt ends the program with a terse fatal message when there is no display; say it plainly.
+bool hasDisplay() {
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (!hasDisplay()) {
+        std::fprintf(stderr, "Pelzaro needs a desktop session: no display is set (DISPLAY).\n");
+        return 1;
+    }
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelzaro"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolBar>
 
 #include "frame/mdiform1.h"
@@ -15,6 +16,7 @@ namespace pelzaro {
 MainWindow::MainWindow(MDIForm1& model, QtHost& host)
     : model_(model), host_(host), mdiArea_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("MDIForm1"));
+    setWindowIcon(applicationIcon());
     // Pages keep their size and position at the corner; a small screen scrolls them.
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -25,7 +27,7 @@ MainWindow::MainWindow(MDIForm1& model, QtHost& host)
     binder.setMdiArea(mdiArea_);
     binder.setMainWidget(this);
     binder.afterSync = [this] { syncFromModel(); };
-    resize(twipsToPx(model.geometry.width), twipsToPx(model.geometry.height));
+    resizeToHoldPages();
     syncFromModel();
 }
 
@@ -33,6 +35,15 @@ MainWindow::~MainWindow() {
     Binder& binder = host_.binder();
     binder.afterSync = nullptr;
     binder.setMainWidget(nullptr);
+}
+
+// The model's size is the area for the pages (1024 x 768 pixels): the largest page fits
+// without scrolling where the screen allows it.
+void MainWindow::resizeToHoldPages() {
+    QSize area(twipsToPx(model_.geometry.width), twipsToPx(model_.geometry.height));
+    QSize want = area + QSize(0, menuBar()->sizeHint().height() + toolbar_->sizeHint().height());
+    if (QScreen* s = screen()) want = want.boundedTo(s->availableGeometry().size());
+    resize(want);
 }
 
 void MainWindow::buildMenus() {

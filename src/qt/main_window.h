@@ -40,6 +40,7 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void buildMenu(MenuItem& top);
     void buildToolbar();
+    void resizeToHoldPages();
 
     MDIForm1& model_;
     QtHost& host_;

@@ -59,7 +59,11 @@ std::unique_ptr<QMessageBox> buildMessageBox(const Message& message, QWidget* pa
     box->setTextFormat(Qt::PlainText);
     box->setIcon(iconOf(message.icon));
     std::vector<ButtonDef> defs = buttonsOf(message.buttons);
-    for (const ButtonDef& d : defs) box->addButton(d.standard)->setText(toQ(d.caption));
+    for (const ButtonDef& d : defs) {
+        QPushButton* button = box->addButton(d.standard);
+        button->setText(toQ(d.caption));
+        button->setIcon(QIcon());  // captions only, as on the platform the users know
+    }
     size_t index = static_cast<size_t>(message.defaultButton) - 1;
     if (index >= defs.size()) index = 0;
     box->setDefaultButton(defs[index].standard);

@@ -5,24 +5,13 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "qt/file_filter.h"
 #include "qt/message_box.h"
 #include "qt/qt_text.h"
 
 namespace pelzaro {
 
 namespace {
-
-// "Pelzaro(.qkz)|*.qkz" → "Pelzaro(.qkz) (*.qkz)": pairs of description and patterns.
-QString qtFilter(const std::string& filter) {
-    QStringList parts = toQ(filter).split('|');
-    QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(';', ' ');
-        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
-    }
-    return out.join(QStringLiteral(";;"));
-}
 
 // A Windows folder such as "C:\Pelzaro\" means the user's Pelzaro folder when it exists,
 // otherwise the home folder.
@@ -35,7 +24,7 @@ QString initialFolder(const std::string& folder) {
 
 std::string runFileDialog(const FileDialogRequest& r, QFileDialog::AcceptMode mode,
                           QWidget* parent) {
-    QFileDialog dialog(parent, toQ(r.title), initialFolder(r.initialDir), qtFilter(r.filter));
+    QFileDialog dialog(parent, toQ(r.title), initialFolder(r.initialDir), qtFileFilter(r.filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);

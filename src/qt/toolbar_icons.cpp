@@ -69,7 +69,32 @@ void drawPrinter(QPainter& p) {
     p.drawEllipse(QPointF(25, 16), 1.5, 1.5);
 }
 
+void drawWallSection(QPainter& p) {
+    // Two walls on one base slab, with soil in between.
+    p.setBrush(QColor(150, 110, 60));
+    p.drawRect(QRectF(9, 10, 14, 14));
+    p.setBrush(QColor(185, 185, 185));
+    QPolygonF u({QPointF(3, 4), QPointF(9, 4), QPointF(9, 24), QPointF(23, 24), QPointF(23, 4),
+                 QPointF(29, 4), QPointF(29, 29), QPointF(3, 29)});
+    p.drawPolygon(u);
+}
+
+QIcon drawnIcon(const std::function<void(QPainter&)>& draw) {
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    draw(p);
+    p.end();
+    return QIcon(pixmap);
+}
+
 }  // namespace
+
+QIcon applicationIcon() {
+    return drawnIcon(drawWallSection);
+}
 
 QIcon toolbarIcon(int buttonIndex) {
     std::function<void(QPainter&)> draw;
@@ -92,14 +117,7 @@ QIcon toolbarIcon(int buttonIndex) {
         default:
             return {};
     }
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 40, 40), 1.5));
-    draw(p);
-    p.end();
-    return QIcon(pixmap);
+    return drawnIcon(draw);
 }
 
 }  // namespace pelzaro

@@ -27,6 +27,15 @@ class ModelDialog : public QDialog {
     void closeEvent(QCloseEvent* e) override { e->ignore(); }
 };
 
+// A page or reference window: only the model closes it (no Ctrl+F4, no system menu).
+class ModelSubWindow : public QMdiSubWindow {
+  public:
+    ModelSubWindow() : QMdiSubWindow(nullptr, Qt::FramelessWindowHint) { setSystemMenu(nullptr); }
+
+  protected:
+    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+};
+
 bool drawnOnBackground(ControlKind kind) {
     return kind == ControlKind::Label || kind == ControlKind::Line;
 }
@@ -97,9 +106,12 @@ void WindowView::wrap(QMdiArea* area, QWidget* dialogOwner) {
         outer_ = dialog;
     } else if (area != nullptr) {
         // Pages and reference windows have neither border nor title bar.
-        QMdiSubWindow* sub = area->addSubWindow(surface_, Qt::FramelessWindowHint);
-        sub->setOption(QMdiSubWindow::RubberBandMove, false);
+        auto* sub = new ModelSubWindow;
+        sub->setWidget(surface_);
+        area->addSubWindow(sub);
         sub->resize(size);
+        // Placed by the model, never cascaded by the area: moving marks the position as set.
+        sub->move(twipsToPx(window_.geometry.left), twipsToPx(window_.geometry.top));
         outer_ = sub;
     } else {
         outer_ = surface_;

@@ -25,7 +25,10 @@ const RoundTrip kRoundTrips[] = {
     {"①", "\x87\x40", "NEC special character"},
     {"㎡", "\x87\x75", "NEC special character used for areas"},
     {"ｱ", "\xB1", "half-width katakana is one byte"},
-    {"大阪府大阪市1-2", "\x91\xE5\x8D\xE3\x95\x7B\x91\xE5\x8D\xE3\x8E\x73" "1-2", "a mixed site name"},
+    {"大阪府大阪市1-2",
+     "\x91\xE5\x8D\xE3\x95\x7B\x91\xE5\x8D\xE3\x8E\x73"
+     "1-2",
+     "a mixed site name"},
     {"", "", "empty text"},
 };
 
@@ -43,7 +46,7 @@ TEST(Cp932Codec, RoundTripIsExact) {
 TEST(Cp932Codec, JisFormsAreStoredAsTheirFullWidthTwins) {
     const std::pair<const char*, const char*> cases[] = {
         {"〜", "～"},  // WAVE DASH typed by a Linux input method
-        {"−", "－"},  // MINUS SIGN
+        {"−", "－"},   // MINUS SIGN
         {"‖", "∥"},
         {"—", "―"},
     };
@@ -56,11 +59,11 @@ TEST(Cp932Codec, JisFormsAreStoredAsTheirFullWidthTwins) {
 
 TEST(Cp932Codec, RefusesWhatItCannotHoldAndNamesTheCharacter) {
     const std::pair<const char*, const char*> cases[] = {
-        {"壁♥A", "♥"},    // no CP932 code at all
-        {"10¥", "¥"},     // glibc would quietly store a backslash
-        {"a‾", "‾"},      // glibc would quietly store a tilde
+        {"壁♥A", "♥"},     // no CP932 code at all
+        {"10¥", "¥"},      // glibc would quietly store a backslash
+        {"a‾", "‾"},       // glibc would quietly store a tilde
         {"𠮷野家", "𠮷"},  // outside the BMP
-        {"한", "한"},       // Hangul
+        {"한", "한"},      // Hangul
     };
     for (const auto& [text, offending] : cases) {
         Cp932Encoded encoded = encodeCp932(text);
@@ -71,10 +74,12 @@ TEST(Cp932Codec, RefusesWhatItCannotHoldAndNamesTheCharacter) {
 
 TEST(Cp932Codec, DecodingRefusesBrokenBytes) {
     const std::pair<std::string, size_t> cases[] = {
-        {"ab\x82", 2},        // a lead byte cut off at the end
-        {"\xA0" "x", 0},      // not a CP932 byte
-        {"\x81\x20", 0},      // a lead byte followed by a blank
-        {"\xEF\xBB\xBFok", 0}, // a UTF-8 file is not a CP932 file
+        {"ab\x82", 2},  // a lead byte cut off at the end
+        {"\xA0"
+         "x",
+         0},                    // not a CP932 byte
+        {"\x81\x20", 0},        // a lead byte followed by a blank
+        {"\xEF\xBB\xBFok", 0},  // a UTF-8 file is not a CP932 file
     };
     for (const auto& [bytes, offset] : cases) {
         Cp932Decoded decoded = decodeCp932(bytes);

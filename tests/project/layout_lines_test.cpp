@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "conditions/form3.h"
 #include "members/form22.h"
 #include "members/form7.h"
 #include "project/cp932.h"
@@ -22,6 +23,11 @@ using LayoutLines = ProjectFixture;
 
 // A few values set on the pages and in the design state land on their lines in their forms.
 TEST_F(LayoutLines, KnownValuesLandOnTheirLinesInTheirForms) {
+    main().FileNew();
+    Form3& conditions = app.get<Form3>();
+    conditions.opt_D.click();
+    conditions.txt1.setText("東京都～表①");
+    conditions.cbo1.pick(1);
     Form4& dims = app.get<Form4>();
     dims.txt1.setText("3");
     dims.txt2.setText("Ｕ－１");
@@ -42,6 +48,14 @@ TEST_F(LayoutLines, KnownValuesLandOnTheirLinesInTheirForms) {
         const char* why;
     };
     const Expect expected[] = {
+        {1, "False", "residential-land standard not chosen"},
+        {2, "True", "road guideline chosen"},
+        {3, "東京都～表①", "site as typed"},
+        {15, "0", "cohesion as designed"},
+        {17, "礫質土", "soil kind by its text, from the road guideline's list"},
+        {21, "True", "normal case as designed"},
+        {22, "False", "seismic case"},
+        {83, "False", "no seismic method in the normal case"},
         {29, "3", "section number as typed"},
         {30, "Ｕ－１", "a full-width text unchanged"},
         {55, "True", "no shear key as designed"},
@@ -63,8 +77,8 @@ TEST_F(LayoutLines, KnownValuesLandOnTheirLinesInTheirForms) {
         {220, "0.4", "road key width"},
     };
     for (const Expect& e : expected)
-        EXPECT_EQ(lines[static_cast<size_t>(e.line - 1)], e.text) << "line " << e.line << ": "
-                                                                    << e.why;
+        EXPECT_EQ(lines[static_cast<size_t>(e.line - 1)], e.text)
+            << "line " << e.line << ": " << e.why;
 
     app.m.Flg_DeltaCalc = 1;
     EXPECT_EQ(collectProjectLines(app)[216], " 1 ");

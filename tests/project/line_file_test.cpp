@@ -1,3 +1,5 @@
+#include "project/line_file.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,15 +9,13 @@
 #include <fstream>
 #include <string>
 
-#include "project/line_file.h"
-
 namespace pelzaro {
 namespace {
 
 namespace fs = std::filesystem;
 
-class TempFolder : public ::testing::Test {
-protected:
+class FileOnDisk : public ::testing::Test {
+  protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "pelzaro-lines-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
@@ -42,7 +42,7 @@ TEST(Lines, SplitAndJoin) {
     EXPECT_EQ(splitLines("\r\n"), (std::vector<std::string>{""}));  // one empty line
 }
 
-TEST_F(TempFolder, AtomicWriteCreatesAndReplacesLeavingNoTemporaryFile) {
+TEST_F(FileOnDisk, AtomicWriteCreatesAndReplacesLeavingNoTemporaryFile) {
     std::string target = path("wall.qkz");
     ASSERT_TRUE(writeFileAtomically(target, "first\r\n").ok());
     ASSERT_TRUE(writeFileAtomically(target, "second\r\n").ok());
@@ -50,17 +50,26 @@ TEST_F(TempFolder, AtomicWriteCreatesAndReplacesLeavingNoTemporaryFile) {
     EXPECT_EQ(entries(), 1u);
 }
 
-TEST_F(TempFolder, ReplacingKeepsThePermissionsOfTheFile) {
+TEST_F(FileOnDisk, ReplacingKeepsThePermissionsOfTheFile) {
     std::string target = path("wall.qkz");
     ASSERT_TRUE(writeFileAtomically(target, "x").ok());
     ::chmod(target.c_str(), 0640);
     ASSERT_TRUE(writeFileAtomically(target, "y").ok());
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
-TEST_F(TempFolder, FailuresLeaveTheExistingFileUntouched) {
+TEST_F(FileOnDisk, ALinkToAProjectStaysALink) {
+    std::string target = path("real.qkz");
+    ASSERT_TRUE(writeFileAtomically(target, "x").ok());
+    fs::create_symlink(target, path("link.qkz"));
+    ASSERT_TRUE(writeFileAtomically(path("link.qkz"), "y").ok());
+    EXPECT_TRUE(fs::is_symlink(path("link.qkz")));
+    EXPECT_EQ(contents(target), "y");
+}
+
+TEST_F(FileOnDisk, FailuresLeaveTheExistingFileUntouched) {
     std::string folderAsTarget = path("sub");
     fs::create_directory(folderAsTarget);
     EXPECT_EQ(writeFileAtomically(folderAsTarget, "x").failure, FileFailure::NotAFile);
@@ -68,7 +77,7 @@ TEST_F(TempFolder, FailuresLeaveTheExistingFileUntouched) {
     EXPECT_EQ(entries(), 1u);  // no temporary file left behind
 }
 
-TEST_F(TempFolder, ReadFailuresAreNamed) {
+TEST_F(FileOnDisk, ReadFailuresAreNamed) {
     std::string bytes;
     EXPECT_EQ(readWholeFile(path("none.qkz"), bytes).failure, FileFailure::NotFound);
     EXPECT_EQ(readWholeFile(dir.string(), bytes).failure, FileFailure::NotAFile);

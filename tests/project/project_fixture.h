@@ -16,7 +16,7 @@
 namespace pelzaro {
 
 class ProjectFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         namespace fs = std::filesystem;
         std::string pattern = (fs::temp_directory_path() / "pelzaro-project-XXXXXX").string();

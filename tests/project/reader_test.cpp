@@ -17,11 +17,21 @@ std::vector<std::string> wellFormedLines(int count = kCoreLines) {
     for (const LineSpec& spec : projectLayout()) {
         if (spec.line > count) break;
         switch (spec.target) {
-            case Target::Option: lines.push_back("False"); break;
-            case Target::Check: lines.push_back(formatInteger(0)); break;
-            case Target::ListIndex: lines.push_back(formatInteger(-1)); break;
-            case Target::Single: lines.push_back(*formatSingle(0.0f)); break;
-            default: lines.push_back(""); break;
+            case Target::Option:
+                lines.push_back("False");
+                break;
+            case Target::Check:
+                lines.push_back(formatInteger(0));
+                break;
+            case Target::ListIndex:
+                lines.push_back(formatInteger(-1));
+                break;
+            case Target::Single:
+                lines.push_back(*formatSingle(0.0f));
+                break;
+            default:
+                lines.push_back("");
+                break;
         }
     }
     return lines;
@@ -34,13 +44,13 @@ TEST(ProjectLayout, LinesAreNumberedInOrderAndFormsMatchTheirTargets) {
     // Spot checks of the contract between writer and reader.
     EXPECT_STREQ(layout[0].name, "opt_T");
     EXPECT_STREQ(layout[16].name, "cbo1");
-    EXPECT_EQ(layout[77].target, Target::Check);         // line 78 Form4.chk1
-    EXPECT_STREQ(layout[120].name, "a1_A");              // line 121
-    EXPECT_STREQ(layout[151].name, "dk_H");              // line 152
-    EXPECT_EQ(layout[159].target, Target::ListIndex);    // line 160 Form7.cbo10
-    EXPECT_STREQ(layout[215].name, "lbl40");             // line 216
-    EXPECT_EQ(layout[216].target, Target::DeltaFlag);    // line 217
-    EXPECT_EQ(layout[217].form, FormId::Form26);         // line 218
+    EXPECT_EQ(layout[77].target, Target::Check);       // line 78 Form4.chk1
+    EXPECT_STREQ(layout[120].name, "a1_A");            // line 121
+    EXPECT_STREQ(layout[151].name, "dk_H");            // line 152
+    EXPECT_EQ(layout[159].target, Target::ListIndex);  // line 160 Form7.cbo10
+    EXPECT_STREQ(layout[215].name, "lbl40");           // line 216
+    EXPECT_EQ(layout[216].target, Target::DeltaFlag);  // line 217
+    EXPECT_EQ(layout[217].form, FormId::Form26);       // line 218
     // Every field a user types has a name for the messages.
     for (const LineSpec& spec : layout)
         if (spec.target == Target::Text) {
@@ -64,10 +74,10 @@ TEST(ProjectReader, AcceptsOlderFilesOf217LinesAndNewerOf220) {
 
 TEST(ProjectReader, RefusesAndNamesTheFirstBadLine) {
     struct Case {
-        int line;               // 1-based line to spoil, 0 for none
-        std::string text;       // its text
-        int keepLines;          // how many lines the file keeps
-        std::string expected;   // part of the message
+        int line;              // 1-based line to spoil, 0 for none
+        std::string text;      // its text
+        int keepLines;         // how many lines the file keeps
+        std::string expected;  // part of the message
         const char* why;
     };
     const Case cases[] = {
@@ -82,6 +92,7 @@ TEST(ProjectReader, RefusesAndNamesTheFirstBadLine) {
         {160, " 1.5 ", 217, "160行目：鉄筋の種類", "a fraction as list position"},
         {3, "\x82\xA0\x82", 217, "3行目に Shift-JIS", "a cut-off double-byte character"},
         {200, "\xEF\xBB\xBF", 217, "200行目に Shift-JIS", "UTF-8 bytes"},
+        {30, std::string("A\0B", 3), 217, "30行目に Shift-JIS", "a NUL inside a text"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> lines = wellFormedLines(c.keepLines);

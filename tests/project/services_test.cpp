@@ -6,6 +6,7 @@
 #include "conditions/form3.h"
 #include "project/line_file.h"
 #include "project_fixture.h"
+#include "stability/form26.h"
 #include "stability/form4.h"
 #include "state/module1.h"
 
@@ -121,6 +122,17 @@ TEST_F(Services, AFailedSaveSaysWhyAndChangesNothing) {
         EXPECT_EQ(main().Caption(), "Pelzaro - a.qkz") << c.why;
     }
     EXPECT_EQ(contents(path("a.qkz")), saved);
+
+    // Overwrite save into a folder that has gone meanwhile.
+    std::filesystem::create_directory(path("gone"));
+    saveAs(path("gone/c.qkz"));
+    std::filesystem::remove_all(path("gone"));
+    host.clearRecords();
+    main().FileUpdate();  // OK to the question
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_NE(host.lastMessage().text.find("保存先のフォルダが見つかりません。"),
+              std::string::npos);
+    EXPECT_EQ(main().CommonDialog1_FileName, path("gone/c.qkz"));
 }
 
 TEST_F(Services, ACharacterCp932CannotHoldRefusesTheSaveNamingTheField) {
@@ -132,9 +144,10 @@ TEST_F(Services, ACharacterCp932CannotHoldRefusesTheSaveNamingTheField) {
     host.answerNext(MsgAnswer::OK);
     main().FileUpdate();
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[1].text,
-              "「寸法の入力：擁壁記号」に、プロジェクトファイルに保存できない文字「♥」があります。\n"
-              "別の文字に直してから保存してください。");
+    EXPECT_EQ(
+        host.messages[1].text,
+        "「寸法の入力：擁壁記号」に、プロジェクトファイルに保存できない文字「♥」があります。\n"
+        "別の文字に直してから保存してください。");
     EXPECT_EQ(contents(path("a.qkz")), saved);
 
     saveAs(path("b.qkz"));
@@ -179,6 +192,28 @@ TEST_F(Services, ARefusedFileChangesNothingAndNamesTheLine) {
         EXPECT_EQ(main().Caption(), "Pelzaro - good.qkz");
         EXPECT_EQ(app.get<Form4>().txt1.Text(), "7");  // the open project as it was
     }
+}
+
+}  // namespace
+}  // namespace pelzaro
+
+namespace pelzaro {
+namespace {
+
+TEST_F(Services, NewAndCloseCarryNeitherTheRoadKeyNorTheTitleIntoTheNextProject) {
+    main().FileNew();
+    saveAs(path("a.qkz"));
+    app.get<Form26>().txt1.setText("0.4");
+    main().FileNew();
+    EXPECT_EQ(app.get<Form26>().txt1.Text(), "");
+    EXPECT_EQ(main().Caption(), "Pelzaro");
+
+    saveAs(path("b.qkz"));
+    app.get<Form26>().txt2.setText("1.8");
+    host.answerNext(MsgAnswer::OK);
+    main().Men_FCls_Click();
+    EXPECT_EQ(app.get<Form26>().txt2.Text(), "");
+    EXPECT_EQ(main().Caption(), "Pelzaro");
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
+#include "project/value_forms.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "project/value_forms.h"
 
 namespace pelzaro {
 namespace {

@@ -11,8 +11,10 @@
 #include <QDialog>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -81,6 +83,15 @@ class SampleForm : public Window {
     }
 };
 
+// The page that follows SampleForm.
+class NextPage : public Window {
+  public:
+    explicit NextPage(App& app) : Window(app, "NextPage", "", WindowRole::Page, 4500, 3000) {
+        txt1.geometry = {120, 120, 1500, 300};
+    }
+    TextBox txt1{*this, "txt1"};
+};
+
 // A modal dialog that closes itself with its button, as the program's dialogs do.
 class SampleDialog : public Window {
   public:
@@ -143,7 +154,8 @@ TEST_F(BinderTest, EnterIsTheModelsKeyAndMovesTheFocusWhereTheModelSays) {
 }
 
 // Edits that are not a typed character count as typing: the page sees Change and UserEdit.
-TEST_F(BinderTest, BackspaceAndPasteReachTheModelAsUserEdits) {
+// (Backspace, paste, an input-method commit.)
+TEST_F(BinderTest, OtherEditsReachTheModelAsUserEdits) {
     QLineEdit* edit = widget<QLineEdit>(form.txt1);
     QTest::keyClicks(edit, "21");
     form.log.clear();
@@ -157,6 +169,13 @@ TEST_F(BinderTest, BackspaceAndPasteReachTheModelAsUserEdits) {
     edit->paste();
     EXPECT_THAT(form.log, ElementsAre("Change 3.5", "UserEdit 3.5"));
     EXPECT_EQ(form.txt1.Text(), "3.5");
+
+    form.log.clear();
+    QInputMethodEvent commit;  // the input method hands over the converted text
+    commit.setCommitString(QStringLiteral("東京"));
+    QApplication::sendEvent(edit, &commit);
+    EXPECT_THAT(form.log, ElementsAre("Change 3.5東京", "UserEdit 3.5東京"));
+    EXPECT_EQ(form.txt1.SelStart(), 5) << "the caret after the committed text, in characters";
 }
 
 TEST_F(BinderTest, ClickingAnOptionSelectsItInTheModelUnlessOnlyTheProgramMay) {
@@ -224,6 +243,18 @@ TEST_F(BinderTest, AComboTakesTypedCharactersAndPicks) {
     emit combo->activated(1);  // what choosing from the open list emits
     EXPECT_THAT(form.log, ElementsAre("Click cbo1 1"));
     EXPECT_EQ(form.cbo1.Text(), "粘性土");
+}
+
+// The button that shows the next page has the focus of its own page; that must not bring its
+// page back in front of the one just shown.
+TEST_F(BinderTest, APageShownByAButtonStaysInFront) {
+    form.cmd1.Click = [this] { app.get<NextPage>().Show(); };
+    QTest::mouseClick(widget<QPushButton>(form.cmd1), Qt::LeftButton);
+    QApplication::processEvents();
+    QMdiSubWindow* front = area.subWindowList(QMdiArea::StackingOrder).back();
+    EXPECT_EQ(front->widget()->objectName(), "NextPage");
+    EXPECT_EQ(area.activeSubWindow(), front);
+    EXPECT_TRUE(form.cmd1.hasFocus()) << "the first page keeps its own focus";
 }
 
 // A dialog runs modally until the model hides it, in a nested loop of its own.

@@ -8,12 +8,16 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 
+#include "conditions/form3.h"
 #include "forms/app.h"
 #include "frame/mdiform1.h"
 #include "qt/qt_host.h"
@@ -102,6 +106,29 @@ TEST_F(MainWindowTest, MenuItemsAndToolbarButtonsCallTheModel) {
     EXPECT_EQ(chosen, 1);
     EXPECT_TRUE(window.toolbar()->isHidden());
     EXPECT_FALSE(window.actionOf(model.Men_F)->isEnabled());
+}
+
+// New shows the page as a frameless child at the area's corner with the focus in its site
+// field; a confirmed Close takes it away again.
+TEST_F(MainWindowTest, APageStandsFramelessAtTheCornerUntilItIsDiscarded) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.toolbar()->actions().at(0)->trigger();  // New
+    ASSERT_EQ(window.mdiArea()->subWindowList().size(), 1);
+    QMdiSubWindow* page = window.mdiArea()->subWindowList().front();
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(page->pos(), QPoint(0, 0));
+    EXPECT_TRUE(page->windowFlags() & Qt::FramelessWindowHint);
+    auto& form3 = app.get<Form3>();
+    EXPECT_EQ(page->widget()->size(), QSize(form3.geometry.width / 15, form3.geometry.height / 15));
+    EXPECT_EQ(host.binder().widgetOf(form3.txt1), QApplication::focusWidget());
+    EXPECT_FALSE(page->close()) << "only the program closes a page";
+
+    BoxAnswerer answer(QMessageBox::Ok);
+    window.actionOf(model.Men_FCls)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.mdiArea()->subWindowList().empty());
 }
 
 TEST_F(MainWindowTest, TheCloseBoxAsksAndClosesOnlyOnYes) {
