@@ -12,9 +12,10 @@
 
 namespace pelzaro {
 
+// A new dialog shows no height, so none is used.
 void Form21::Form_Load() {
     state().Hq = 0.0f;
-}  // a new dialog shows no height
+}
 
 void Form21::wire() {
     for (OptionButton* o :
@@ -23,20 +24,23 @@ void Form21::wire() {
     }
     chk1.Click = [this] { chk1_Click(); };
     txt1.GotFocus = [this] { txt1.selectAll(); };
+    // A click changes no height: only the rows of the page go, as with a choice of method.
     txt1.Click = [this] {
         txt1.selectAll();
-        invalidateResults();
+        app().get<Form4>().Hihyouji_1();
     };
     txt1.DblClick = [this] {
         txt1.setSelStart(10);
         txt1.setSelLength(utf8::length(txt1.Text()));
     };
     txt1.KeyPress = [this](int& key) {
-        if (key == 13) {
-            key = 0;
-            cmd1.SetFocus();
+        if (key != 13) {
+            invalidateResults();  // a typed character changes the height
+            return;
         }
-        invalidateResults();
+        key = 0;
+        cmd1.SetFocus();
+        app().get<Form4>().Hihyouji_1();
     };
     txt1.UserEdit = [this] { invalidateResults(); };
     cmd1.Click = [this] { cmd1_Click(); };

@@ -27,6 +27,7 @@ class Form23 : public Window {
     // The fixed explanation of the two shapes (a plan of the site and two sections); no code
     // refers to these texts.
     std::vector<std::unique_ptr<Label>> figure;
+    std::vector<std::unique_ptr<Line>> drawing;
 
     void opt1_Click();
     void opt2_Click();
@@ -35,6 +36,7 @@ class Form23 : public Window {
 
   private:
     void shapeChosen();
+    void layoutDrawing();
     void configureDimensionsPage();
     void configureOneSided(Form4& page);
     void configureTwoSided(Form4& page);

@@ -111,7 +111,10 @@ class Form4 : public Window {
 
     // The text boxes in the order of the Enter chain (both shapes' boxes).
     std::vector<TextBox*> inputBoxes();
+    // The two notes of the symmetric shape on the page's surface (no overturning, no sliding).
     void printSymmetricNotes();
+    // Fills the ranges of the key dialog of the governing standard, draws its sketch from the
+    // current e and B and shows it; false when no standard is chosen.
     bool prepareKeyDialog();
 
   private:
@@ -139,7 +142,11 @@ class Form4 : public Window {
     void writeKeyRows();
     void showRows(bool oneSided);
     void copyStabilityInputs();
-    TextBox* firstBadField(const char*& message);
+    struct FieldFailure {
+        TextBox* box = nullptr;  // the field to mend; nullptr when every field passes
+        const char* message = nullptr;
+    };
+    FieldFailure firstBadField();
     bool checkMethodsChosen();
     bool seismicMethodsChosen(bool cohesive);
     void enterKey(TextBox& box, int& key);
@@ -171,9 +178,6 @@ class ProgramAction {
     Form4& page_;
 };
 
-}  // namespace pelzaro
-
-namespace pelzaro {
 // The focus goes back to "安定性の検討" when a dialog of the page closes; the move is the
 // program's, not the user leaving a field.
 void focusStabilityButton(App& app);

@@ -25,8 +25,6 @@ void Form4::cmd5_Click() {
     prepareKeyDialog();
 }
 
-// Shows the key dialog of the governing standard with its ranges and sketch; false when no
-// standard is chosen.
 bool Form4::prepareKeyDialog() {
     if (standardResidential(app())) {
         Form19& d = app().get<Form19>();

@@ -295,7 +295,7 @@ void Form4::layoutOptions() {
 void Form4::layoutButtons() {
     cmd4.geometry = {8160, 6120, 1800, 360};
     cmd3.geometry = {10020, 6120, 1740, 360};
-    cmd5.geometry = {5400, 6480, 1500, 360};
+    cmd5.geometry = {10020, 6510, 1740, 330};
     cmd6.geometry = {360, 7020, 3000, 360};
     cmd2.geometry = {8160, 6900, 1800, 360};
     cmd1.geometry = {10020, 6900, 1740, 360};

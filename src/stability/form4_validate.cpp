@@ -41,10 +41,10 @@ void Form4::copyStabilityInputs() {
     lbl33.setCaption(singleText(m.Q_Haimen));
 }
 
-// Steps 1 to 7: the boxes. Returns the box to focus after `message`, or nullptr when all pass.
+// Steps 1 to 7: the boxes; the first failure names its field and message.
 // A required box is missing when it is exactly empty; in a slab pair (heel before toe, the
 // length before the thickness) also when it is exactly "0".
-TextBox* Form4::firstBadField(const char*& message) {
+Form4::FieldFailure Form4::firstBadField() {
     struct FieldTest {
         bool applies;
         bool pair;
@@ -68,13 +68,10 @@ TextBox* Form4::firstBadField(const char*& message) {
     for (const FieldTest& t : tests) {
         if (!t.applies) continue;
         for (TextBox* box : t.boxes) {
-            if (t.pair ? missingText(*box) : box->Text().empty()) {
-                message = t.message;
-                return box;
-            }
+            if (t.pair ? missingText(*box) : box->Text().empty()) return {box, t.message};
         }
     }
-    return nullptr;
+    return {};
 }
 
 // Steps 9 to 13: the check methods of the current case. Returns false after the message and
@@ -133,10 +130,10 @@ bool Form4::seismicMethodsChosen(bool cohesive) {
 void Form4::cmd3_Click() {
     ProgramAction busy(*this);
     copyStabilityInputs();
-    const char* message = nullptr;
-    if (TextBox* bad = firstBadField(message)) {
-        showError(host(), message);
-        focusField(*bad);
+    const FieldFailure bad = firstBadField();
+    if (bad.box != nullptr) {
+        showError(host(), bad.message);
+        focusField(*bad.box);
         return;
     }
     if (Frame2.Visible() && !opt3.Value() && !opt4.Value()) {

@@ -217,3 +217,34 @@ TEST_F(WallPagesTest, CheckMethodOptionWithdrawsOnlyTheRows) {
 }
 
 }  // namespace pelzaro
+
+namespace pelzaro {
+
+TEST_F(WallPagesTest, NormalCaseOkChecksOverturningThenWidth) {
+    Form4& p = showWall(true);
+    Form14& d = app.get<Form14>();
+    app.m.C = 5.0f;
+    d.cmd1.click();
+    EXPECT_EQ(host.lastMessage().text, "転倒に対する検討方法をチェックして下さい。");
+    d.opt3.click();
+    d.cmd1.click();
+    EXPECT_EQ(host.lastMessage().text, "底版の有効載荷面積に対する検討方法をチェックして下さい。");
+    EXPECT_EQ(host.messages.size(), 2u);
+    app.m.C = 0.0f;  // without cohesion the width is not asked for
+    d.cmd1.click();
+    EXPECT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(focusedName(p), "cmd3");
+}
+
+TEST_F(WallPagesTest, ResidentialKeyDialogReturnsToTheStabilityButton) {
+    Form4& p = showWall(true);
+    Form19& d = app.get<Form19>();
+    d.txt1.setText("0.4");
+    d.txt2.setText("1.5");
+    d.txt3.setText("0.4");
+    d.cmd1.click();
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(focusedName(p), "cmd3");
+}
+
+}  // namespace pelzaro

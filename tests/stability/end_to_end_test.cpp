@@ -1,6 +1,7 @@
 // A user fills the design conditions and the wall dimensions of a realistic wall, asks for the
 // stability check and sees the verdicts; then opens the member design on them.
 
+#include "conditions/form25.h"
 #include "forms/palette.h"
 #include "numeric/format.h"
 #include "wall_pages_fixture.h"
@@ -104,6 +105,95 @@ TEST_F(RealisticWall, RefusedCalculationShowsNoVerdict) {
     EXPECT_FALSE(p.lbl57.Visible());
     EXPECT_FALSE(toolbar(5) || toolbar(6));
     EXPECT_FALSE(p.stabilityDisplayCurrent());
+}
+
+}  // namespace pelzaro
+
+namespace pelzaro {
+
+// With a shear key the first check asks for the key, the dialog shows the ranges of this
+// wall, and the next check shows the key rows.
+TEST_F(RealisticWall, ShearKeyIsAskedForThenJudged) {
+    fillConditions();
+    Form4& p = showWall(true);
+    typeWall(p);
+    p.opt3.click();
+    p.opt1.click();
+    app.get<Form14>().opt1.setValue(true);
+    p.opt6.click();
+    std::string rangeOfB;
+    host.onModal<Form19>([&](Form19& d) {
+        rangeOfB = d.lbl1.Caption();
+        d.txt1.type("0.4");
+        d.txt1.pressEnter();
+        d.txt3.type("0.4");
+        d.txt3.pressEnter();
+        d.txt2.type("1.5");
+        d.cmd1.click();
+    });
+    p.cmd3.click();
+    EXPECT_EQ(host.messageTexts(), std::vector<std::string>{"突起の計算をしてください。"});
+    EXPECT_EQ(rangeOfB, Format(app.m.B, "0.000"));
+    EXPECT_FALSE(p.lbl66.Visible());
+    host.clearRecords();
+    p.cmd3.click();
+    ASSERT_TRUE(host.messages.empty()) << host.lastMessage().text;
+    EXPECT_TRUE(p.lbl67.Visible());
+    EXPECT_EQ(p.lbl65.Caption(), Format(app.m.F_Tokki, "0.000"));
+    EXPECT_EQ(p.lbl69.Caption(), Format(app.m.F_Katsudou, "0.000"));
+    EXPECT_EQ(app.m.H0, 0.4f);
+}
+
+}  // namespace pelzaro
+
+namespace pelzaro {
+
+// The seismic case with the surcharge inertia: the height typed in the dialog is the one the
+// calculation uses, and counting the force changes the overturning result.
+TEST_F(RealisticWall, SeismicCaseWithSurchargeInertia) {
+    fillConditions();
+    Form3& c = app.get<Form3>();
+    c.cmd2.click();
+    c.txt13.type("295");
+    host.onModal<Form25>([](Form25& d) {
+        d.opt_K2.click();
+        d.Text1.type("0.2");
+        d.Text2.type("0");
+        d.cmd1.click();
+    });
+    c.cmd4.click();
+    c.txt10.type("15");
+    c.cmd6.click();
+    c.cmd3.click();
+    host.clearRecords();
+    Form4& p = showWall(true);
+    typeWall(p);
+    p.opt3.click();
+    p.opt1.click();
+    host.onModal<Form21>([](Form21& d) {
+        d.opt2.click();
+        d.opt5.click();
+        d.cmd1.click();
+    });
+    p.cmd4.click();
+    p.cmd3.click();
+    ASSERT_TRUE(host.messages.empty()) << host.lastMessage().text;
+    const float withoutInertia = app.m.Mo;
+    EXPECT_TRUE(p.lbl54.Visible());
+    host.onModal<Form21>([](Form21& d) {
+        d.chk1.click();
+        d.txt1.type("2.3");
+        d.cmd1.click();
+    });
+    p.cmd4.click();
+    EXPECT_EQ(app.m.Hq, 2.3f);
+    EXPECT_EQ(app.m.Sigma_max, 0.0f) << "the inertia box withdraws the results";
+    p.cmd3.click();
+    ASSERT_TRUE(host.messages.empty()) << host.lastMessage().text;
+    EXPECT_GT(app.m.Mo, withoutInertia);
+    EXPECT_EQ(p.lbl52.Caption(), "F =");
+    bool pass = app.m.F_Tentou >= 1.2f;
+    EXPECT_EQ(p.lbl54.Caption(), pass ? "> 1.2∴O.K" : "< 1.2∴NG");
 }
 
 }  // namespace pelzaro

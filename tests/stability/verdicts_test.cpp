@@ -179,3 +179,41 @@ TEST_F(WallPagesTest, ToolbarAfterTheResultsDisplay) {
 }
 
 }  // namespace pelzaro
+
+namespace pelzaro {
+
+struct SlidingCase {
+    const char* why;
+    bool normal;
+    const char* option;  // of Form21 in the seismic case
+    float F;
+    const char* verdict;
+    int beeps;
+};
+
+const SlidingCase kSliding[] = {
+    {"normal case at 1.5 passes", true, "", 1.5f, "> 1.5 ∴O.K", 0},
+    {"normal case below 1.5 without a key fails", true, "", 1.49f, "< 1.5 ∴NG", 1},
+    {"seismic exactly 1.2 passes", false, "opt6", 1.2f, "> 1.2 ∴O.K", 0},
+    {"seismic below 1.2 fails with its beep", false, "opt6", 1.19f, "< 1.2 ∴NG", 1},
+    {"seismic below 1.0 fails", false, "opt5", 0.99f, "< 1.0 ∴NG", 1},
+};
+
+TEST_F(WallPagesTest, SlidingRowAtItsLimits) {
+    for (const SlidingCase& c : kSliding) {
+        c.normal ? normalCase() : seismicCase();
+        Form4& p = showWall(true);
+        if (!c.normal) static_cast<OptionButton*>(app.get<Form21>().find(c.option))->setValue(true);
+        app.m.F_Katsudou = c.F;
+        app.m.Sigma_max = 50.0f;
+        app.m.Qa = 100.0f;
+        host.clearRecords();
+        p.showStabilityResults();
+        EXPECT_EQ(p.lbl64.Caption(), "F =") << c.why;
+        EXPECT_EQ(p.lbl66.Caption(), c.verdict) << c.why;
+        EXPECT_EQ(p.lbl65.ForeColor(), c.beeps ? kColorFailing : kColorBlack) << c.why;
+        EXPECT_EQ(host.beeps, c.beeps) << c.why;
+    }
+}
+
+}  // namespace pelzaro
