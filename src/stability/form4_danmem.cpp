@@ -77,8 +77,7 @@ LoadedWidth readWidth(const Form14& normal, const Form21& seismic) {
     return LoadedWidth::None;
 }
 
-template <class Dialog>
-KeyDimensions readKey(const Dialog& d, FieldReader& read) {
+KeyDimensions readKey(const ShearKeyDialog& d, FieldReader& read) {
     return KeyDimensions{read(d.txt1), read(d.txt2), read(d.txt3)};
 }
 
