@@ -60,11 +60,7 @@ void storeTerms(const EarthPressureTerms& t, ConditionsVars& v) {
 
 SeismicMethod Form3::seismicMethod() {
     // Reading the dialog's options creates it with none selected when it was never opened.
-    Form25& d = app().get<Form25>();
-    if (d.opt_K1.Value()) return SeismicMethod::Method_K1;
-    if (d.opt_K2.Value()) return SeismicMethod::Method_K2;
-    if (d.opt_D1.Value()) return SeismicMethod::Method_D1;
-    return SeismicMethod::None;
+    return app().get<Form25>().method();
 }
 
 void Form3::commit(const ConditionsVars& v) {

@@ -30,11 +30,7 @@ void readConditions(App& app, MemberOptions& o) {
 // A seismic dialog never opened has no method chosen, as at its creation; reading it does not
 // create it.
 void readSeismicMethod(App& app, MemberOptions& o) {
-    const Form25* f25 = app.find<Form25>();
-    if (!f25) return;
-    if (f25->opt_K1.Value()) o.method = SeismicMethod::EarthPressureOnly;
-    if (f25->opt_K2.Value()) o.method = SeismicMethod::WallInertia;
-    if (f25->opt_D1.Value()) o.method = SeismicMethod::WallInertiaSeismicPressure;
+    if (const Form25* f25 = app.find<Form25>()) o.method = f25->method();
 }
 
 void readWallPages(App& app, MemberOptions& o) {

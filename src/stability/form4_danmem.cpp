@@ -63,13 +63,6 @@ E pick(const OptionButton& first, E a, const OptionButton& second, E b, E none) 
     return none;
 }
 
-SeismicMethod readMethod(const Form25& f) {
-    if (f.opt_K1.Value()) return SeismicMethod::Method_K1;
-    if (f.opt_K2.Value()) return SeismicMethod::Method_K2;
-    if (f.opt_D1.Value()) return SeismicMethod::Method_D1;
-    return SeismicMethod::None;
-}
-
 // The width rule from whichever check-method dialog holds it, the full width tested first.
 LoadedWidth readWidth(const Form14& normal, const Form21& seismic) {
     if (normal.opt5.Value() || seismic.opt8.Value()) return LoadedWidth::Width_Full;
@@ -88,7 +81,7 @@ void readOptions(App& app, const Form4& p, StabilityInput& in) {
                     GroundShape::Shape_TwoSided, GroundShape::None);
     in.standard = f3.standard();
     in.calcCase = f3.calcCase();
-    in.method = readMethod(app.get<Form25>());
+    in.method = app.get<Form25>().method();
     in.pv =
         pick(p.opt1, PvInMoment::Pv_Counted, p.opt2, PvInMoment::Pv_NotCounted, PvInMoment::None);
     in.frontSoil =

@@ -160,7 +160,7 @@ TEST(MemberOptionsReader, ReadsEveryChoiceByItsControl) {
     const MemberOptions o = readMemberOptions(app);
     EXPECT_EQ(o.standard, Standard::RoadGuideline);
     EXPECT_EQ(o.loadCase, LoadCase::Seismic);
-    EXPECT_EQ(o.method, SeismicMethod::WallInertiaSeismicPressure);
+    EXPECT_EQ(o.method, SeismicMethod::Method_D1);
     EXPECT_EQ(o.shape, GroundShape::TwoSided);
     EXPECT_EQ(o.frontSoil, FrontSoil::Excluded);
     EXPECT_TRUE(o.surchargeReducedBy5);

@@ -24,11 +24,10 @@ TEST(MemberCoefficient, FormulaByCaseAndSeismicMethod) {
         CoefficientFormula expected;
     };
     const Case cases[] = {
-        {LoadCase::Normal, SeismicMethod::EarthPressureOnly, CoefficientFormula::Coulomb},
-        {LoadCase::Seismic, SeismicMethod::WallInertia, CoefficientFormula::Coulomb},
-        {LoadCase::Seismic, SeismicMethod::EarthPressureOnly, CoefficientFormula::MononobeOkabe},
-        {LoadCase::Seismic, SeismicMethod::WallInertiaSeismicPressure,
-         CoefficientFormula::MononobeOkabe},
+        {LoadCase::Normal, SeismicMethod::Method_K1, CoefficientFormula::Coulomb},
+        {LoadCase::Seismic, SeismicMethod::Method_K2, CoefficientFormula::Coulomb},
+        {LoadCase::Seismic, SeismicMethod::Method_K1, CoefficientFormula::MononobeOkabe},
+        {LoadCase::Seismic, SeismicMethod::Method_D1, CoefficientFormula::MononobeOkabe},
         {LoadCase::Seismic, SeismicMethod::None, CoefficientFormula::None},
     };
     for (const Case& c : cases)

@@ -122,7 +122,7 @@ TEST_F(MemberState, CoefficientOfTheMemberDesign) {
     EXPECT_CLOSE(m.KA_Danmen, 0.3155815273992297);
     EXPECT_EQ(m.ThetaK, 0.0f);  // Coulomb writes no seismic angle
     o.loadCase = LoadCase::Seismic;
-    o.method = SeismicMethod::EarthPressureOnly;
+    o.method = SeismicMethod::Method_K1;
     m.Kh = 0.2f;
     ASSERT_TRUE(computeMemberCoefficient(m, o).ok());
     EXPECT_CLOSE(m.KA_Danmen, 0.46825584483625043);

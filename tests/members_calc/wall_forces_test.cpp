@@ -149,14 +149,14 @@ TEST(WallForces, LoadCaseOfTheWalls) {
         WallLoading expected;
     };
     const Case cases[] = {
-        {"normal case: the inertia box has no effect", LoadCase::Normal, SeismicMethod::WallInertia,
+        {"normal case: the inertia box has no effect", LoadCase::Normal, SeismicMethod::Method_K2,
          true, WallLoading::EarthPressure},
         {"seismic earth pressure alone: the box has no effect", LoadCase::Seismic,
-         SeismicMethod::EarthPressureOnly, true, WallLoading::EarthPressure},
-        {"wall inertia with normal earth pressure", LoadCase::Seismic, SeismicMethod::WallInertia,
+         SeismicMethod::Method_K1, true, WallLoading::EarthPressure},
+        {"wall inertia with normal earth pressure", LoadCase::Seismic, SeismicMethod::Method_K2,
          false, WallLoading::WithWallInertia},
         {"wall inertia with seismic earth pressure and the box ticked", LoadCase::Seismic,
-         SeismicMethod::WallInertiaSeismicPressure, true, WallLoading::WithAllInertia},
+         SeismicMethod::Method_D1, true, WallLoading::WithAllInertia},
         {"seismic case without a method", LoadCase::Seismic, SeismicMethod::None, true,
          WallLoading::EarthPressure},
     };

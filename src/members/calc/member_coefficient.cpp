@@ -59,10 +59,9 @@ CoefficientOutcome mononobeOkabe(const CoefficientInput& in) {
 }  // namespace
 
 CoefficientFormula coefficientFormula(LoadCase loadCase, SeismicMethod method) {
-    if (loadCase == LoadCase::Normal || method == SeismicMethod::WallInertia)
+    if (loadCase == LoadCase::Normal || method == SeismicMethod::Method_K2)
         return CoefficientFormula::Coulomb;
-    if (method == SeismicMethod::EarthPressureOnly ||
-        method == SeismicMethod::WallInertiaSeismicPressure)
+    if (method == SeismicMethod::Method_K1 || method == SeismicMethod::Method_D1)
         return CoefficientFormula::MononobeOkabe;
     return CoefficientFormula::None;
 }

@@ -2,6 +2,8 @@
 // The eight member parts of the member design and the choices of the earlier pages that the
 // member calculation depends on, as plain values: the calculation never reads a page.
 
+#include "conditions/design_rules.h"
+
 namespace pelzaro::members {
 
 // A wall at mid-height, B wall at the fixed end, C base slab at mid-span, D and E base slab
@@ -18,7 +20,6 @@ constexpr bool hasShear(MemberPart part) {
 
 enum class Standard { None, ResidentialLand, RoadGuideline };
 enum class LoadCase { None, Normal, Seismic };
-enum class SeismicMethod { None, EarthPressureOnly, WallInertia, WallInertiaSeismicPressure };
 enum class GroundShape { None, OneSided, TwoSided };
 enum class FrontSoil { None, Included, Excluded };
 
@@ -40,8 +41,7 @@ struct MemberOptions {
 };
 
 inline WallLoading wallLoading(const MemberOptions& o) {
-    bool inertia = o.method == SeismicMethod::WallInertia ||
-                   o.method == SeismicMethod::WallInertiaSeismicPressure;
+    bool inertia = o.method == SeismicMethod::Method_K2 || o.method == SeismicMethod::Method_D1;
     if (o.loadCase != LoadCase::Seismic || !inertia) return WallLoading::EarthPressure;
     return o.surchargeInertia ? WallLoading::WithAllInertia : WallLoading::WithWallInertia;
 }
