@@ -46,15 +46,6 @@ ShearKeyDialog::ShearKeyDialog(App& app, std::string name)
     cmd2.geometry = {3360, 5400, 1560, 420};
 }
 
-void ShearKeyDialog::addFigure(const std::vector<Segment>& segments) {
-    for (const Segment& s : segments) {
-        auto line = std::make_unique<Line>(*this, "Line" + std::to_string(figure.size() + 1), s.x1,
-                                           s.y1, s.x2, s.y2);
-        line->BorderStyle = s.style;
-        figure.push_back(std::move(line));
-    }
-}
-
 void ShearKeyDialog::wire(std::initializer_list<Control*> tabOrder) {
     int index = 0;
     for (Control* c : tabOrder) c->tabIndex = index++;

@@ -39,13 +39,7 @@ class ShearKeyDialog : public Window {
     void showRanges(float baseWidth);
 
   protected:
-    struct Segment {
-        int x1, y1, x2, y2, style;  // style 3: dashed
-    };
-
     ShearKeyDialog(App& app, std::string name);
-    // Lines named Line1, Line2, ... in the order given.
-    void addFigure(const std::vector<Segment>& segments);
     // Handlers of the entries and buttons; tabOrder lists the five stops.
     void wire(std::initializer_list<Control*> tabOrder);
     // Where the focus goes on the first display.
