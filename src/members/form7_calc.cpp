@@ -21,10 +21,8 @@ namespace {
 void readConditions(App& app, MemberOptions& o) {
     const Form3* f3 = app.find<Form3>();
     if (!f3) return;
-    if (f3->opt_T.Value()) o.standard = Standard::ResidentialLand;
-    if (f3->opt_D.Value()) o.standard = Standard::RoadGuideline;
-    if (f3->opt3.Value()) o.loadCase = LoadCase::Normal;
-    if (f3->opt4.Value()) o.loadCase = LoadCase::Seismic;
+    o.standard = f3->standard();
+    o.loadCase = f3->calcCase();
 }
 
 // A seismic dialog never opened has no method chosen, as at its creation; reading it does not

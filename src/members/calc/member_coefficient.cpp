@@ -58,8 +58,8 @@ CoefficientOutcome mononobeOkabe(const CoefficientInput& in) {
 
 }  // namespace
 
-CoefficientFormula coefficientFormula(LoadCase loadCase, SeismicMethod method) {
-    if (loadCase == LoadCase::Normal || method == SeismicMethod::Method_K2)
+CoefficientFormula coefficientFormula(CalcCase loadCase, SeismicMethod method) {
+    if (loadCase == CalcCase::Case_N || method == SeismicMethod::Method_K2)
         return CoefficientFormula::Coulomb;
     if (method == SeismicMethod::Method_K1 || method == SeismicMethod::Method_D1)
         return CoefficientFormula::MononobeOkabe;

@@ -18,8 +18,6 @@ constexpr bool hasShear(MemberPart part) {
     return part != MemberPart::C;
 }
 
-enum class Standard { None, ResidentialLand, RoadGuideline };
-enum class LoadCase { None, Normal, Seismic };
 enum class GroundShape { None, OneSided, TwoSided };
 enum class FrontSoil { None, Included, Excluded };
 
@@ -31,8 +29,8 @@ enum class WallLoading {
 };
 
 struct MemberOptions {
-    Standard standard = Standard::None;
-    LoadCase loadCase = LoadCase::None;
+    DesignStandard standard = DesignStandard::None;
+    CalcCase loadCase = CalcCase::None;
     SeismicMethod method = SeismicMethod::None;
     GroundShape shape = GroundShape::None;
     FrontSoil frontSoil = FrontSoil::None;
@@ -42,7 +40,7 @@ struct MemberOptions {
 
 inline WallLoading wallLoading(const MemberOptions& o) {
     bool inertia = o.method == SeismicMethod::Method_K2 || o.method == SeismicMethod::Method_D1;
-    if (o.loadCase != LoadCase::Seismic || !inertia) return WallLoading::EarthPressure;
+    if (o.loadCase != CalcCase::Case_S || !inertia) return WallLoading::EarthPressure;
     return o.surchargeInertia ? WallLoading::WithAllInertia : WallLoading::WithWallInertia;
 }
 
