@@ -33,12 +33,10 @@ void readSeismicMethod(App& app, MemberOptions& o) {
 
 void readWallPages(App& app, MemberOptions& o) {
     if (const Form23* f23 = app.find<Form23>()) {
-        if (f23->opt1.Value()) o.shape = GroundShape::OneSided;
-        if (f23->opt2.Value()) o.shape = GroundShape::TwoSided;
+        o.shape = f23->shape();
     }
     if (const Form4* f4 = app.find<Form4>()) {
-        if (f4->opt3.Value()) o.frontSoil = FrontSoil::Included;
-        if (f4->opt4.Value()) o.frontSoil = FrontSoil::Excluded;
+        o.frontSoil = f4->frontSoil();
         o.surchargeReducedBy5 = f4->chk1.Value() == 1;
     }
 }

@@ -51,9 +51,9 @@ void showRow(const Form7Row& r, bool shown) {
 
 // One-sided earth pressure shows the front ground level; the symmetric shape shows the earth
 // pressure on the front wall instead.
-void configureFigure(Form7& page, Choices::Shape shape) {
-    if (shape == Choices::Shape::None) return;
-    const bool twoSided = shape == Choices::Shape::TwoSided;
+void configureFigure(Form7& page, GroundShape shape) {
+    if (shape == GroundShape::None) return;
+    const bool twoSided = shape == GroundShape::Shape_TwoSided;
     page.Line100.setVisible(!twoSided);
     for (Control* c : std::initializer_list<Control*>{
              &page.Line101, &page.Line102, &page.Line103, &page.Line104, &page.Line105,

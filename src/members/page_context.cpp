@@ -14,12 +14,6 @@ namespace pelzaro {
 namespace {
 using Choices = OpeningChoices;
 
-Choices::Shape shapeOf(Form23& f23) {
-    if (f23.opt1.Value()) return Choices::Shape::OneSided;
-    if (f23.opt2.Value()) return Choices::Shape::TwoSided;
-    return Choices::Shape::None;
-}
-
 Choices::KaSource kaSourceOf(Form3& f3) {
     if (f3.opt1.Value()) return Choices::KaSource::Given;
     if (f3.opt2.Value()) return Choices::KaSource::Computed;
@@ -36,7 +30,7 @@ OpeningChoices readOpeningChoices(App& app) {
         c.kaSource = kaSourceOf(*f3);
     }
     if (Form25* f25 = app.find<Form25>()) c.method = f25->method();
-    if (Form23* f23 = app.find<Form23>()) c.shape = shapeOf(*f23);
+    if (Form23* f23 = app.find<Form23>()) c.shape = f23->shape();
     return c;
 }
 

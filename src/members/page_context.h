@@ -4,6 +4,7 @@
 // so that the page depends on the other pages' controls only here.
 
 #include "conditions/design_rules.h"
+#include "stability/calc/wall_choices.h"
 
 namespace pelzaro {
 
@@ -12,7 +13,7 @@ class App;
 struct OpeningChoices {
     CalcCase calcCase = CalcCase::None;
     SeismicMethod method = SeismicMethod::None;
-    enum class Shape { None, OneSided, TwoSided } shape = Shape::None;
+    GroundShape shape = GroundShape::None;
     enum class KaSource { None, Given, Computed } kaSource = KaSource::None;
 };
 

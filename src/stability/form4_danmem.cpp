@@ -75,17 +75,14 @@ KeyDimensions readKey(const ShearKeyDialog& d, FieldReader& read) {
 }
 
 void readOptions(App& app, const Form4& p, StabilityInput& in) {
-    const Form23& shape = app.get<Form23>();
+    in.shape = app.get<Form23>().shape();
     const Form3& f3 = app.get<Form3>();
-    in.shape = pick(shape.opt1, GroundShape::Shape_OneSided, shape.opt2,
-                    GroundShape::Shape_TwoSided, GroundShape::None);
     in.standard = f3.standard();
     in.calcCase = f3.calcCase();
     in.method = app.get<Form25>().method();
     in.pv =
         pick(p.opt1, PvInMoment::Pv_Counted, p.opt2, PvInMoment::Pv_NotCounted, PvInMoment::None);
-    in.frontSoil =
-        pick(p.opt3, FrontSoil::FrontSoil_In, p.opt4, FrontSoil::FrontSoil_Out, FrontSoil::None);
+    in.frontSoil = p.frontSoil();
     in.key = pick(p.opt5, ShearKey::Key_None, p.opt6, ShearKey::Key_Present, ShearKey::None);
     in.surchargeReducedBy5 = p.chk1.Value() == 1;
     const Form21& seismic = app.get<Form21>();

@@ -161,8 +161,8 @@ TEST(MemberOptionsReader, ReadsEveryChoiceByItsControl) {
     EXPECT_EQ(o.standard, DesignStandard::Std_D);
     EXPECT_EQ(o.loadCase, CalcCase::Case_S);
     EXPECT_EQ(o.method, SeismicMethod::Method_D1);
-    EXPECT_EQ(o.shape, GroundShape::TwoSided);
-    EXPECT_EQ(o.frontSoil, FrontSoil::Excluded);
+    EXPECT_EQ(o.shape, GroundShape::Shape_TwoSided);
+    EXPECT_EQ(o.frontSoil, FrontSoil::FrontSoil_Out);
     EXPECT_TRUE(o.surchargeReducedBy5);
     EXPECT_TRUE(o.surchargeInertia);
 }

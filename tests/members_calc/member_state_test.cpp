@@ -26,8 +26,8 @@ class MemberState : public ::testing::Test {
         m.Tau_0a = 1.4f;
         o.standard = DesignStandard::Std_T;
         o.loadCase = CalcCase::Case_N;
-        o.shape = GroundShape::OneSided;
-        o.frontSoil = FrontSoil::Included;
+        o.shape = GroundShape::Shape_OneSided;
+        o.frontSoil = FrontSoil::FrontSoil_In;
     }
     void resultantAt(float e) {
         m.e = e;

@@ -3,6 +3,7 @@
 // member calculation depends on, as plain values: the calculation never reads a page.
 
 #include "conditions/design_rules.h"
+#include "stability/calc/wall_choices.h"
 
 namespace pelzaro::members {
 
@@ -17,9 +18,6 @@ constexpr MemberPart kAllParts[] = {MemberPart::A, MemberPart::B, MemberPart::C,
 constexpr bool hasShear(MemberPart part) {
     return part != MemberPart::C;
 }
-
-enum class GroundShape { None, OneSided, TwoSided };
-enum class FrontSoil { None, Included, Excluded };
 
 // How the walls (parts A and B) are loaded in the current case.
 enum class WallLoading {
