@@ -13,14 +13,11 @@
 #include "members/form7.h"
 #include "members/page_calc.h"
 #include "state/module1.h"
-#include "support/test_host.h"
+#include "support/scenario.h"
 
 namespace pelzaro {
 
-struct MemberPageTest : ::testing::Test {
-    TestHost host;
-    App app{host};
-    MDIForm1& main = app.get<MDIForm1>();
+struct MemberPageTest : ScenarioTest {
     Form7& page = app.get<Form7>();
 
     void withParts(bool heel, bool toe, bool key) {

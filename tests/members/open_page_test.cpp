@@ -12,18 +12,15 @@
 #include "stability/form23.h"
 #include "stability/form4.h"
 #include "state/module1.h"
-#include "support/test_host.h"
+#include "support/scenario.h"
 
 namespace pelzaro {
 namespace {
 
 // A stability result in place and the choices of the earlier pages set directly, so that each
 // test shows what one opening of the member-design page makes of them.
-struct OpenPageTest : ::testing::Test {
-    TestHost host;
-    App app{host};
-    MDIForm1& main = app.get<MDIForm1>();
-    Form3& conditions = app.get<Form3>();
+struct OpenPageTest : ScenarioTest {
+    Form3& conditions = conditionsPage();
 
     void SetUp() override {
         app.m.Sigma_max = 120.0f;

@@ -1,22 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "conditions/form3.h"
-#include "forms/app.h"
-#include "forms/palette.h"
-#include "frame/mdiform1.h"
-#include "members/form22.h"
 #include "members/form7.h"
 #include "numeric/format.h"
-#include "stability/form14.h"
 #include "stability/form19.h"
-#include "stability/form23.h"
 #include "stability/form4.h"
 #include "state/module1.h"
-#include "support/test_host.h"
+#include "support/scenario.h"
 
 namespace pelzaro {
 namespace {
@@ -26,52 +18,8 @@ using Strings = std::vector<std::string>;
 // A user's whole way from a new project to the stress verdicts: the design conditions of the
 // residential-land standard in the normal case, a one-sided U-wall with toe, heel and shear
 // key, its stability check, then the member design.
-struct SessionTest : ::testing::Test {
-    TestHost host;
-    App app{host};
-    MDIForm1& main = app.get<MDIForm1>();
-
-    void SetUp() override { main.FileNew(); }
-
-    void fillConditions() {
-        Form3& p = app.get<Form3>();
-        p.opt_T.click();
-        p.txt1.type("東京都");
-        p.txt2.type("21");
-        p.txt3.type("180");
-        p.txt4.type("100");
-        p.txt5.type("18");
-        p.txt6.type("24");
-        p.cbo1.pick(2);
-        p.txt8.type("30");
-        p.txt10.type("20");
-        p.txt12.type("20");
-        p.cbo2.pick(2);
-        p.txt11.type("30");
-        p.opt5.click();
-        p.txt9.type("0.5");
-        p.cmd6.click();
-        p.cmd3.click();
-    }
-
-    Form4& fillWall() {
-        Form23& shapes = app.get<Form23>();
-        shapes.opt1.click();
-        shapes.cmd1.click();
-        Form4& p = app.get<Form4>();
-        const std::vector<std::pair<TextBox*, const char*>> values = {
-            {&p.txt1, "1"},    {&p.txt2, "A"},     {&p.txt3, "0.5"},  {&p.txt4, "0.8"},
-            {&p.txt5, "2.0"},  {&p.txt6, "0.3"},   {&p.txt7, "0.2"},  {&p.txt8, "0.05"},
-            {&p.txt9, "0.2"},  {&p.txt10, "0.05"}, {&p.txt12, "0.5"}, {&p.txt13, "0.3"},
-            {&p.txt14, "2.0"}, {&p.txt15, "0.3"},  {&p.txt16, "0.6"}, {&p.txt17, "0.4"},
-            {&p.txt18, "0.3"}, {&p.txt19, "0.3"},  {&p.txt20, "0.5"}, {&p.txt21, "10"},
-            {&p.txt22, "5"},   {&p.txt23, "5"}};
-        for (const auto& [box, text] : values) box->setText(text);
-        app.get<Form14>().opt1.setValue(true);
-        p.opt3.setValue(true);
-        p.opt1.setValue(true);
-        return p;
-    }
+struct SessionTest : ScenarioTest {
+    void SetUp() override { startNewProject(); }
 
     void addShearKey(Form4& p) {
         host.onModal<Form19>([](Form19& d) {
@@ -86,18 +34,20 @@ struct SessionTest : ::testing::Test {
 };
 
 TEST_F(SessionTest, FromTheDesignConditionsToTheStressVerdicts) {
-    fillConditions();
-    Form4& wall = fillWall();
+    fillNormalCaseConditions();
+    goOnToTheGroundShape();
+    Form4& wall = showWall(true);
+    enterWall(twoMetreWall());
+    chooseNormalMethods();
     addShearKey(wall);
-    wall.cmd3.click();
+    runStabilityCheck();
     ASSERT_NE(app.m.Sigma_max, 0.0f) << ::testing::PrintToString(host.messageTexts());
     ASSERT_NE(app.m.B_Kakato, 0.0f);
     ASSERT_NE(app.m.B_Tumasaki, 0.0f);
     ASSERT_NE(app.m.H0, 0.0f) << ::testing::PrintToString(host.messageTexts());
     host.clearRecords();
 
-    wall.cmd1.click();
-    Form7& page = app.get<Form7>();
+    Form7& page = openMemberDesign();
     ASSERT_TRUE(page.Visible());
     EXPECT_TRUE(page.txt8.Visible() && page.txt9.Visible() && page.txt10.Visible());
     EXPECT_FALSE(page.txt_ka.Text().empty());
@@ -137,7 +87,7 @@ TEST_F(SessionTest, FromTheDesignConditionsToTheStressVerdicts) {
 
     // Back to the dimensions and in again: the verdicts stand until something changes.
     page.cmd3.click();
-    wall.cmd1.click();
+    openMemberDesign();
     EXPECT_EQ(page.lbl40.Caption(), "O.K");
 }
 

@@ -100,32 +100,30 @@ TEST(RequiredSpacing, NoEntryKeepsTheBarDataOfTheRow) {
 TEST(RequiredSpacing, GuardedDivisorsShowNoSpacing) {
     struct Case {
         const char* why;
-        SpacingInput in;
+        MemberPart part;
+        void (*spoil)(SpacingInput&);  // the one thing that leaves a divisor at zero
         SpacingStatus expected;
     };
-    SpacingInput thin = row();
-    thin.D = 6.8f;  // the bar centre lies at the far face
-    SpacingInput noBar = row();
-    noBar.bar.reset();
-    SpacingInput noSteel = row();
-    noSteel.Sigma_sa = noSteel.Sigma_sa_N = 0.0f;
-    SpacingInput noBond = row();
-    noBond.Tau_0a = 0.0f;
-    SpacingInput noForces = row();
-    noForces.M = noForces.S = 0.0f;
-    SpacingInput centreNoBond = row(MemberPart::C);
-    centreNoBond.Tau_0a = 0.0f;  // the slab centre needs no bond stress
     const Case cases[] = {
-        {"thickness not larger than the bar-centre distance", thin,
+        {"thickness not larger than the bar-centre distance", MemberPart::B,
+         [](SpacingInput& in) { in.D = 6.8f; },  // the bar centre lies at the far face
          SpacingStatus::ThicknessNotLargerThanBarCentre},
-        {"a bar kind never chosen", noBar, SpacingStatus::NoBarKind},
-        {"zero allowable steel stress", noSteel, SpacingStatus::ZeroAllowableSteelStress},
-        {"zero allowable bond stress", noBond, SpacingStatus::ZeroAllowableBondStress},
-        {"no moment and no shear", noForces, SpacingStatus::NoForces},
-        {"slab centre without a bond stress", centreNoBond, SpacingStatus::Ok},
+        {"a bar kind never chosen", MemberPart::B, [](SpacingInput& in) { in.bar.reset(); },
+         SpacingStatus::NoBarKind},
+        {"zero allowable steel stress", MemberPart::B,
+         [](SpacingInput& in) { in.Sigma_sa = in.Sigma_sa_N = 0.0f; },
+         SpacingStatus::ZeroAllowableSteelStress},
+        {"zero allowable bond stress", MemberPart::B, [](SpacingInput& in) { in.Tau_0a = 0.0f; },
+         SpacingStatus::ZeroAllowableBondStress},
+        {"no moment and no shear", MemberPart::B, [](SpacingInput& in) { in.M = in.S = 0.0f; },
+         SpacingStatus::NoForces},
+        {"slab centre without a bond stress: it needs none", MemberPart::C,
+         [](SpacingInput& in) { in.Tau_0a = 0.0f; }, SpacingStatus::Ok},
     };
     for (const Case& c : cases) {
-        const SpacingResult r = requiredSpacing(c.in);
+        SpacingInput in = row(c.part);
+        c.spoil(in);
+        const SpacingResult r = requiredSpacing(in);
         EXPECT_EQ(r.status, c.expected) << c.why;
         if (c.expected == SpacingStatus::Ok) continue;
         EXPECT_EQ(r.KankakuReq, 0.0f) << c.why;

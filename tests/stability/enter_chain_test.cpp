@@ -45,7 +45,7 @@ TEST_F(WallPagesTest, EnterFollowsTheChainOfEachShape) {
 }
 
 TEST_F(WallPagesTest, EnterWithoutShapeStaysInTheShapeDependentBoxes) {
-    Form4& p = page();
+    Form4& p = wallPage();
     for (TextBox* box : {&p.txt2, &p.txt22}) {
         box->SetFocus();
         int key = 13;

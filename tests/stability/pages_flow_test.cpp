@@ -9,7 +9,7 @@ TEST_F(WallPagesTest, NoShapeChosenIsRefused) {
     shapes.cmd1.click();
     EXPECT_EQ(host.lastMessage().text, "地盤の形状（1）又は（2）を選択してください。");
     EXPECT_EQ(focusedName(shapes), "opt1");
-    EXPECT_FALSE(app.isLoaded<Form4>() && page().Visible());
+    EXPECT_FALSE(app.isLoaded<Form4>() && wallPage().Visible());
 }
 
 TEST_F(WallPagesTest, ShapeConfiguresTheWallPage) {
