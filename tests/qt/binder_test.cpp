@@ -257,6 +257,28 @@ TEST_F(BinderTest, APageShownByAButtonStaysInFront) {
     EXPECT_TRUE(form.cmd1.hasFocus()) << "the first page keeps its own focus";
 }
 
+// A sketch page: the picture draws its list of segments at 15 twips to a pixel, in the
+// palette's colours, from the picture's corner.
+class SketchPage : public Window {
+  public:
+    explicit SketchPage(App& app) : Window(app, "SketchPage", "", WindowRole::Page, 4500, 3000) {
+        pic.geometry = {300, 300, 3000, 1500};
+        pic.BorderStyle = 0;
+        pic.line(0, 300, 1500, 300, 12);  // red, 20 px down, from 0 to 100 px
+    }
+    PictureBox pic{*this, "pic"};
+};
+
+TEST_F(BinderTest, APictureDrawsItsSegments) {
+    auto& sketch = app.get<SketchPage>();
+    sketch.Show();
+    host.binder().syncAll();
+    QImage image = widget<QWidget>(sketch.pic)->grab().toImage();
+    EXPECT_EQ(image.pixelColor(50, 20), QColor(255, 0, 0));
+    EXPECT_NE(image.pixelColor(50, 40), QColor(255, 0, 0));
+    EXPECT_NE(image.pixelColor(150, 20), QColor(255, 0, 0)) << "the segment ends at 100 px";
+}
+
 // A dialog runs modally until the model hides it, in a nested loop of its own.
 TEST_F(BinderTest, AModalDialogReturnsWhenTheModelHidesIt) {
     auto& dialog = app.get<SampleDialog>();
