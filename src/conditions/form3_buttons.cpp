@@ -1,6 +1,7 @@
 // Reactions of the design-conditions page's options, lists and buttons.
 
 #include "conditions/conditions_messages.h"
+#include "conditions/conditions_store.h"
 #include "conditions/form25.h"
 #include "conditions/form3.h"
 #include "forms/host.h"
@@ -39,18 +40,14 @@ void Form3::wireButtons() {
     // A soil kind is printed only; the stability rows are hidden all the same.
     cbo1.Click = [this] { app().get<Form4>().Hihyouji_1(); };
     cbo2.Click = [this] { app().get<Form4>().Hihyouji_1(); };
-    cbo1.KeyPress = [this](int& key) {
-        if (key != 13) return;
-        key = 0;
-        moveAlongChain(cbo1);
-        invalidateResults();
-    };
-    cbo2.KeyPress = [this](int& key) {
-        if (key != 13) return;
-        key = 0;
-        moveAlongChain(cbo2);
-        invalidateResults();
-    };
+    for (ComboBox* cbo : {&cbo1, &cbo2}) {
+        cbo->KeyPress = [this, cbo](int& key) {
+            if (key != 13) return;
+            key = 0;
+            moveAlongChain(*cbo);
+            invalidateResults();
+        };
+    }
 }
 
 // The standard changes the soil lists and labels; every number stays.
@@ -194,12 +191,7 @@ void Form3::cmd7_Click() {
             showError(host(), refusalMessage(w.refusal));
             return;
         }
-        v.Sin_DDelta = w.value.Sin_DDelta;
-        v.DDelta_rad = w.value.DDelta_rad;
-        v.DDelta = w.value.DDelta;
-        v.Tan_Delta = w.value.Tan_Delta;
-        v.Delta_rad = w.value.Delta_rad;
-        v.Delta = w.value.Delta;
+        storeWallFriction(w.value, v);
     } else {
         v.Delta = v.Phi;
     }

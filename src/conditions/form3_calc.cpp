@@ -3,6 +3,7 @@
 
 #include "conditions/allowable_stress.h"
 #include "conditions/conditions_messages.h"
+#include "conditions/conditions_store.h"
 #include "conditions/form25.h"
 #include "conditions/form3.h"
 #include "forms/host.h"
@@ -12,59 +13,9 @@
 
 namespace pelzaro {
 
-namespace {
-
-AllowableStresses allowableOf(const ConditionsVars& v) {
-    AllowableStresses a;
-    a.Sigma_ca_N = v.Sigma_ca_N;
-    a.Sigma_ca_S = v.Sigma_ca_S;
-    a.Tau_a1_N1 = v.Tau_a1_N1;
-    a.Tau_a1_N2 = v.Tau_a1_N2;
-    a.Tau_a1_N = v.Tau_a1_N;
-    a.Tau_a1_S = v.Tau_a1_S;
-    a.Tau_0a_N1 = v.Tau_0a_N1;
-    a.Tau_0a_N2 = v.Tau_0a_N2;
-    a.Tau_0a_N = v.Tau_0a_N;
-    a.Tau_0a_S = v.Tau_0a_S;
-    a.Qa_S = v.Qa_S;
-    return a;
-}
-
-void storeAllowable(const AllowableStresses& a, ConditionsVars& v) {
-    v.Sigma_ca_N = a.Sigma_ca_N;
-    v.Sigma_ca_S = a.Sigma_ca_S;
-    v.Tau_a1_N1 = a.Tau_a1_N1;
-    v.Tau_a1_N2 = a.Tau_a1_N2;
-    v.Tau_a1_N = a.Tau_a1_N;
-    v.Tau_a1_S = a.Tau_a1_S;
-    v.Tau_0a_N1 = a.Tau_0a_N1;
-    v.Tau_0a_N2 = a.Tau_0a_N2;
-    v.Tau_0a_N = a.Tau_0a_N;
-    v.Tau_0a_S = a.Tau_0a_S;
-    v.Qa_S = a.Qa_S;
-}
-
-void storeTerms(const EarthPressureTerms& t, ConditionsVars& v) {
-    v.KA_Num = t.KA_Num;
-    v.KA_Cos2Theta = t.KA_Cos2Theta;
-    v.KA_CosThetaDelta = t.KA_CosThetaDelta;
-    v.KA_SinPhiDelta = t.KA_SinPhiDelta;
-    v.KA_SinPhiBeta = t.KA_SinPhiBeta;
-    v.KA_CosThetaDelta2 = t.KA_CosThetaDelta2;
-    v.KA_CosThetaBeta = t.KA_CosThetaBeta;
-    v.KA_CosThetaK = t.KA_CosThetaK;
-    v.KA = t.KA;
-}
-
-}  // namespace
-
 SeismicMethod Form3::seismicMethod() {
     // Reading the dialog's options creates it with none selected when it was never opened.
-    Form25& d = app().get<Form25>();
-    if (d.opt_K1.Value()) return SeismicMethod::Method_K1;
-    if (d.opt_K2.Value()) return SeismicMethod::Method_K2;
-    if (d.opt_D1.Value()) return SeismicMethod::Method_D1;
-    return SeismicMethod::None;
+    return app().get<Form25>().method();
 }
 
 void Form3::commit(const ConditionsVars& v) {
@@ -183,12 +134,7 @@ void Form3::jDERUTA() {
     WallFrictionOutcome w = wallFriction(s.ThetaK, s.Beta, s.Phi);
     if (w.refusal != CalcRefusal::None) return;
     ConditionsVars& v = state();
-    v.Sin_DDelta = w.value.Sin_DDelta;
-    v.DDelta_rad = w.value.DDelta_rad;
-    v.DDelta = w.value.DDelta;
-    v.Tan_Delta = w.value.Tan_Delta;
-    v.Delta_rad = w.value.Delta_rad;
-    v.Delta = w.value.Delta;
+    storeWallFriction(w.value, v);
 }
 
 void Form3::Masatu() {

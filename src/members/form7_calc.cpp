@@ -21,30 +21,22 @@ namespace {
 void readConditions(App& app, MemberOptions& o) {
     const Form3* f3 = app.find<Form3>();
     if (!f3) return;
-    if (f3->opt_T.Value()) o.standard = Standard::ResidentialLand;
-    if (f3->opt_D.Value()) o.standard = Standard::RoadGuideline;
-    if (f3->opt3.Value()) o.loadCase = LoadCase::Normal;
-    if (f3->opt4.Value()) o.loadCase = LoadCase::Seismic;
+    o.standard = f3->standard();
+    o.loadCase = f3->calcCase();
 }
 
 // A seismic dialog never opened has no method chosen, as at its creation; reading it does not
 // create it.
 void readSeismicMethod(App& app, MemberOptions& o) {
-    const Form25* f25 = app.find<Form25>();
-    if (!f25) return;
-    if (f25->opt_K1.Value()) o.method = SeismicMethod::EarthPressureOnly;
-    if (f25->opt_K2.Value()) o.method = SeismicMethod::WallInertia;
-    if (f25->opt_D1.Value()) o.method = SeismicMethod::WallInertiaSeismicPressure;
+    if (const Form25* f25 = app.find<Form25>()) o.method = f25->method();
 }
 
 void readWallPages(App& app, MemberOptions& o) {
     if (const Form23* f23 = app.find<Form23>()) {
-        if (f23->opt1.Value()) o.shape = GroundShape::OneSided;
-        if (f23->opt2.Value()) o.shape = GroundShape::TwoSided;
+        o.shape = f23->shape();
     }
     if (const Form4* f4 = app.find<Form4>()) {
-        if (f4->opt3.Value()) o.frontSoil = FrontSoil::Included;
-        if (f4->opt4.Value()) o.frontSoil = FrontSoil::Excluded;
+        o.frontSoil = f4->frontSoil();
         o.surchargeReducedBy5 = f4->chk1.Value() == 1;
     }
 }

@@ -28,14 +28,14 @@ void enableHeightRow(Form7& page, bool boxEnabled, bool heightEnabled) {
 // The surcharge inertia counts only in the seismic case with the wall's inertia; its height
 // is kept only while the box is ticked. The tick itself is the user's and stays.
 void configureSurchargeInertia(Form7& page, const Choices& c) {
-    if (c.calcCase == Choices::Case::Normal) {
+    if (c.calcCase == CalcCase::Case_N) {
         page.txt_1.setText("");
         showHeightRow(page, false);
         return;
     }
-    if (c.calcCase != Choices::Case::Seismic || c.method == Choices::Method::None) return;
+    if (c.calcCase != CalcCase::Case_S || c.method == SeismicMethod::None) return;
     showHeightRow(page, true);
-    const bool inertiaMethod = c.method != Choices::Method::K1;
+    const bool inertiaMethod = c.method != SeismicMethod::Method_K1;
     const bool ticked = inertiaMethod && page.chk_1.Value() == 1;
     if (!ticked) page.txt_1.setText("");
     enableHeightRow(page, inertiaMethod, ticked);
@@ -51,9 +51,9 @@ void showRow(const Form7Row& r, bool shown) {
 
 // One-sided earth pressure shows the front ground level; the symmetric shape shows the earth
 // pressure on the front wall instead.
-void configureFigure(Form7& page, Choices::Shape shape) {
-    if (shape == Choices::Shape::None) return;
-    const bool twoSided = shape == Choices::Shape::TwoSided;
+void configureFigure(Form7& page, GroundShape shape) {
+    if (shape == GroundShape::None) return;
+    const bool twoSided = shape == GroundShape::Shape_TwoSided;
     page.Line100.setVisible(!twoSided);
     for (Control* c : std::initializer_list<Control*>{
              &page.Line101, &page.Line102, &page.Line103, &page.Line104, &page.Line105,

@@ -14,25 +14,6 @@ namespace pelzaro {
 namespace {
 using Choices = OpeningChoices;
 
-Choices::Case caseOf(Form3& f3) {
-    if (f3.opt3.Value()) return Choices::Case::Normal;
-    if (f3.opt4.Value()) return Choices::Case::Seismic;
-    return Choices::Case::None;
-}
-
-Choices::Method methodOf(Form25& f25) {
-    if (f25.opt_K1.Value()) return Choices::Method::K1;
-    if (f25.opt_K2.Value()) return Choices::Method::K2;
-    if (f25.opt_D1.Value()) return Choices::Method::D1;
-    return Choices::Method::None;
-}
-
-Choices::Shape shapeOf(Form23& f23) {
-    if (f23.opt1.Value()) return Choices::Shape::OneSided;
-    if (f23.opt2.Value()) return Choices::Shape::TwoSided;
-    return Choices::Shape::None;
-}
-
 Choices::KaSource kaSourceOf(Form3& f3) {
     if (f3.opt1.Value()) return Choices::KaSource::Given;
     if (f3.opt2.Value()) return Choices::KaSource::Computed;
@@ -45,11 +26,11 @@ Choices::KaSource kaSourceOf(Form3& f3) {
 OpeningChoices readOpeningChoices(App& app) {
     Choices c;
     if (Form3* f3 = app.find<Form3>()) {
-        c.calcCase = caseOf(*f3);
+        c.calcCase = f3->calcCase();
         c.kaSource = kaSourceOf(*f3);
     }
-    if (Form25* f25 = app.find<Form25>()) c.method = methodOf(*f25);
-    if (Form23* f23 = app.find<Form23>()) c.shape = shapeOf(*f23);
+    if (Form25* f25 = app.find<Form25>()) c.method = f25->method();
+    if (Form23* f23 = app.find<Form23>()) c.shape = f23->shape();
     return c;
 }
 

@@ -3,14 +3,17 @@
 // configure it when it opens, and the way back to the wall-dimensions page. Kept in one place
 // so that the page depends on the other pages' controls only here.
 
+#include "conditions/design_rules.h"
+#include "stability/calc/wall_choices.h"
+
 namespace pelzaro {
 
 class App;
 
 struct OpeningChoices {
-    enum class Case { None, Normal, Seismic } calcCase = Case::None;
-    enum class Method { None, K1, K2, D1 } method = Method::None;
-    enum class Shape { None, OneSided, TwoSided } shape = Shape::None;
+    CalcCase calcCase = CalcCase::None;
+    SeismicMethod method = SeismicMethod::None;
+    GroundShape shape = GroundShape::None;
     enum class KaSource { None, Given, Computed } kaSource = KaSource::None;
 };
 

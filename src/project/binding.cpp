@@ -45,9 +45,9 @@ Window& windowOf(App& app, FormId form) {
     return app.get<Form3>();  // never reached: design-state lines have no window
 }
 
-Control* controlOf(App& app, const LineSpec& spec) {
-    if (spec.form == FormId::State) return nullptr;
-    return windowOf(app, spec.form).find(spec.name);
+Control* controlOf(App& app, const LineSpec& entry) {
+    if (entry.form == FormId::State) return nullptr;
+    return windowOf(app, entry.form).find(entry.name);
 }
 
 float* singleOf(Module1& state, const std::string& name) {

@@ -16,7 +16,7 @@ struct Module1;
 // The window, created (with its creation step) when it does not exist yet.
 Window& windowOf(App& app, FormId form);
 // The control a line reads or sets; null only when the window lacks a control of that name.
-Control* controlOf(App& app, const LineSpec& spec);
+Control* controlOf(App& app, const LineSpec& entry);
 // The single-precision design-state value of a line; null for an unknown name.
 float* singleOf(Module1& state, const std::string& name);
 

@@ -123,23 +123,23 @@ void assignBarKind(App& app, ComboBox& list, const std::string& text) {
     list.Click = std::move(reaction);
 }
 
-void assignLine(App& app, const LineSpec& spec, const std::string& text) {
-    if (spec.target == Target::DeltaFlag) {
+void assignLine(App& app, const LineSpec& entry, const std::string& text) {
+    if (entry.target == Target::DeltaFlag) {
         app.m.Flg_DeltaCalc.setText(text);
-    } else if (spec.target == Target::Single) {
-        if (float* value = singleOf(app.m, spec.name)) *value = parseSingle(text).value_or(0.0f);
-    } else if (spec.target == Target::ListIndex) {
-        if (auto* list = dynamic_cast<ComboBox*>(controlOf(app, spec)))
+    } else if (entry.target == Target::Single) {
+        if (float* value = singleOf(app.m, entry.name)) *value = parseSingle(text).value_or(0.0f);
+    } else if (entry.target == Target::ListIndex) {
+        if (auto* list = dynamic_cast<ComboBox*>(controlOf(app, entry)))
             assignBarKind(app, *list, text);
     } else {
-        assignControl(controlOf(app, spec), text);
+        assignControl(controlOf(app, entry), text);
     }
 }
 
 void readLines(App& app, const ProjectLines& project, int first, int last) {
     for (int line = first; line <= last; ++line) {
-        const LineSpec& spec = projectLayout()[static_cast<size_t>(line - 1)];
-        step([&] { assignLine(app, spec, project.line(line)); });
+        const LineSpec& entry = projectLayout()[static_cast<size_t>(line - 1)];
+        step([&] { assignLine(app, entry, project.line(line)); });
     }
 }
 

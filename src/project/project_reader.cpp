@@ -24,8 +24,8 @@ std::string quoted(const std::string& text) {
     return "（「" + shown + "」）";
 }
 
-std::optional<std::string> problemOf(const LineSpec& spec, const std::string& text) {
-    switch (spec.target) {
+std::optional<std::string> problemOf(const LineSpec& entry, const std::string& text) {
+    switch (entry.target) {
         case Target::Option:
             if (!parseBoolean(text)) return "True か False でなければなりません" + quoted(text);
             break;
@@ -82,17 +82,17 @@ ProjectReadOutcome parseProjectBytes(const std::string& bytes) {
         return refuse("行が足りません：" + lineLabel(static_cast<int>(raw.size()) + 1) +
                       "がありません（" + std::to_string(kCoreLines) + "行必要です）。");
     ProjectReadOutcome outcome;
-    for (const LineSpec& spec : projectLayout()) {
-        if (spec.line > static_cast<int>(raw.size())) {
+    for (const LineSpec& entry : projectLayout()) {
+        if (entry.line > static_cast<int>(raw.size())) {
             outcome.project.lines.emplace_back();
             continue;
         }
-        Cp932Decoded decoded = decodeCp932(raw[static_cast<size_t>(spec.line - 1)]);
+        Cp932Decoded decoded = decodeCp932(raw[static_cast<size_t>(entry.line - 1)]);
         if (!decoded.ok || hasControlCharacter(decoded.text))
-            return refuse(lineLabel(spec.line) +
+            return refuse(lineLabel(entry.line) +
                           "に Shift-JIS の文字として読めない部分があります。");
-        if (auto problem = problemOf(spec, decoded.text))
-            return refuse(lineLabel(spec.line) + "：" + *problem + "。");
+        if (auto problem = problemOf(entry, decoded.text))
+            return refuse(lineLabel(entry.line) + "：" + *problem + "。");
         outcome.project.lines.push_back(decoded.text);
     }
     outcome.ok = true;

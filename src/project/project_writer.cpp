@@ -26,8 +26,8 @@ std::string controlText(const Control* c) {
     return {};
 }
 
-std::string controlLine(const LineSpec& spec, const Control* c) {
-    switch (spec.target) {
+std::string controlLine(const LineSpec& entry, const Control* c) {
+    switch (entry.target) {
         case Target::Option: {
             auto* option = dynamic_cast<const OptionButton*>(c);
             return formatBoolean(option && option->Value());
@@ -45,27 +45,27 @@ std::string controlLine(const LineSpec& spec, const Control* c) {
     }
 }
 
-std::string lineOf(App& app, const LineSpec& spec) {
-    if (spec.target == Target::DeltaFlag) return deltaFlagLine(app.m.Flg_DeltaCalc);
-    if (spec.target == Target::Single) {
-        const float* value = singleOf(app.m, spec.name);
+std::string lineOf(App& app, const LineSpec& entry) {
+    if (entry.target == Target::DeltaFlag) return deltaFlagLine(app.m.Flg_DeltaCalc);
+    if (entry.target == Target::Single) {
+        const float* value = singleOf(app.m, entry.name);
         // The design state never holds a non-finite value; 0 keeps the file readable if one
         // slipped through.
         auto text = formatSingle(value ? *value : 0.0f);
         return text ? *text : *formatSingle(0.0f);
     }
-    return controlLine(spec, controlOf(app, spec));
+    return controlLine(entry, controlOf(app, entry));
 }
 
 // The field as the message names it: "設計条件：築造地", or the page and line of a caption.
-std::string fieldName(const LineSpec& spec) {
-    std::string page = formTitle(spec.form);
-    if (spec.field[0] != '\0') return page + "：" + spec.field;
-    return page + "の表示（" + std::to_string(spec.line) + "行目）";
+std::string fieldName(const LineSpec& entry) {
+    std::string page = formTitle(entry.form);
+    if (entry.field[0] != '\0') return page + "：" + entry.field;
+    return page + "の表示（" + std::to_string(entry.line) + "行目）";
 }
 
-std::string unsavable(const LineSpec& spec, const std::string& what) {
-    return "「" + fieldName(spec) + "」に、プロジェクトファイルに保存できない" + what +
+std::string unsavable(const LineSpec& entry, const std::string& what) {
+    return "「" + fieldName(entry) + "」に、プロジェクトファイルに保存できない" + what +
            "があります。\n別の文字に直してから保存してください。";
 }
 
@@ -94,7 +94,7 @@ std::string writeFailure(FileFailure failure, const std::string& path) {
 std::vector<std::string> collectProjectLines(App& app) {
     const int page = app.m.Flg_Page;  // creating a window hidden must not move the marker
     std::vector<std::string> lines;
-    for (const LineSpec& spec : projectLayout()) lines.push_back(lineOf(app, spec));
+    for (const LineSpec& entry : projectLayout()) lines.push_back(lineOf(app, entry));
     app.m.Flg_Page = page;
     return lines;
 }

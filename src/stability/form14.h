@@ -28,6 +28,9 @@ class Form14 : public Window {
     void Form_Activate() override;
     void cmd1_Click();
     void cmd2_Click();
+    // Whether a method of the group is chosen.
+    bool overturningChosen() const;
+    bool widthChosen() const;
 
   private:
     void wire();

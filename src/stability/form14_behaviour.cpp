@@ -21,12 +21,20 @@ void Form14::Form_Activate() {
     opened_.take(*this);
 }
 
+bool Form14::overturningChosen() const {
+    return opt1.Value() || opt2.Value() || opt3.Value() || opt6.Value();
+}
+
+bool Form14::widthChosen() const {
+    return opt4.Value() || opt5.Value();
+}
+
 void Form14::cmd1_Click() {
-    if (!opt1.Value() && !opt2.Value() && !opt3.Value() && !opt6.Value()) {
+    if (!overturningChosen()) {
         showError(host(), "転倒に対する検討方法をチェックして下さい。");
         return;
     }
-    if (state().C != 0.0f && !opt4.Value() && !opt5.Value()) {
+    if (state().C != 0.0f && !widthChosen()) {
         showError(host(), "底版の有効載荷面積に対する検討方法をチェックして下さい。");
         return;
     }

@@ -1,45 +1,18 @@
-// The controls of the shear-key dialog: guidance, the key entries, the fixed figure of the
-// base with its key, and the surface on which the ground-reaction sketch is drawn.
+// The static texts and the fixed figure of the base with its key of the residential-land standard's
+// shear-key dialog; its controls and their behaviour are those of every shear-key dialog.
 
 #include "stability/form19.h"
 
+#include "stability/form4.h"
+#include "stability/static_figure.h"
 #include "stability/static_text.h"
 
 namespace pelzaro {
 
-Form19::Form19(App& app)
-    : Window(app, "Form19", "Pelzaro", WindowRole::Dialog, 5160, 5985),
-      Surface(*this, "Surface"),
-      txt1(*this, "txt1"),
-      txt2(*this, "txt2"),
-      txt3(*this, "txt3"),
-      lbl1(*this, "lbl1"),
-      lbl2(*this, "lbl2"),
-      lbl3(*this, "lbl3"),
-      lbl4(*this, "lbl4"),
-      lbl5(*this, "lbl5"),
-      chk1(*this, "chk1", "支持地盤の粘着力 Ｃ を考慮する"),
-      cmd1(*this, "cmd1", "計算"),
-      cmd2(*this, "cmd2", "キャンセル") {
-    Surface.geometry = {0, 0, geometry.width, geometry.height};
-    Surface.BorderStyle = 0;
-    txt1.geometry = {4080, 2430, 555, 270};
-    txt2.geometry = {1740, 3210, 555, 270};
-    txt3.geometry = {3300, 3210, 555, 270};
-    for (TextBox* box : {&txt1, &txt2, &txt3}) box->IMEMode = ImeMode::Off;
-    lbl1.geometry = {1860, 4950, 840, 240};
-    lbl2.geometry = {1080, 690, 840, 240};
-    lbl3.geometry = {2160, 690, 840, 240};
-    lbl4.geometry = {1080, 1500, 840, 240};
-    lbl5.geometry = {2160, 1500, 840, 240};
-    for (Label* l : {&lbl1, &lbl2, &lbl3, &lbl4, &lbl5}) l->Alignment = 1;
-    chk1.geometry = {240, 5040, 3600, 270};
-    chk1.setVisible(false);  // no calculation reads it
-    cmd1.geometry = {1560, 5400, 1560, 420};
-    cmd2.geometry = {3360, 5400, 1560, 420};
+Form19::Form19(App& app) : ShearKeyDialog(app, "Form19") {
     layoutTexts();
     layoutFigure();
-    wire();
+    wire({&txt1, &txt2, &txt3, &cmd1, &cmd2});
 }
 
 void Form19::layoutTexts() {
@@ -68,10 +41,7 @@ void Form19::layoutTexts() {
 }
 
 void Form19::layoutFigure() {
-    struct Segment {
-        int x1, y1, x2, y2, style;  // style 3: dashed
-    };
-    const Segment segments[] = {
+    const FigureLine segments[] = {
         {1560, 2400, 2580, 2400, 3}, {2820, 2400, 3600, 2400, 3}, {1560, 2160, 1560, 2400, 3},
         {3600, 2160, 3600, 2400, 3}, {2580, 2400, 2580, 2700, 3}, {2580, 2700, 2820, 2700, 3},
         {2820, 2700, 2820, 2400, 3}, {3360, 2400, 3360, 2700, 1}, {3360, 2700, 2940, 2700, 1},
@@ -81,12 +51,16 @@ void Form19::layoutFigure() {
         {2490, 2520, 2460, 2460, 1}, {2460, 2460, 2100, 2580, 1}, {1560, 3420, 3600, 3420, 1},
         {2160, 4140, 2160, 4500, 1}, {2580, 4140, 2580, 4500, 1}, {1560, 4860, 3600, 4860, 1},
         {1560, 4140, 1560, 4860, 1}, {3600, 4140, 3600, 4860, 1}};
-    for (const Segment& s : segments) {
-        auto line = std::make_unique<Line>(*this, "Line" + std::to_string(figure.size() + 1), s.x1,
-                                           s.y1, s.x2, s.y2);
-        line->BorderStyle = s.style;
-        figure.push_back(std::move(line));
-    }
+    addFigureLines(*this, figure, "Line", segments);
+}
+
+Control& Form19::firstStop() {
+    return txt1;
+}
+
+// "計算" returns to "安定性の検討".
+Control& Form19::returnStop(Form4& page) {
+    return page.cmd3;
 }
 
 }  // namespace pelzaro

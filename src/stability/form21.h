@@ -36,6 +36,10 @@ class Form21 : public Window {
     void cmd1_Click();
     void cmd2_Click();
     void chk1_Click();
+    // Whether a method of the group is chosen.
+    bool overturningChosen() const;
+    bool slidingChosen() const;
+    bool widthChosen() const;
 
   private:
     void wire();

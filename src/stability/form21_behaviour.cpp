@@ -77,17 +77,29 @@ void Form21::Form_Activate() {
     opened_.take(*this);
 }
 
+bool Form21::overturningChosen() const {
+    return opt1.Value() || opt2.Value() || opt3.Value() || opt4.Value() || opt9.Value() ||
+           opt10.Value();
+}
+
+bool Form21::slidingChosen() const {
+    return opt5.Value() || opt6.Value();
+}
+
+bool Form21::widthChosen() const {
+    return opt7.Value() || opt8.Value();
+}
+
 void Form21::cmd1_Click() {
-    if (!opt1.Value() && !opt2.Value() && !opt3.Value() && !opt4.Value() && !opt9.Value() &&
-        !opt10.Value()) {
+    if (!overturningChosen()) {
         showError(host(), "転倒に対する検討方法をチェックして下さい。");
         return;
     }
-    if (!opt5.Value() && !opt6.Value()) {
+    if (!slidingChosen()) {
         showError(host(), "滑動に対する検討方法をチェックして下さい。");
         return;
     }
-    if (state().C != 0.0f && !opt7.Value() && !opt8.Value()) {
+    if (state().C != 0.0f && !widthChosen()) {
         showError(host(), "底版の有効載荷面積に対する検討方法をチェックして下さい。");
         return;
     }

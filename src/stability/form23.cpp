@@ -2,6 +2,7 @@
 
 #include "stability/form23.h"
 
+#include "stability/static_figure.h"
 #include "stability/static_text.h"
 
 namespace pelzaro {
@@ -74,12 +75,8 @@ Form23::Form23(App& app)
 }
 
 namespace {
-struct Segment {
-    int x1, y1, x2, y2, style;  // style 3: dashed
-};
-
 // A horizontal earth-pressure arrow from fromX to the wall at toX.
-void arrow(std::vector<Segment>& into, int fromX, int toX, int y) {
+void arrow(std::vector<FigureLine>& into, int fromX, int toX, int y) {
     int head = toX < fromX ? 150 : -150;
     into.push_back({fromX, y, toX, y, 1});
     into.push_back({toX, y, toX + head, y - 60, 1});
@@ -87,8 +84,8 @@ void arrow(std::vector<Segment>& into, int fromX, int toX, int y) {
 }
 
 // The plan of the site with its two ramps, and the sections A-A and B-B through them.
-std::vector<Segment> siteAndSections() {
-    std::vector<Segment> s = {
+std::vector<FigureLine> siteAndSections() {
+    std::vector<FigureLine> s = {
         {6900, 700, 11300, 700, 1},
         {6900, 700, 6900, 2760, 1},
         {11300, 700, 11300, 2760, 1},
@@ -144,12 +141,7 @@ std::vector<Segment> siteAndSections() {
 }  // namespace
 
 void Form23::layoutDrawing() {
-    for (const Segment& g : siteAndSections()) {
-        auto line = std::make_unique<Line>(*this, "Line" + std::to_string(drawing.size() + 1), g.x1,
-                                           g.y1, g.x2, g.y2);
-        line->BorderStyle = g.style;
-        drawing.push_back(std::move(line));
-    }
+    addFigureLines(*this, drawing, "Line", siteAndSections());
 }
 
 }  // namespace pelzaro

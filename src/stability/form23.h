@@ -8,6 +8,7 @@
 #include "forms/app.h"
 #include "forms/controls.h"
 #include "forms/window.h"
+#include "stability/calc/wall_choices.h"
 
 namespace pelzaro {
 
@@ -33,6 +34,8 @@ class Form23 : public Window {
     void opt2_Click();
     void cmd1_Click();
     void cmd2_Click();
+    // The shape chosen, None before either is.
+    GroundShape shape() const;
 
   private:
     void shapeChosen();

@@ -63,13 +63,6 @@ E pick(const OptionButton& first, E a, const OptionButton& second, E b, E none) 
     return none;
 }
 
-SeismicMethod readMethod(const Form25& f) {
-    if (f.opt_K1.Value()) return SeismicMethod::Method_K1;
-    if (f.opt_K2.Value()) return SeismicMethod::Method_K2;
-    if (f.opt_D1.Value()) return SeismicMethod::Method_D1;
-    return SeismicMethod::None;
-}
-
 // The width rule from whichever check-method dialog holds it, the full width tested first.
 LoadedWidth readWidth(const Form14& normal, const Form21& seismic) {
     if (normal.opt5.Value() || seismic.opt8.Value()) return LoadedWidth::Width_Full;
@@ -77,23 +70,19 @@ LoadedWidth readWidth(const Form14& normal, const Form21& seismic) {
     return LoadedWidth::None;
 }
 
-template <class Dialog>
-KeyDimensions readKey(const Dialog& d, FieldReader& read) {
+KeyDimensions readKey(const ShearKeyDialog& d, FieldReader& read) {
     return KeyDimensions{read(d.txt1), read(d.txt2), read(d.txt3)};
 }
 
 void readOptions(App& app, const Form4& p, StabilityInput& in) {
-    const Form23& shape = app.get<Form23>();
+    in.shape = app.get<Form23>().shape();
     const Form3& f3 = app.get<Form3>();
-    in.shape = pick(shape.opt1, GroundShape::Shape_OneSided, shape.opt2,
-                    GroundShape::Shape_TwoSided, GroundShape::None);
     in.standard = f3.standard();
     in.calcCase = f3.calcCase();
-    in.method = readMethod(app.get<Form25>());
+    in.method = app.get<Form25>().method();
     in.pv =
         pick(p.opt1, PvInMoment::Pv_Counted, p.opt2, PvInMoment::Pv_NotCounted, PvInMoment::None);
-    in.frontSoil =
-        pick(p.opt3, FrontSoil::FrontSoil_In, p.opt4, FrontSoil::FrontSoil_Out, FrontSoil::None);
+    in.frontSoil = p.frontSoil();
     in.key = pick(p.opt5, ShearKey::Key_None, p.opt6, ShearKey::Key_Present, ShearKey::None);
     in.surchargeReducedBy5 = p.chk1.Value() == 1;
     const Form21& seismic = app.get<Form21>();

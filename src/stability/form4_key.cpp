@@ -25,21 +25,26 @@ void Form4::cmd5_Click() {
     prepareKeyDialog();
 }
 
+namespace {
+
+// Ranges from the base width, a fresh sketch, then the dialog over the page.
+template <class Draw>
+void showKeyDialog(ShearKeyDialog& d, float baseWidth, Draw drawSketch) {
+    d.showRanges(baseWidth);
+    d.Surface.Cls();
+    drawSketch();
+    d.ShowModal();
+}
+
+}  // namespace
+
 bool Form4::prepareKeyDialog() {
     if (standardResidential(app())) {
-        Form19& d = app().get<Form19>();
-        d.showRanges(state().B);
-        d.Surface.Cls();
-        Ouryoku_T();
-        d.ShowModal();
+        showKeyDialog(app().get<Form19>(), state().B, [this] { Ouryoku_T(); });
         return true;
     }
     if (standardRoad(app())) {
-        Form26& d = app().get<Form26>();
-        d.showRanges(state().B);
-        d.Surface.Cls();
-        Ouryoku_D();
-        d.ShowModal();
+        showKeyDialog(app().get<Form26>(), state().B, [this] { Ouryoku_D(); });
         return true;
     }
     return false;

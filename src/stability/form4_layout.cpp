@@ -2,6 +2,7 @@
 // left with the input boxes at the dimensions they define, the results and options on the right.
 
 #include "stability/form4.h"
+#include "stability/static_figure.h"
 #include "stability/static_text.h"
 
 namespace pelzaro {
@@ -196,10 +197,7 @@ void Form4::layoutDiagram() {
 // The section itself: front wall left, rear wall right, the base slab with the haunched toe
 // and heel, the centre soil, the back ground and the base width with the resultant.
 void Form4::layoutSection() {
-    struct Segment {
-        int x1, y1, x2, y2, style;  // style 3: dashed
-    };
-    const Segment segments[] = {
+    const FigureLine segments[] = {
         {2700, 1900, 3000, 1900, 1}, {2700, 1900, 2700, 4300, 1},  // front wall top, outer face
         {3000, 1900, 3300, 4300, 1},                               // front wall inner face
         {5000, 1900, 5300, 1900, 1}, {5300, 1900, 5300, 4300, 1},  // rear wall top, outer face
@@ -215,12 +213,7 @@ void Form4::layoutSection() {
         {3300, 4100, 3300, 6330, 3},                               // line of the resultant
         {1200, 6240, 3300, 6240, 1}, {3300, 6060, 3750, 6060, 1},  // d and e
     };
-    for (const Segment& g : segments) {
-        auto line = std::make_unique<Line>(
-            *this, "LineSection" + std::to_string(section.size() + 1), g.x1, g.y1, g.x2, g.y2);
-        line->BorderStyle = g.style;
-        section.push_back(std::move(line));
-    }
+    addFigureLines(*this, section, "LineSection", segments);
 }
 
 void Form4::layoutSketchTexts() {

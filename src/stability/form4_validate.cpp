@@ -80,12 +80,12 @@ bool Form4::checkMethodsChosen() {
     bool cohesive = state().C != 0.0f;
     if (caseNormal(app())) {
         Form14& d = app().get<Form14>();
-        if (!d.opt1.Value() && !d.opt2.Value() && !d.opt3.Value() && !d.opt6.Value()) {
+        if (!d.overturningChosen()) {
             showError(host(), "転倒に対する検討方法を選択してください。");
             d.ShowModal();
             return false;
         }
-        if (cohesive && !d.opt4.Value() && !d.opt5.Value()) {
+        if (cohesive && !d.widthChosen()) {
             showError(host(), "底版の有効載荷面積に対する検討方法を選択してください。");
             for (Control* c : {static_cast<Control*>(&d.lbl1), static_cast<Control*>(&d.opt4),
                                static_cast<Control*>(&d.opt5)}) {
@@ -101,8 +101,7 @@ bool Form4::checkMethodsChosen() {
 
 bool Form4::seismicMethodsChosen(bool cohesive) {
     Form21& d = app().get<Form21>();
-    if (!d.opt1.Value() && !d.opt2.Value() && !d.opt3.Value() && !d.opt4.Value() &&
-        !d.opt9.Value() && !d.opt10.Value()) {
+    if (!d.overturningChosen()) {
         showError(host(), "転倒に対する検討方法を選択してください。");
         for (OptionButton* o : {&d.opt1, &d.opt2, &d.opt3, &d.opt4, &d.opt5, &d.opt6}) {
             o->setValue(false);
@@ -110,12 +109,12 @@ bool Form4::seismicMethodsChosen(bool cohesive) {
         d.ShowModal();
         return false;
     }
-    if (!d.opt5.Value() && !d.opt6.Value()) {
+    if (!d.slidingChosen()) {
         showError(host(), "滑動に対する検討方法を選択してください。");
         d.ShowModal();
         return false;
     }
-    if (cohesive && !d.opt7.Value() && !d.opt8.Value()) {
+    if (cohesive && !d.widthChosen()) {
         showError(host(), "底版の有効載荷面積に対する検討方法を選択してください。");
         for (Control* c : {static_cast<Control*>(&d.lbl1), static_cast<Control*>(&d.opt7),
                            static_cast<Control*>(&d.opt8)}) {

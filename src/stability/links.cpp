@@ -41,11 +41,7 @@ bool kaComputed(App& app) {
 
 SeismicMethod seismicMethod(App& app) {
     const Form25* dialog = app.find<Form25>();
-    if (dialog == nullptr) return SeismicMethod::None;
-    if (dialog->opt_K1.Value()) return SeismicMethod::Method_K1;
-    if (dialog->opt_K2.Value()) return SeismicMethod::Method_K2;
-    if (dialog->opt_D1.Value()) return SeismicMethod::Method_D1;
-    return SeismicMethod::None;
+    return dialog ? dialog->method() : SeismicMethod::None;
 }
 
 bool shapeOneSided(App& app) {

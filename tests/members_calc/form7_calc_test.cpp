@@ -144,7 +144,7 @@ namespace {
 TEST(MemberOptionsReader, ReadsEveryChoiceByItsControl) {
     TestHost host;
     App app{host};
-    EXPECT_EQ(readMemberOptions(app).standard, Standard::None);  // no page created yet
+    EXPECT_EQ(readMemberOptions(app).standard, DesignStandard::None);  // no page created yet
     EXPECT_FALSE(app.isLoaded<Form25>());                        // and none created by reading
 
     Form3& f3 = app.get<Form3>();
@@ -158,11 +158,11 @@ TEST(MemberOptionsReader, ReadsEveryChoiceByItsControl) {
     app.get<Form7>().chk_1.setValue(1);
 
     const MemberOptions o = readMemberOptions(app);
-    EXPECT_EQ(o.standard, Standard::RoadGuideline);
-    EXPECT_EQ(o.loadCase, LoadCase::Seismic);
-    EXPECT_EQ(o.method, SeismicMethod::WallInertiaSeismicPressure);
-    EXPECT_EQ(o.shape, GroundShape::TwoSided);
-    EXPECT_EQ(o.frontSoil, FrontSoil::Excluded);
+    EXPECT_EQ(o.standard, DesignStandard::Std_D);
+    EXPECT_EQ(o.loadCase, CalcCase::Case_S);
+    EXPECT_EQ(o.method, SeismicMethod::Method_D1);
+    EXPECT_EQ(o.shape, GroundShape::Shape_TwoSided);
+    EXPECT_EQ(o.frontSoil, FrontSoil::FrontSoil_Out);
     EXPECT_TRUE(o.surchargeReducedBy5);
     EXPECT_TRUE(o.surchargeInertia);
 }

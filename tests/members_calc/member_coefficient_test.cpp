@@ -19,17 +19,16 @@ CoefficientInput angles(float phi, float delta, float theta, float kh = 0, float
 
 TEST(MemberCoefficient, FormulaByCaseAndSeismicMethod) {
     struct Case {
-        LoadCase loadCase;
+        CalcCase loadCase;
         SeismicMethod method;
         CoefficientFormula expected;
     };
     const Case cases[] = {
-        {LoadCase::Normal, SeismicMethod::EarthPressureOnly, CoefficientFormula::Coulomb},
-        {LoadCase::Seismic, SeismicMethod::WallInertia, CoefficientFormula::Coulomb},
-        {LoadCase::Seismic, SeismicMethod::EarthPressureOnly, CoefficientFormula::MononobeOkabe},
-        {LoadCase::Seismic, SeismicMethod::WallInertiaSeismicPressure,
-         CoefficientFormula::MononobeOkabe},
-        {LoadCase::Seismic, SeismicMethod::None, CoefficientFormula::None},
+        {CalcCase::Case_N, SeismicMethod::Method_K1, CoefficientFormula::Coulomb},
+        {CalcCase::Case_S, SeismicMethod::Method_K2, CoefficientFormula::Coulomb},
+        {CalcCase::Case_S, SeismicMethod::Method_K1, CoefficientFormula::MononobeOkabe},
+        {CalcCase::Case_S, SeismicMethod::Method_D1, CoefficientFormula::MononobeOkabe},
+        {CalcCase::Case_S, SeismicMethod::None, CoefficientFormula::None},
     };
     for (const Case& c : cases)
         EXPECT_EQ(coefficientFormula(c.loadCase, c.method), c.expected)

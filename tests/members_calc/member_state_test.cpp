@@ -24,10 +24,10 @@ class MemberState : public ::testing::Test {
         m.Sigma_max = 100.0f;
         m.Sigma_ca = 7.0f, m.Sigma_sa = 160.0f, m.Sigma_sa_N = 160.0f, m.Tau_a1 = 0.7f;
         m.Tau_0a = 1.4f;
-        o.standard = Standard::ResidentialLand;
-        o.loadCase = LoadCase::Normal;
-        o.shape = GroundShape::OneSided;
-        o.frontSoil = FrontSoil::Included;
+        o.standard = DesignStandard::Std_T;
+        o.loadCase = CalcCase::Case_N;
+        o.shape = GroundShape::Shape_OneSided;
+        o.frontSoil = FrontSoil::FrontSoil_In;
     }
     void resultantAt(float e) {
         m.e = e;
@@ -121,8 +121,8 @@ TEST_F(MemberState, CoefficientOfTheMemberDesign) {
     ASSERT_TRUE(computeMemberCoefficient(m, o).ok());
     EXPECT_CLOSE(m.KA_Danmen, 0.3155815273992297);
     EXPECT_EQ(m.ThetaK, 0.0f);  // Coulomb writes no seismic angle
-    o.loadCase = LoadCase::Seismic;
-    o.method = SeismicMethod::EarthPressureOnly;
+    o.loadCase = CalcCase::Case_S;
+    o.method = SeismicMethod::Method_K1;
     m.Kh = 0.2f;
     ASSERT_TRUE(computeMemberCoefficient(m, o).ok());
     EXPECT_CLOSE(m.KA_Danmen, 0.46825584483625043);

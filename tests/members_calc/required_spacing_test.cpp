@@ -19,8 +19,8 @@ SpacingInput row(MemberPart part = MemberPart::B, int bar = kD16) {
     in.D = 50.0f;
     in.Kaburi = 60.0f;
     in.bar = barKindAt(bar);
-    in.standard = Standard::ResidentialLand;
-    in.loadCase = LoadCase::Normal;
+    in.standard = DesignStandard::Std_T;
+    in.loadCase = CalcCase::Case_N;
     in.Sigma_sa = 160.0f;
     in.Sigma_sa_N = 160.0f;
     in.Tau_0a = 1.4f;
@@ -64,19 +64,19 @@ TEST(RequiredSpacing, AllowableSteelStressByBarSize) {
     struct Case {
         const char* why;
         int bar;
-        Standard standard;
-        LoadCase loadCase;
+        DesignStandard standard;
+        CalcCase loadCase;
         float expected;
     };
     const Case cases[] = {
-        {"  D25 (5.067 cm2): the long-term value", kD25, Standard::ResidentialLand,
-         LoadCase::Normal, 160.0f},
-        {"D25,D29 (5.745 cm2, the threshold itself): 195", kD25D29, Standard::ResidentialLand,
-         LoadCase::Normal, 195.0f},
-        {"seismic case: the value in use stays", kD25D29, Standard::ResidentialLand,
-         LoadCase::Seismic, 240.0f},
-        {"road guideline: the value in use stays", kD25D29, Standard::RoadGuideline,
-         LoadCase::Normal, 240.0f},
+        {"  D25 (5.067 cm2): the long-term value", kD25, DesignStandard::Std_T, CalcCase::Case_N,
+         160.0f},
+        {"D25,D29 (5.745 cm2, the threshold itself): 195", kD25D29, DesignStandard::Std_T,
+         CalcCase::Case_N, 195.0f},
+        {"seismic case: the value in use stays", kD25D29, DesignStandard::Std_T, CalcCase::Case_S,
+         240.0f},
+        {"road guideline: the value in use stays", kD25D29, DesignStandard::Std_D, CalcCase::Case_N,
+         240.0f},
     };
     for (const Case& c : cases) {
         SpacingInput in = row(MemberPart::A, c.bar);

@@ -40,13 +40,14 @@ TEST(SlabLoads, DownwardLoadsOfEachSlabPart) {
     };
     const Case cases[] = {
         {"front soil included: soil, slab and surcharge",
-         wall(GroundShape::OneSided, FrontSoil::Included), 14.4 + 12.25 + 5, 18 + 7.35 + 5},
+         wall(GroundShape::Shape_OneSided, FrontSoil::FrontSoil_In), 14.4 + 12.25 + 5,
+         18 + 7.35 + 5},
         {"front soil left out: the front surcharge still counts",
-         wall(GroundShape::OneSided, FrontSoil::Excluded), 12.25 + 5, 7.35 + 5},
+         wall(GroundShape::Shape_OneSided, FrontSoil::FrontSoil_Out), 12.25 + 5, 7.35 + 5},
         {"no front-soil choice: left out, the toe moment stays on the safe side",
-         wall(GroundShape::OneSided, FrontSoil::None), 12.25 + 5, 7.35 + 5},
+         wall(GroundShape::Shape_OneSided, FrontSoil::None), 12.25 + 5, 7.35 + 5},
         {"symmetric shape: the toe carries the back-soil depth",
-         wall(GroundShape::TwoSided, FrontSoil::None), 45 + 12.25 + 5, 48.6 + 7.35 + 5},
+         wall(GroundShape::Shape_TwoSided, FrontSoil::None), 45 + 12.25 + 5, 48.6 + 7.35 + 5},
     };
     for (const Case& c : cases) {
         const SlabLoads w = slabLoads(c.in);
@@ -59,7 +60,7 @@ TEST(SlabLoads, DownwardLoadsOfEachSlabPart) {
 }
 
 TEST(SlabLoads, AbsentHeelAndToeCarryNoLoad) {
-    SlabLoadInput in = wall(GroundShape::OneSided, FrontSoil::Included);
+    SlabLoadInput in = wall(GroundShape::Shape_OneSided, FrontSoil::FrontSoil_In);
     in.B_Kakato = 0.0f;
     in.B_Tumasaki = 0.0f;
     const SlabLoads w = slabLoads(in);

@@ -9,7 +9,7 @@ namespace {
 
 // M 2 000 000 N·cm/m, S 30 000 N/m, d 40 cm, "  D16" (1.986 cm2) at 200 mm: As 993 mm2/m,
 // p 0.0024825, k 0.238193, j1 0.920602.
-StressInput worked(Standard standard) {
+StressInput worked(DesignStandard standard) {
     StressInput in;
     in.part = MemberPart::B;
     in.M = 2e6f;
@@ -18,7 +18,7 @@ StressInput worked(Standard standard) {
     in.a1 = 1.986f;
     in.spacing = 200.0f;
     in.standard = standard;
-    in.loadCase = LoadCase::Normal;
+    in.loadCase = CalcCase::Case_N;
     in.Sigma_ca = 7.0f;
     in.Sigma_sa = 160.0f;
     in.Sigma_sa_N = 160.0f;
@@ -27,7 +27,7 @@ StressInput worked(Standard standard) {
 }
 
 TEST(StressCheck, WorkedExample) {
-    const StressResult t = checkStress(worked(Standard::ResidentialLand));
+    const StressResult t = checkStress(worked(DesignStandard::Std_T));
     ASSERT_TRUE(t.ok());
     EXPECT_CLOSE(t.As, 993.0);
     EXPECT_CLOSE(t.k, 0.2381929);
@@ -42,7 +42,7 @@ TEST(StressCheck, WorkedExample) {
     EXPECT_TRUE(t.passes);
     EXPECT_EQ(t.verdictText, "O.K");
 
-    const StressResult d = checkStress(worked(Standard::RoadGuideline));
+    const StressResult d = checkStress(worked(DesignStandard::Std_D));
     ASSERT_TRUE(d.ok());
     EXPECT_EQ(d.tauCText, "0.075");  // S/(b d): no lever-arm ratio
     EXPECT_TRUE(d.roadShear);
@@ -53,7 +53,7 @@ TEST(StressCheck, WorkedExample) {
 }
 
 TEST(StressCheck, SlabCentreHasNoShearCheck) {
-    StressInput in = worked(Standard::ResidentialLand);
+    StressInput in = worked(DesignStandard::Std_T);
     in.part = MemberPart::C;
     in.Tau_a1 = 0.0f;  // would fail any shear check
     const StressResult r = checkStress(in);
@@ -65,17 +65,17 @@ TEST(StressCheck, SlabCentreHasNoShearCheck) {
 TEST(StressCheck, VerdictFollowsEachLimit) {
     struct Case {
         const char* why;
-        Standard standard;
+        DesignStandard standard;
         float Sigma_ca, Sigma_sa, Tau_a1;
         bool cFails, sFails, tauFails;
     };
     const Case cases[] = {
-        {"σc over its limit", Standard::ResidentialLand, 1.1f, 160, 0.7f, true, false, false},
-        {"σs over its limit", Standard::ResidentialLand, 7, 54, 0.7f, false, true, false},
-        {"τc over τa1", Standard::ResidentialLand, 7, 160, 0.08f, false, false, true},
-        {"road: τc 0.075 over τa1 0.07 but within τca 0.089", Standard::RoadGuideline, 7, 160,
-         0.07f, false, false, false},
-        {"road: τc over τca", Standard::RoadGuideline, 7, 160, 0.05f, false, false, true},
+        {"σc over its limit", DesignStandard::Std_T, 1.1f, 160, 0.7f, true, false, false},
+        {"σs over its limit", DesignStandard::Std_T, 7, 54, 0.7f, false, true, false},
+        {"τc over τa1", DesignStandard::Std_T, 7, 160, 0.08f, false, false, true},
+        {"road: τc 0.075 over τa1 0.07 but within τca 0.089", DesignStandard::Std_D, 7, 160, 0.07f,
+         false, false, false},
+        {"road: τc over τca", DesignStandard::Std_D, 7, 160, 0.05f, false, false, true},
     };
     for (const Case& c : cases) {
         StressInput in = worked(c.standard);
@@ -95,7 +95,7 @@ TEST(StressCheck, VerdictFollowsEachLimit) {
 // σs 54.695 against the bar-size rule: "  D25" takes the long-term 50 and fails, "D25,D29"
 // takes 195 and passes (same spacing, so the areas differ; only the limit matters here).
 TEST(StressCheck, AllowableSteelStressSwitchesAtD25D29) {
-    StressInput in = worked(Standard::ResidentialLand);
+    StressInput in = worked(DesignStandard::Std_T);
     in.Sigma_sa = in.Sigma_sa_N = 50.0f;
     in.M = 5e6f;
     in.a1 = 5.067f;
@@ -110,7 +110,7 @@ TEST(StressCheck, AllowableSteelStressSwitchesAtD25D29) {
 }
 
 TEST(StressCheck, RowWithoutForcesPassesWithZeroStresses) {
-    StressInput in = worked(Standard::RoadGuideline);
+    StressInput in = worked(DesignStandard::Std_D);
     in.M = in.S = 0.0f;
     const StressResult r = checkStress(in);
     ASSERT_TRUE(r.ok());
@@ -133,7 +133,7 @@ TEST(StressCheck, RefusesUndefinedSections) {
         {"no bar area", 200, 40, 0, StressStatus::NoSteel},
     };
     for (const Case& c : cases) {
-        StressInput in = worked(Standard::ResidentialLand);
+        StressInput in = worked(DesignStandard::Std_T);
         in.spacing = c.spacing;
         in.d = c.d;
         in.a1 = c.a1;

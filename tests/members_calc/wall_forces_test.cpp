@@ -143,21 +143,21 @@ namespace {
 TEST(WallForces, LoadCaseOfTheWalls) {
     struct Case {
         const char* why;
-        LoadCase loadCase;
+        CalcCase loadCase;
         SeismicMethod method;
         bool surchargeInertia;
         WallLoading expected;
     };
     const Case cases[] = {
-        {"normal case: the inertia box has no effect", LoadCase::Normal, SeismicMethod::WallInertia,
+        {"normal case: the inertia box has no effect", CalcCase::Case_N, SeismicMethod::Method_K2,
          true, WallLoading::EarthPressure},
-        {"seismic earth pressure alone: the box has no effect", LoadCase::Seismic,
-         SeismicMethod::EarthPressureOnly, true, WallLoading::EarthPressure},
-        {"wall inertia with normal earth pressure", LoadCase::Seismic, SeismicMethod::WallInertia,
+        {"seismic earth pressure alone: the box has no effect", CalcCase::Case_S,
+         SeismicMethod::Method_K1, true, WallLoading::EarthPressure},
+        {"wall inertia with normal earth pressure", CalcCase::Case_S, SeismicMethod::Method_K2,
          false, WallLoading::WithWallInertia},
-        {"wall inertia with seismic earth pressure and the box ticked", LoadCase::Seismic,
-         SeismicMethod::WallInertiaSeismicPressure, true, WallLoading::WithAllInertia},
-        {"seismic case without a method", LoadCase::Seismic, SeismicMethod::None, true,
+        {"wall inertia with seismic earth pressure and the box ticked", CalcCase::Case_S,
+         SeismicMethod::Method_D1, true, WallLoading::WithAllInertia},
+        {"seismic case without a method", CalcCase::Case_S, SeismicMethod::None, true,
          WallLoading::EarthPressure},
     };
     for (const Case& c : cases) {

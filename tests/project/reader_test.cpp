@@ -14,9 +14,9 @@ namespace {
 // A well-formed file of `count` lines: every line in the form its target expects.
 std::vector<std::string> wellFormedLines(int count = kCoreLines) {
     std::vector<std::string> lines;
-    for (const LineSpec& spec : projectLayout()) {
-        if (spec.line > count) break;
-        switch (spec.target) {
+    for (const LineSpec& entry : projectLayout()) {
+        if (entry.line > count) break;
+        switch (entry.target) {
             case Target::Option:
                 lines.push_back("False");
                 break;
@@ -52,9 +52,9 @@ TEST(ProjectLayout, LinesAreNumberedInOrderAndFormsMatchTheirTargets) {
     EXPECT_EQ(layout[216].target, Target::DeltaFlag);  // line 217
     EXPECT_EQ(layout[217].form, FormId::Form26);       // line 218
     // Every field a user types has a name for the messages.
-    for (const LineSpec& spec : layout)
-        if (spec.target == Target::Text) {
-            EXPECT_STRNE(spec.field, "") << spec.line;
+    for (const LineSpec& entry : layout)
+        if (entry.target == Target::Text) {
+            EXPECT_STRNE(entry.field, "") << entry.line;
         }
 }
 

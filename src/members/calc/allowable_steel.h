@@ -12,10 +12,9 @@ namespace pelzaro::members {
 constexpr float kLargeBarAreaCm2 = 5.745f;
 constexpr float kLargeBarSigmaSa = 195.0f;  // N/mm2
 
-inline float memberSteelStress(Standard standard, LoadCase loadCase, float a1Cm2,
+inline float memberSteelStress(DesignStandard standard, CalcCase loadCase, float a1Cm2,
                                float currentSigmaSa, float Sigma_sa_N) {
-    if (standard != Standard::ResidentialLand || loadCase != LoadCase::Normal)
-        return currentSigmaSa;
+    if (standard != DesignStandard::Std_T || loadCase != CalcCase::Case_N) return currentSigmaSa;
     return a1Cm2 >= kLargeBarAreaCm2 ? kLargeBarSigmaSa : Sigma_sa_N;
 }
 

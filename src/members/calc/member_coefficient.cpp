@@ -58,11 +58,10 @@ CoefficientOutcome mononobeOkabe(const CoefficientInput& in) {
 
 }  // namespace
 
-CoefficientFormula coefficientFormula(LoadCase loadCase, SeismicMethod method) {
-    if (loadCase == LoadCase::Normal || method == SeismicMethod::WallInertia)
+CoefficientFormula coefficientFormula(CalcCase loadCase, SeismicMethod method) {
+    if (loadCase == CalcCase::Case_N || method == SeismicMethod::Method_K2)
         return CoefficientFormula::Coulomb;
-    if (method == SeismicMethod::EarthPressureOnly ||
-        method == SeismicMethod::WallInertiaSeismicPressure)
+    if (method == SeismicMethod::Method_K1 || method == SeismicMethod::Method_D1)
         return CoefficientFormula::MononobeOkabe;
     return CoefficientFormula::None;
 }

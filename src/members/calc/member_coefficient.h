@@ -18,7 +18,7 @@ enum class CoefficientFormula { None, Coulomb, MononobeOkabe };
 
 // Coulomb for the normal case and for wall inertia with normal earth pressure; Mononobe-Okabe
 // for the seismic earth pressure; none in a seismic case without a method.
-CoefficientFormula coefficientFormula(LoadCase loadCase, SeismicMethod method);
+CoefficientFormula coefficientFormula(CalcCase loadCase, SeismicMethod method);
 
 enum class CoefficientRefusal {
     None,

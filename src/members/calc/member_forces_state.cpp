@@ -16,7 +16,7 @@ WallInput wallInput(const Module1& m, const MemberOptions& o) {
     in.Gamma_S = m.Gamma_S, in.Gamma_C = m.Gamma_C, in.Kh = m.Kh;
     in.KA_Danmen = m.KA_Danmen, in.Delta_Danmen = m.Delta_Danmen;
     in.Theta_Danmen = m.Theta_Danmen, in.Hq_Danmen = m.Hq_Danmen;
-    in.seismic = o.loadCase == LoadCase::Seismic;
+    in.seismic = o.loadCase == CalcCase::Case_S;
     in.loading = wallLoading(o);
     in.surchargeReducedBy5 = o.surchargeReducedBy5;
     return in;

@@ -2,6 +2,9 @@
 // The eight member parts of the member design and the choices of the earlier pages that the
 // member calculation depends on, as plain values: the calculation never reads a page.
 
+#include "conditions/design_rules.h"
+#include "stability/calc/wall_choices.h"
+
 namespace pelzaro::members {
 
 // A wall at mid-height, B wall at the fixed end, C base slab at mid-span, D and E base slab
@@ -16,12 +19,6 @@ constexpr bool hasShear(MemberPart part) {
     return part != MemberPart::C;
 }
 
-enum class Standard { None, ResidentialLand, RoadGuideline };
-enum class LoadCase { None, Normal, Seismic };
-enum class SeismicMethod { None, EarthPressureOnly, WallInertia, WallInertiaSeismicPressure };
-enum class GroundShape { None, OneSided, TwoSided };
-enum class FrontSoil { None, Included, Excluded };
-
 // How the walls (parts A and B) are loaded in the current case.
 enum class WallLoading {
     EarthPressure,    // normal case, or seismic earth pressure alone
@@ -30,8 +27,8 @@ enum class WallLoading {
 };
 
 struct MemberOptions {
-    Standard standard = Standard::None;
-    LoadCase loadCase = LoadCase::None;
+    DesignStandard standard = DesignStandard::None;
+    CalcCase loadCase = CalcCase::None;
     SeismicMethod method = SeismicMethod::None;
     GroundShape shape = GroundShape::None;
     FrontSoil frontSoil = FrontSoil::None;
@@ -40,9 +37,8 @@ struct MemberOptions {
 };
 
 inline WallLoading wallLoading(const MemberOptions& o) {
-    bool inertia = o.method == SeismicMethod::WallInertia ||
-                   o.method == SeismicMethod::WallInertiaSeismicPressure;
-    if (o.loadCase != LoadCase::Seismic || !inertia) return WallLoading::EarthPressure;
+    bool inertia = o.method == SeismicMethod::Method_K2 || o.method == SeismicMethod::Method_D1;
+    if (o.loadCase != CalcCase::Case_S || !inertia) return WallLoading::EarthPressure;
     return o.surchargeInertia ? WallLoading::WithAllInertia : WallLoading::WithWallInertia;
 }
 

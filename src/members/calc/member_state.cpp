@@ -118,7 +118,7 @@ StressResult computeStress(Module1& m, MemberPart part, float spacingMm, const M
     m.*f.Sigma_c = r.Sigma_c, m.*f.Sigma_s = r.Sigma_s;
     if (!hasShear(part)) return r;
     m.*f.Tau_c = r.Tau_c;
-    if (o.standard == Standard::RoadGuideline) {
+    if (o.standard == DesignStandard::Std_D) {
         m.*f.Ce = r.Ce, m.*f.As = r.As, m.*f.Pt = r.Pt, m.*f.Cpt = r.Cpt;
         m.*f.Tau_ca = r.Tau_ca;
     }

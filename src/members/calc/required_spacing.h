@@ -21,8 +21,8 @@ struct SpacingInput {
     float Kaburi = 0;             // cover, mm
     std::optional<BarKind> bar;   // the chosen entry; none keeps the bar data below
     float a1 = 0, U = 0, dk = 0;  // bar data kept from an earlier choice or a loaded project
-    Standard standard = Standard::None;
-    LoadCase loadCase = LoadCase::None;
+    DesignStandard standard = DesignStandard::None;
+    CalcCase loadCase = CalcCase::None;
     float Sigma_sa = 0;    // allowable steel stress in use before this part, N/mm2
     float Sigma_sa_N = 0;  // long-term value entered, N/mm2
     float Tau_0a = 0;      // allowable bond stress, N/mm2

@@ -15,8 +15,8 @@ float toSingle(double v) {
 // front soil only when the user includes it. Without that choice the soil is left out, which
 // keeps the toe's design moment (reaction less load) on the safe side.
 double toeSoilDepth(const SlabLoadInput& in) {
-    if (in.shape == GroundShape::TwoSided) return in.H_Haimen;
-    return in.frontSoil == FrontSoil::Included ? in.H_Zenmen : -1.0;
+    if (in.shape == GroundShape::Shape_TwoSided) return in.H_Haimen;
+    return in.frontSoil == FrontSoil::FrontSoil_In ? in.H_Zenmen : -1.0;
 }
 
 void toeLoads(const SlabLoadInput& in, SlabLoads& w) {

@@ -13,8 +13,8 @@ struct SlabLoadInput {
     float D_Teiban = 0, H_Tyuuou = 0, Q_Tyuuou = 0;
     float B_Kakato = 0, D_Kakato = 0, D_Kakato_H = 0, H_Haimen = 0, Q_Haimen = 0;
     float B_Tumasaki = 0, D_Tumasaki = 0, D_Tumasaki_H = 0, H_Zenmen = 0, Q_Zenmen = 0;
-    GroundShape shape = GroundShape::OneSided;
-    FrontSoil frontSoil = FrontSoil::Included;
+    GroundShape shape = GroundShape::Shape_OneSided;
+    FrontSoil frontSoil = FrontSoil::FrontSoil_In;
 };
 
 // W1 between the walls; W2, W3 heel at root and tip; W4, W5 toe at root and tip. The loads of

@@ -40,13 +40,13 @@ void stresses(const StressInput& in, StressResult& r, Single& st) {
     r.sigmaC = st(2.0 * mNmm / (dMm * dMm * r.j1 * r.k * kWidthMm));
     r.sigmaS = st(mNmm / (D(r.As) * r.j1 * dMm));
     if (!hasShear(in.part)) return;
-    const D lever = in.standard == Standard::RoadGuideline ? 1.0 : D(r.j1);
+    const D lever = in.standard == DesignStandard::Std_D ? 1.0 : D(r.j1);
     r.tauC = st(in.S / (kWidthMm * lever * dMm));
 }
 
 // The allowable shear stress: tau_a1, under the road guideline corrected by Ce and Cpt.
 float shearLimit(const StressInput& in, StressResult& r, Single& st) {
-    if (in.standard != Standard::RoadGuideline) return in.Tau_a1;
+    if (in.standard != DesignStandard::Std_D) return in.Tau_a1;
     r.roadShear = true;
     r.Ce = depthFactorCe(st(10.0 * in.d));
     r.Pt = st(D(r.As) / (kWidthMm * 10.0 * in.d) * 100.0);

@@ -21,8 +21,8 @@ struct StressInput {
     float d = 0;         // effective depth, cm
     float a1 = 0;        // area of one bar, cm2
     float spacing = 0;   // design bar spacing, mm
-    Standard standard = Standard::None;
-    LoadCase loadCase = LoadCase::None;
+    DesignStandard standard = DesignStandard::None;
+    CalcCase loadCase = CalcCase::None;
     float Sigma_ca = 0, Sigma_sa = 0, Sigma_sa_N = 0, Tau_a1 = 0;  // N/mm2
 };
 

@@ -68,22 +68,25 @@ StabilityOutcome runStability(const StabilityInput& in, StabilityWork& work) {
 
 namespace {
 
+// The stability variables and the values of the other subsystems that the run writes, in
+// either direction between the design state and the work.
+template <class From, class To>
+void copyWork(const From& from, To& to) {
+    static_cast<StabilityVars&>(to) = from;
+    to.Q_Haimen = from.Q_Haimen;
+    to.Q_Tyuuou = from.Q_Tyuuou;
+    to.Q_Zenmen = from.Q_Zenmen;
+    to.Sigma_max = from.Sigma_max;
+}
+
 StabilityWork loadWork(const Module1& m) {
     StabilityWork w;
-    static_cast<StabilityVars&>(w) = m;
-    w.Q_Haimen = m.Q_Haimen;
-    w.Q_Tyuuou = m.Q_Tyuuou;
-    w.Q_Zenmen = m.Q_Zenmen;
-    w.Sigma_max = m.Sigma_max;
+    copyWork(m, w);
     return w;
 }
 
 void storeWork(const StabilityWork& w, Module1& m) {
-    static_cast<StabilityVars&>(m) = w;
-    m.Q_Haimen = w.Q_Haimen;
-    m.Q_Tyuuou = w.Q_Tyuuou;
-    m.Q_Zenmen = w.Q_Zenmen;
-    m.Sigma_max = w.Sigma_max;
+    copyWork(w, m);
 }
 
 }  // namespace

@@ -7,15 +7,12 @@
 #include <string>
 
 #include "conditions/design_rules.h"
+#include "stability/calc/wall_choices.h"
 
 namespace pelzaro {
 
-// None: no button of the group is selected.
-enum class GroundShape { None, Shape_OneSided, Shape_TwoSided };
 // The vertical earth-pressure components count in the resisting moment, or not.
 enum class PvInMoment { None, Pv_Counted, Pv_NotCounted };
-// The front soil counts as a load, or not.
-enum class FrontSoil { None, FrontSoil_In, FrontSoil_Out };
 enum class ShearKey { None, Key_None, Key_Present };
 // How the cohesion term takes the base width: the full base less the uplifted part, or the
 // effective width A' = B - 2|e|.

@@ -1,20 +1,54 @@
-// The entries of the shear-key dialog. "計算" only checks that the three boxes are filled:
-// the key itself is calculated by the stability calculation, which reads these boxes.
+// The controls and entries of the shear-key dialogs. "計算" only checks that the three boxes
+// are filled: the key itself is calculated by the stability calculation, which reads these
+// boxes.
 
-#include "forms/app.h"
+#include "stability/shear_key_dialog.h"
+
+#include <utility>
+
 #include "forms/host.h"
 #include "forms/utf8.h"
 #include "numeric/format.h"
-#include "stability/form26.h"
 #include "stability/form4.h"
 #include "stability/key_dialog_links.h"
 
 namespace pelzaro {
 
-void Form26::wire() {
+ShearKeyDialog::ShearKeyDialog(App& app, std::string name)
+    : Window(app, std::move(name), "Pelzaro", WindowRole::Dialog, 5160, 5985),
+      Surface(*this, "Surface"),
+      txt1(*this, "txt1"),
+      txt2(*this, "txt2"),
+      txt3(*this, "txt3"),
+      lbl1(*this, "lbl1"),
+      lbl2(*this, "lbl2"),
+      lbl3(*this, "lbl3"),
+      lbl4(*this, "lbl4"),
+      lbl5(*this, "lbl5"),
+      chk1(*this, "chk1", "支持地盤の粘着力 Ｃ を考慮する"),
+      cmd1(*this, "cmd1", "計算"),
+      cmd2(*this, "cmd2", "キャンセル") {
+    Surface.geometry = {0, 0, geometry.width, geometry.height};
+    Surface.BorderStyle = 0;
+    txt1.geometry = {4080, 2430, 555, 270};
+    txt2.geometry = {1740, 3210, 555, 270};
+    txt3.geometry = {3300, 3210, 555, 270};
+    for (TextBox* box : {&txt1, &txt2, &txt3}) box->IMEMode = ImeMode::Off;
+    lbl1.geometry = {1860, 4950, 840, 240};
+    lbl2.geometry = {1080, 690, 840, 240};
+    lbl3.geometry = {2160, 690, 840, 240};
+    lbl4.geometry = {1080, 1500, 840, 240};
+    lbl5.geometry = {2160, 1500, 840, 240};
+    for (Label* l : {&lbl1, &lbl2, &lbl3, &lbl4, &lbl5}) l->Alignment = 1;
+    chk1.geometry = {240, 5040, 3600, 270};
+    chk1.setVisible(false);  // no calculation reads it
+    cmd1.geometry = {1560, 5400, 1560, 420};
+    cmd2.geometry = {3360, 5400, 1560, 420};
+}
+
+void ShearKeyDialog::wire(std::initializer_list<Control*> tabOrder) {
     int index = 0;
-    for (Control* c : std::initializer_list<Control*>{&cmd2, &cmd1, &txt3, &txt2, &txt1})
-        c->tabIndex = index++;
+    for (Control* c : tabOrder) c->tabIndex = index++;
     for (TextBox* box : {&txt1, &txt2, &txt3}) {
         box->GotFocus = [box] { box->selectAll(); };
         box->Click = [this, box] {
@@ -36,7 +70,7 @@ void Form26::wire() {
 
 // Enter moves on (H0, then D, then the position, then "計算"); any other key is an edit of
 // the key data, which the member design must not be built on before the next check.
-void Form26::keyPress(int& key, Control& next) {
+void ShearKeyDialog::keyPress(int& key, Control& next) {
     if (key != 13) {
         keyEntryEdited(app());
         return;
@@ -45,7 +79,7 @@ void Form26::keyPress(int& key, Control& next) {
     next.SetFocus();
 }
 
-void Form26::showRanges(float baseWidth) {
+void ShearKeyDialog::showRanges(float baseWidth) {
     double b = baseWidth;
     lbl1.setCaption(Format(b, "0.000"));
     lbl2.setCaption(Format(b * 0.1, "0.000"));
@@ -54,7 +88,7 @@ void Form26::showRanges(float baseWidth) {
     lbl5.setCaption(Format(b / 2 + b / 6, "0.000"));
 }
 
-void Form26::cmd1_Click() {
+void ShearKeyDialog::cmd1_Click() {
     struct Required {
         TextBox* box;
         const char* message;
@@ -70,21 +104,20 @@ void Form26::cmd1_Click() {
     }
     keyChecked(app());
     Hide();
-    // "計算" returns to "< 地盤の形状".
     Form4& page = app().get<Form4>();
     ProgramAction busy(page);
-    page.cmd2.SetFocus();
+    returnStop(page).SetFocus();
 }
 
-void Form26::cmd2_Click() {
+void ShearKeyDialog::cmd2_Click() {
     Hide();
 }
 
 // The first display starts at the first stop of the Tab order; later ones where the user left.
-void Form26::Form_Activate() {
+void ShearKeyDialog::Form_Activate() {
     if (shownBefore_) return;
     shownBefore_ = true;
-    cmd2.SetFocus();
+    firstStop().SetFocus();
 }
 
 }  // namespace pelzaro
