@@ -107,9 +107,17 @@ void WindowView::wrap(QMdiArea* area, QWidget* dialogOwner) {
     } else if (area != nullptr) {
         // Pages and reference windows have neither border nor title bar.
         auto* sub = new ModelSubWindow;
-        sub->setWidget(surface_);
+        // A page covers the whole page area, so that a smaller page never leaves the lower
+        // part of the page behind it showing (and clickable); its controls stay top-left.
+        auto* holder = new QWidget;
+        holder->setObjectName(surface_->objectName() + "Page");
+        surface_->setParent(holder);
+        surface_->move(0, 0);
+        holder->setMinimumSize(size);
+        sub->setWidget(holder);
         area->addSubWindow(sub);
-        sub->resize(size);
+        sub->resize(window_.role() == WindowRole::Page ? size.expandedTo(area->viewport()->size())
+                                                       : size);
         // Placed by the model, never cascaded by the area: moving marks the position as set.
         sub->move(twipsToPx(window_.geometry.left), twipsToPx(window_.geometry.top));
         outer_ = sub;

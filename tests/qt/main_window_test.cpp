@@ -121,7 +121,12 @@ TEST_F(MainWindowTest, APageStandsFramelessAtTheCornerUntilItIsDiscarded) {
     EXPECT_EQ(page->pos(), QPoint(0, 0));
     EXPECT_TRUE(page->windowFlags() & Qt::FramelessWindowHint);
     auto& form3 = app.get<Form3>();
-    EXPECT_EQ(page->widget()->size(), QSize(form3.geometry.width / 15, form3.geometry.height / 15));
+    QWidget* surface = page->widget()->findChild<QWidget*>("Form3");
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(surface->size(), QSize(form3.geometry.width / 15, form3.geometry.height / 15));
+    EXPECT_EQ(surface->pos(), QPoint(0, 0));
+    EXPECT_GE(page->height(), window.mdiArea()->viewport()->height())
+        << "a page covers the whole area, hiding the page behind it";
     EXPECT_EQ(host.binder().widgetOf(form3.txt1), QApplication::focusWidget());
     EXPECT_FALSE(page->close()) << "only the program closes a page";
 
