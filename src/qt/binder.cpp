@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QResizeEvent>
 
 #include "forms/app.h"
 #include "forms/control.h"
@@ -15,10 +16,32 @@ namespace pelzaro {
 Binder::Binder() = default;
 Binder::~Binder() = default;
 
+namespace {
+// Calls back when the watched widget changes its size.
+class ResizeWatcher : public QObject {
+  public:
+    ResizeWatcher(QWidget* watched, std::function<void(QSize)> resized)
+        : QObject(watched), resized_(std::move(resized)) {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Resize) resized_(static_cast<QResizeEvent*>(e)->size());
+        return false;
+    }
+
+  private:
+    std::function<void(QSize)> resized_;
+};
+}  // namespace
+
 void Binder::setMdiArea(QMdiArea* area) {
     mdiArea_ = area;
     QObject::connect(area, &QMdiArea::subWindowActivated, area,
                      [this](QMdiSubWindow* sub) { activatedByUser(sub); });
+    new ResizeWatcher(area->viewport(), [this](QSize size) {
+        UpdateGuard guard(*this);
+        for (auto& [window, view] : views_) view->coverArea(size);
+    });
 }
 
 void Binder::userAction(Control* touched, const std::function<void()>& action) {

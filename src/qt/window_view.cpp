@@ -116,11 +116,11 @@ void WindowView::wrap(QMdiArea* area, QWidget* dialogOwner) {
         holder->setMinimumSize(size);
         sub->setWidget(holder);
         area->addSubWindow(sub);
-        sub->resize(window_.role() == WindowRole::Page ? size.expandedTo(area->viewport()->size())
-                                                       : size);
+        sub->resize(size);
+        outer_ = sub;
+        coverArea(area->viewport()->size());
         // Placed by the model, never cascaded by the area: moving marks the position as set.
         sub->move(twipsToPx(window_.geometry.left), twipsToPx(window_.geometry.top));
-        outer_ = sub;
     } else {
         outer_ = surface_;
     }
@@ -164,6 +164,13 @@ void WindowView::sync(const std::set<const Control*>& dirty) {
         }
         syncControlWidget(*b.control, b.widget, withValue);
     }
+}
+
+void WindowView::coverArea(const QSize& areaSize) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(outer_.data());
+    if (sub == nullptr || window_.role() != WindowRole::Page) return;
+    QSize want = surface_->size().expandedTo(areaSize);
+    if (sub->size() != want) sub->resize(want);
 }
 
 void WindowView::show() {

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 #include <set>
 #include <vector>
 
@@ -33,6 +34,8 @@ class WindowView {
     // Hides the widgets and deletes them once the event loop is back.
     void discard();
     void sync(const std::set<const Control*>& dirty);
+    // A page grows with the area that holds it, so no page behind it ever shows through.
+    void coverArea(const QSize& areaSize);
 
     QWidget* widgetOf(const Control& control) const;
 

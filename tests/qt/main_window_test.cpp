@@ -127,6 +127,10 @@ TEST_F(MainWindowTest, APageStandsFramelessAtTheCornerUntilItIsDiscarded) {
     EXPECT_EQ(surface->pos(), QPoint(0, 0));
     EXPECT_GE(page->height(), window.mdiArea()->viewport()->height())
         << "a page covers the whole area, hiding the page behind it";
+    window.resize(window.width() + 200, window.height() + 200);  // as when maximised
+    QApplication::processEvents();
+    EXPECT_GE(page->height(), window.mdiArea()->viewport()->height());
+    EXPECT_GE(page->width(), window.mdiArea()->viewport()->width());
     EXPECT_EQ(host.binder().widgetOf(form3.txt1), QApplication::focusWidget());
     EXPECT_FALSE(page->close()) << "only the program closes a page";
 
