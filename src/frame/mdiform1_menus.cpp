@@ -55,9 +55,9 @@ void MDIForm1::Men_F_Click() {
 }
 
 // The pages and dialogs of a project. The toolbar buttons that need results are disabled
-// before the pages go, so that disabling them does not bring the wall-dimensions page back.
+// as the wall-dimensions page's Hihyouji_2 does, without creating that page only to discard it.
 void MDIForm1::discardProject(bool withForm21) {
-    app().get<Form4>().Hihyouji_2();
+    disableResultButtons(app());
     app().unload<Form3>();
     app().unload<Form23>();
     app().unload<Form4>();
