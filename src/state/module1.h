@@ -9,6 +9,7 @@
 #include "numeric/lenient.h"
 #include "state/conditions_vars.h"
 #include "state/member_vars.h"
+#include "state/report_vars.h"
 #include "state/stability_vars.h"
 
 namespace pelzaro {
@@ -52,6 +53,6 @@ struct Markers {
     DeltaCalcFlag Flg_DeltaCalc;  // 1: the stability wall friction angle was computed, 0 typed
 };
 
-struct Module1 : Markers, ConditionsVars, StabilityVars, MemberVars {};
+struct Module1 : Markers, ConditionsVars, StabilityVars, MemberVars, ReportVars {};
 
 }  // namespace pelzaro

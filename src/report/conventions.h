@@ -1,0 +1,46 @@
+#pragma once
+// The conventions every section printer shares: numbers through their patterns, right
+// alignment of table cells by magnitude, the failing-check presentation, the case heading and
+// the blank-line runs. Marume itself lives in numeric/rounding.h.
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "numeric/rounding.h"
+
+namespace pelzaro {
+
+class Surface;
+struct PageChoices;
+
+// The value formatted with a report pattern ("0.000", "0.0#", "##,###" ...). A value that is
+// not finite ends the section (ReportError) instead of printing nothing.
+std::string Num(double value, const char* pattern);
+
+// The x of a right-aligned table cell: x0 for a printed value below 10, 100 twips further left
+// for each threshold (10, 100 and, where the column holds four integer digits, 1000) that the
+// value reaches. A value equal to a threshold belongs to the band above it; a negative value
+// prints at x0.
+double alignedX(double printed, double x0, bool thousandsBand = false);
+
+// A failing check: colour 13, its line or lines, one beep, colour 0.
+using ReportLine = std::vector<std::string>;
+void Pri_NG(Surface& pri, std::initializer_list<ReportLine> lines);
+void Pri_NG(Surface& pri, const std::vector<ReportLine>& lines);
+
+// The case of a heading.
+enum class QuakeLevel { None, Quake_N, Quake_M, Quake_L, Quake_S };
+// Normal case; else seismic under the residential-land standard by Kh (single precision,
+// 0.25 and above is a large earthquake); else seismic under the road guideline; else none.
+QuakeLevel quakeLevel(const PageChoices& choices, float Kh);
+// "（常時）", "（中地震時）", "（大地震時）", "（地震時）"; empty for None.
+std::string caseSuffix(QuakeLevel level);
+// Prints the heading items followed by the suffix of the case, or nothing when no case
+// applies (the caller prints its own empty line after it either way).
+void Midashi_Case(Surface& pri, const PageChoices& choices, float Kh, ReportLine heading);
+
+// A counted run of empty lines: Loop_i from 1 to count, one empty Print a pass.
+void blankLines(Surface& pri, float& Loop_i, int count);
+
+}  // namespace pelzaro

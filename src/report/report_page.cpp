@@ -1,0 +1,13 @@
+#include "report/report_page.h"
+
+#include "forms/app.h"
+
+namespace pelzaro {
+
+void drawSections(App& app, Surface& pri, std::initializer_list<SectionPrinter> sections) {
+    const PageChoices choices = readPageChoices(app);
+    ReportContext context{pri, app.m, choices, app.m};
+    for (SectionPrinter section : sections) section(context);
+}
+
+}  // namespace pelzaro
