@@ -1,0 +1,9 @@
+#include "report/report_context.h"
+#include "report/sections.h"
+
+namespace pelzaro {
+
+// Not drawn yet.
+void Form3_Ippan(ReportContext&) {}
+
+}  // namespace pelzaro

@@ -1,0 +1,9 @@
+#include "report/report_context.h"
+#include "report/sections.h"
+
+namespace pelzaro {
+
+// Not drawn yet.
+void Form4_KEIJYOU(ReportContext&) {}
+
+}  // namespace pelzaro

@@ -1,0 +1,9 @@
+#include "report/report_context.h"
+#include "report/sections.h"
+
+namespace pelzaro {
+
+// Not drawn yet.
+void Form7_HAIKIN_H(ReportContext&) {}
+
+}  // namespace pelzaro
