@@ -6,8 +6,8 @@
 // QPagedPaintDevice starts unless the device is in full-page mode).
 //
 // Text: the face as the model names it ("ＭＳ 明朝" is the fixed-pitch IPAMincho), sized in
-// twips (20 per point) rather than in screen pixels, kerning off, its line box (20 twips per
-// point) starting at the given top. Segments: a thin pen of at least one device pixel; the
+// twips (20 per point) rather than in screen pixels, kerning off, the top of its character
+// cell at the given top, so that its ink stays within the line of 20 twips per point below. Segments: a thin pen of at least one device pixel; the
 // dotted style a dash pattern in twips, so that its dots stay visible at printer resolution.
 // Colours are palette indexes (13 is RGB(255, 0, 255)).
 //
