@@ -15,9 +15,9 @@ struct FaceMapping {
 // IPAPMincho, IPAPGothic and IPAexMincho are proportional and would break the report's
 // columns.
 constexpr FaceMapping kFaces[] = {
-    {"ＭＳ ゴシック", "IPAGothic"},    {"ＭＳ 明朝", "IPAMincho"},
-    {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ Ｐ明朝", "IPAPMincho"},
-    {"MS Gothic", "IPAGothic"},        {"MS Mincho", "IPAMincho"},
+    {"ＭＳ ゴシック", "IPAGothic"},     {"ＭＳ 明朝", "IPAMincho"},
+    {"ＭＳ Ｐゴシック", "IPAPGothic"},  {"ＭＳ Ｐ明朝", "IPAPMincho"},
+    {"MS Gothic", "IPAGothic"},         {"MS Mincho", "IPAMincho"},
     {"ＭＳ ＵＩ Gothic", "IPAPGothic"},
 };
 }  // namespace

@@ -22,7 +22,8 @@ QFont twipsFont(const std::string& family, double points, bool bold) {
     font.setFamilies({drawingFamily(family)});
     font.setStyleHint(QFont::Serif);
     // In logical twips one em is 20 twips per point: 220 at 11 pt.
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * Surface::kLineTwipsPerPoint))));
+    font.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(points * Surface::kLineTwipsPerPoint))));
     font.setBold(bold);
     // Columns line up by counting characters of the fixed-pitch face: no pair may move closer.
     font.setKerning(false);
@@ -91,7 +92,8 @@ void PainterSink::segment(double x1, double y1, double x2, double y2, int style,
     if (style == DrawStyle_Dot) {
         // A dash pattern counts in pen widths; dots of at least one pen width.
         pen.setCapStyle(Qt::FlatCap);
-        pen.setDashPattern({std::max(kDotTwips, width) / width, std::max(kDotGapTwips, width) / width});
+        pen.setDashPattern(
+            {std::max(kDotTwips, width) / width, std::max(kDotGapTwips, width) / width});
     } else {
         // Square ends close the corners where the segments of an outline meet.
         pen.setCapStyle(Qt::SquareCap);
@@ -109,7 +111,9 @@ PagedPainter::PagedPainter(QPagedPaintDevice& device) : device_(device) {
     painter_.begin(&device_);
 }
 
-PagedPainter::~PagedPainter() { end(); }
+PagedPainter::~PagedPainter() {
+    end();
+}
 
 PainterSink* PagedPainter::beginPage() {
     if (!painter_.isActive()) return nullptr;

@@ -7,9 +7,10 @@
 //
 // Text: the face as the model names it ("ＭＳ 明朝" is the fixed-pitch IPAMincho), sized in
 // twips (20 per point) rather than in screen pixels, kerning off, the top of its character
-// cell at the given top, so that its ink stays within the line of 20 twips per point below. Segments: a thin pen of at least one device pixel; the
-// dotted style a dash pattern in twips, so that its dots stay visible at printer resolution.
-// Colours are palette indexes (13 is RGB(255, 0, 255)).
+// cell at the given top, so that its ink stays within the line of 20 twips per point below.
+// Segments: a thin pen of at least one device pixel; the dotted style a dash pattern in twips, so
+// that its dots stay visible at printer resolution. Colours are palette indexes (13 is RGB(255, 0,
+// 255)).
 //
 // Typical use by a page's owner:
 //   QPainter painter(&image);                 // or PagedPainter for a printer or a PDF
@@ -44,11 +45,11 @@ double pixelsPerTwip(const QPaintDevice& device);
 QFont twipsFont(const std::string& family, double points, bool bold = false);
 
 class PainterSink : public ReportSink {
-public:
+  public:
     // Draws with `painter` (already active on its device) at `devicePixelsPerTwip`. The
     // painter's own state is left as it was found after each operation.
-    PainterSink(QPainter& painter, double devicePixelsPerTwip,
-                std::string family = kReportFace, bool bold = false);
+    PainterSink(QPainter& painter, double devicePixelsPerTwip, std::string family = kReportFace,
+                bool bold = false);
 
     void text(double x, double top, double size, int colour, const std::string& text) override;
     void segment(double x1, double y1, double x2, double y2, int style, int colour) override;
@@ -62,7 +63,7 @@ public:
     static constexpr double kDotTwips = 20.0;        // about 0.35 mm
     static constexpr double kDotGapTwips = 40.0;     // about 0.7 mm
 
-private:
+  private:
     QPainter& painter_;
     double scale_;
     std::string family_;
@@ -74,7 +75,7 @@ private:
 // the device's first page, each further one starts a new page first: a page break is only
 // made when another page follows, so a document never ends with an empty page.
 class PagedPainter {
-public:
+  public:
     explicit PagedPainter(QPagedPaintDevice& device);
     ~PagedPainter();
     PagedPainter(const PagedPainter&) = delete;
@@ -89,7 +90,7 @@ public:
     // Ends the document; also done by the destructor.
     bool end();
 
-private:
+  private:
     QPagedPaintDevice& device_;
     QPainter painter_;
     std::unique_ptr<PainterSink> sink_;

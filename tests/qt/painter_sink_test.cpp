@@ -2,6 +2,8 @@
 // line, the fixed-pitch Mincho face, the palette's colours, a dotted line that shows at printer
 // resolution, and page after page on a PDF.
 
+#include "qt/painter_sink.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
@@ -11,7 +13,6 @@
 #include <QTemporaryDir>
 #include <optional>
 
-#include "qt/painter_sink.h"
 #include "report/surface.h"
 #include "report/text_width.h"
 
@@ -28,7 +29,9 @@ QImage sheet(double dpi, double widthIn = 3, double heightIn = 2) {
     return image;
 }
 
-bool ink(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 160; }
+bool ink(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) < 160;
+}
 
 struct Box {
     int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
@@ -80,8 +83,8 @@ TEST(ReportFont, MinchoIsTheFixedPitchIpaFaceWithoutKerning) {
     QFontMetricsF metrics(font);
     // Every character the report's literals use advances as the report's columns count it:
     // half an em for ASCII and half-width katakana, a full em for everything else.
-    for (const char* text : {"a", "W", " ", "0.577", "AV", "Te", "｡", "･", "　", "あ", "１", "Ｃ",
-                             "γ", "φ", "δ", "μ", "σ", "τ", "－", "：", "◎", "○", "・"}) {
+    for (const char* text : {"a", "W", " ", "0.577", "AV", "Te", "｡",  "･",  "　", "あ", "１", "Ｃ",
+                             "γ", "φ", "δ", "μ",     "σ",  "τ",  "－", "：", "◎",  "○",  "・"}) {
         EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QString::fromUtf8(text)),
                          textWidthTwips(text, 11))
             << text;
@@ -89,9 +92,14 @@ TEST(ReportFont, MinchoIsTheFixedPitchIpaFaceWithoutKerning) {
 }
 
 TEST(ReportFont, TheOtherFacesMapToTheirIpaTwins) {
-    struct Case { const char* model; const char* drawn; } cases[] = {
-        {"ＭＳ 明朝", "IPAMincho"}, {"ＭＳ ゴシック", "IPAGothic"},
-        {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ Ｐ明朝", "IPAPMincho"},
+    struct Case {
+        const char* model;
+        const char* drawn;
+    } cases[] = {
+        {"ＭＳ 明朝", "IPAMincho"},
+        {"ＭＳ ゴシック", "IPAGothic"},
+        {"ＭＳ Ｐゴシック", "IPAPGothic"},
+        {"ＭＳ Ｐ明朝", "IPAPMincho"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(QFontInfo(twipsFont(c.model, 9)).family(), c.drawn) << c.model;
@@ -100,7 +108,9 @@ TEST(ReportFont, TheOtherFacesMapToTheirIpaTwins) {
 // Text is placed by the top of its line: its ink lies inside the line box of 20 twips per
 // point below the given top, at every size and resolution, and starts near the given x.
 TEST(PainterSink, TextStandsInItsLineBoxBelowTheTop) {
-    struct Case { double dpi, points; } cases[] = {{96, 11}, {300, 11}, {300, 9}, {600, 10}};
+    struct Case {
+        double dpi, points;
+    } cases[] = {{96, 11}, {300, 11}, {300, 9}, {600, 10}};
     for (const Case& c : cases) {
         QImage image = sheet(c.dpi);
         {
@@ -153,8 +163,13 @@ TEST(PainterSink, TheSameTextScalesWithTheDevice) {
 }
 
 TEST(PainterSink, ColoursAreThoseOfThePalette) {
-    struct Case { int colour; QColor rgb; } cases[] = {
-        {0, QColor(0, 0, 0)}, {13, QColor(255, 0, 255)}, {12, QColor(255, 0, 0)},
+    struct Case {
+        int colour;
+        QColor rgb;
+    } cases[] = {
+        {0, QColor(0, 0, 0)},
+        {13, QColor(255, 0, 255)},
+        {12, QColor(255, 0, 0)},
     };
     for (const Case& c : cases) {
         QImage image = sheet(300);
@@ -187,23 +202,26 @@ TEST(PainterSink, DottedLinesStayVisibleAtEveryResolution) {
         }
         const double s = dpi / 1440.0;
         Runs dotted = runsAlongRow(image, static_cast<int>(360 * s));
-        const int period = static_cast<int>(2880 / (PainterSink::kDotTwips + PainterSink::kDotGapTwips));
+        const int period =
+            static_cast<int>(2880 / (PainterSink::kDotTwips + PainterSink::kDotGapTwips));
         EXPECT_GE(static_cast<int>(dotted.inked.size()), period * 2 / 3) << dpi << " dpi";
         EXPECT_LE(static_cast<int>(dotted.inked.size()), period + 1) << dpi << " dpi";
         for (int run : dotted.inked) EXPECT_GE(run, 1) << dpi;
         for (int gap : dotted.gaps) EXPECT_GE(gap, 1) << dpi;
         // At printer resolution a dot is several pixels long, not a speck.
         if (dpi >= 600) {
-            for (size_t i = 1; i + 1 < dotted.inked.size(); ++i) EXPECT_GE(dotted.inked[i], 5) << dpi;
+            for (size_t i = 1; i + 1 < dotted.inked.size(); ++i)
+                EXPECT_GE(dotted.inked[i], 5) << dpi;
         }
         Runs solid = runsAlongRow(image, static_cast<int>(1080 * s));
         EXPECT_EQ(solid.inked.size(), 1u) << dpi;
         // The line has some thickness on paper: at least a pixel, about 0.18 mm at high
         // resolution.
         int thick = 0;
-        for (int y = 0; y < image.height(); ++y) thick += ink(image, static_cast<int>(1440 * s), y) &&
-                                                          std::abs(y - 1080 * s) < 20;
-        EXPECT_GE(thick, std::max(1, static_cast<int>(PainterSink::kLineWidthTwips * s) - 1)) << dpi;
+        for (int y = 0; y < image.height(); ++y)
+            thick += ink(image, static_cast<int>(1440 * s), y) && std::abs(y - 1080 * s) < 20;
+        EXPECT_GE(thick, std::max(1, static_cast<int>(PainterSink::kLineWidthTwips * s) - 1))
+            << dpi;
     }
 }
 

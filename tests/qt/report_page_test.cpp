@@ -2,6 +2,8 @@
 // an image and into a PDF: every text of the transcript is found where the transcript puts it,
 // its columns in the fixed pitch of the report face, nothing outside its line.
 
+#include "report/report_page.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -21,7 +23,6 @@
 #include "qt/qt_text.h"
 #include "report/page_plan.h"
 #include "report/recording_sink.h"
-#include "report/report_page.h"
 #include "report/text_width.h"
 #include "support/test_host.h"
 
@@ -30,7 +31,9 @@ namespace {
 
 constexpr double kMarginMm = 5.0;
 
-bool isBlank(const std::string& ch) { return ch == " " || ch == "　"; }
+bool isBlank(const std::string& ch) {
+    return ch == " " || ch == "　";
+}
 
 // The text's leading blanks and the text without its trailing blanks.
 struct Extent {
@@ -72,7 +75,9 @@ struct ReportPage : ::testing::Test {
     }
 };
 
-bool ink(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 160; }
+bool ink(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) < 160;
+}
 
 TEST_F(ReportPage, PageOneOnAnImageStandsWhereTheTranscriptPutsIt) {
     const double dpi = 150;

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
@@ -152,11 +152,17 @@ TEST_F(Ippan, ResidentialLandSeismicWithComputedCoefficientAndTanPhi) {
         T(10120, "                 ・許容応力度(地耐力)  ： fe= 300 kN/m2"),
         T(10340, "             　  ・底面の摩擦係数      ： μ=tan35.0°= 0.70"),
         T(11000, "            １－４ 設計方針"),
-        T(11440, "              ・　本計算は、片持梁式鉄筋コンクリート擁壁として、すべて土圧にて行う。"),
-        T(11880, "              ・　本計算は、宅地造成及び特定盛土等規制法、同施行令、建築基準法、同施行令"),
-        T(12100, "                及び、日本建築学会諸基準「鉄筋コンクリート構造計算基準、建築基礎構造設計指針」"),
+        T(11440,
+          "              ・　本計算は、片持梁式鉄筋コンクリート擁壁として、すべて土圧にて行う。"),
+        T(11880,
+          "              "
+          "・　本計算は、宅地造成及び特定盛土等規制法、同施行令、建築基準法、同施行令"),
+        T(12100,
+          "                "
+          "及び、日本建築学会諸基準「鉄筋コンクリート構造計算基準、建築基礎構造設計指針」"),
         T(12320, "                に準拠して行う｡ "),
-        T(12540, "　　　            なお、応力計算は、日本土木学会「コンクリート標準示方書」による。"),
+        T(12540,
+          "　　　            なお、応力計算は、日本土木学会「コンクリート標準示方書」による。"),
     };
     std::vector<std::string> drawn = draw();
     ASSERT_EQ(drawn.size(), expected.size());
@@ -204,8 +210,10 @@ TEST_F(Ippan, RoadGuidelineNormalCaseWithTypedCoefficient) {
         T(10120, "                 ・許容応力度(地耐力)  ：ｑa= 200 kN/m2"),
         T(10340, "             　  ・底面の摩擦係数      ： μ= 0.6"),
         T(11000, "            １－４ 設計方針"),
-        T(11440, "              ・　本計算は、片持梁式鉄筋コンクリート擁壁として、すべて土圧にて行う。"),
-        T(11880, "              ・　本計算は、(社)日本道路協会「道路土工(擁壁工指針)」及び、日本土木学会"),
+        T(11440,
+          "              ・　本計算は、片持梁式鉄筋コンクリート擁壁として、すべて土圧にて行う。"),
+        T(11880,
+          "              ・　本計算は、(社)日本道路協会「道路土工(擁壁工指針)」及び、日本土木学会"),
         T(12100, "                「コンクリート標準示方書」に準拠して行う。"),
     };
     std::vector<std::string> drawn = draw();
@@ -226,44 +234,70 @@ struct LineCase {
 
 TEST_F(Ippan, VariantsOfSingleLines) {
     const LineCase cases[] = {
-        {"large earthquake at Kh 0.25", [](Module1& m, PageChoices&) { m.Kh = 0.25f; },
-         1100, "          §１．設計条件（大地震時）"},
+        {"large earthquake at Kh 0.25", [](Module1& m, PageChoices&) { m.Kh = 0.25f; }, 1100,
+         "          §１．設計条件（大地震時）"},
         {"medium earthquake just below 0.25",
          [](Module1& m, PageChoices&) { m.Kh = std::nextafter(0.25f, 0.0f); }, 1100,
          "          §１．設計条件（中地震時）"},
-        {"road guideline seismic", [](Module1& m, PageChoices& o) {
-             o.std_T = false; o.std_D = true; m.Kh = 0.3f; }, 1100, "          §１．設計条件（地震時）"},
+        {"road guideline seismic",
+         [](Module1& m, PageChoices& o) {
+             o.std_T = false;
+             o.std_D = true;
+             m.Kh = 0.3f;
+         },
+         1100, "          §１．設計条件（地震時）"},
         {"no case: no heading, the empty line still follows",
          [](Module1&, PageChoices& o) { o.case_S = false; }, 1100, ""},
         {"no case: the first block moves up one line",
-         [](Module1&, PageChoices& o) { o.case_S = false; }, 1320, "            １－１ 工作物の概要"},
+         [](Module1&, PageChoices& o) { o.case_S = false; }, 1320,
+         "            １－１ 工作物の概要"},
         {"seismic case prints the short-term steel stress",
-         [](Module1& m, PageChoices&) { m.Sigma_sa_S = 294.5f; }, 5060, "                      許容引張応力度   ：ｆt= 294.5 N/mm2"},
+         [](Module1& m, PageChoices&) { m.Sigma_sa_S = 294.5f; }, 5060,
+         "                      許容引張応力度   ：ｆt= 294.5 N/mm2"},
         {"normal case prints the long-term steel stress",
-         [](Module1&, PageChoices& o) { o.case_S = false; o.case_N = true; }, 5060,
-         "                      許容引張応力度   ：ｆt= 195.0 N/mm2"},
+         [](Module1&, PageChoices& o) {
+             o.case_S = false;
+             o.case_N = true;
+         },
+         5060, "                      許容引張応力度   ：ｆt= 195.0 N/mm2"},
         {"no case: no steel stress (its line and the heading's gone)",
-         [](Module1&, PageChoices& o) { o.case_S = false; }, 5060, "             　  ・ 鉄筋コンクリート"},
-        {"typed friction angle", [](Module1& m, PageChoices&) { m.Flg_DeltaCalc = 0; },
-         7920, "             　  ・仮想背面と土との摩擦角：（安定計算時）δ=17.30°"},
+         [](Module1&, PageChoices& o) { o.case_S = false; }, 5060,
+         "             　  ・ 鉄筋コンクリート"},
+        {"typed friction angle", [](Module1& m, PageChoices&) { m.Flg_DeltaCalc = 0; }, 7920,
+         "             　  ・仮想背面と土との摩擦角：（安定計算時）δ=17.30°"},
         {"friction flag never set counts as typed",
          [](Module1& m, PageChoices&) { m.Flg_DeltaCalc = DeltaCalcFlag(); }, 7920,
          "             　  ・仮想背面と土との摩擦角：（安定計算時）δ=17.30°"},
-        {"friction flag read as text 1", [](Module1& m, PageChoices&) {
-             m.Flg_DeltaCalc.setText("1"); }, 7920, "             　  ・仮想背面と土との摩擦角：（安定計算時）δ= 計算による"},
+        {"friction flag read as text 1",
+         [](Module1& m, PageChoices&) { m.Flg_DeltaCalc.setText("1"); }, 7920,
+         "             　  ・仮想背面と土との摩擦角：（安定計算時）δ= 計算による"},
         {"friction flag of another value prints no line",
-         [](Module1& m, PageChoices&) { m.Flg_DeltaCalc = 2; }, 7920, "             　  ・壁背面と土との摩擦角  ：（断面計算時）δ=20.00°"},
-        {"Mononobe-Okabe with a typed KA prints no KA", [](Module1&, PageChoices& o) {
-             o.method_K2 = false; o.method_K1 = true; o.kaComputed = false; o.kaTyped = true; },
+         [](Module1& m, PageChoices&) { m.Flg_DeltaCalc = 2; }, 7920,
+         "             　  ・壁背面と土との摩擦角  ：（断面計算時）δ=20.00°"},
+        {"Mononobe-Okabe with a typed KA prints no KA",
+         [](Module1&, PageChoices& o) {
+             o.method_K2 = false;
+             o.method_K1 = true;
+             o.kaComputed = false;
+             o.kaTyped = true;
+         },
          8800, "             　   岡部･物部式による。(水平震度 Kh＝0.125)"},
-        {"Mononobe-Okabe of the road method", [](Module1& m, PageChoices& o) {
-             o.method_K2 = false; o.method_D1 = true; m.Kh = 0.2f; },
+        {"Mononobe-Okabe of the road method",
+         [](Module1& m, PageChoices& o) {
+             o.method_K2 = false;
+             o.method_D1 = true;
+             m.Kh = 0.2f;
+         },
          8800, "             　   岡部･物部式による。(水平震度 Kh＝0.2)"},
         {"Coulomb in the seismic case: Kh to two decimals",
-         [](Module1& m, PageChoices&) { m.Kh = 0.2f; }, 8800, "             　   クーロンの土圧式による。(水平震度 Kh＝0.2)"},
+         [](Module1& m, PageChoices&) { m.Kh = 0.2f; }, 8800,
+         "             　   クーロンの土圧式による。(水平震度 Kh＝0.2)"},
         {"typed KA in the seismic case: KA and Kh on one line",
-         [](Module1&, PageChoices& o) { o.kaComputed = false; o.kaTyped = true; }, 8800,
-         "             　   直接入力 KA=0.44 (水平震度 Kh＝0.125)"},
+         [](Module1&, PageChoices& o) {
+             o.kaComputed = false;
+             o.kaTyped = true;
+         },
+         8800, "             　   直接入力 KA=0.44 (水平震度 Kh＝0.125)"},
         {"seismic, wall inertia, no KA source: the heading alone",
          [](Module1&, PageChoices& o) { o.kaComputed = false; }, 8800, ""},
         {"seismic, wall inertia, no KA source: its heading",
@@ -272,18 +306,36 @@ TEST_F(Ippan, VariantsOfSingleLines) {
          [](Module1&, PageChoices& o) { o.method_K2 = false; }, 8580, ""},
         {"seismic without a method: the foundation block moves up two lines",
          [](Module1&, PageChoices& o) { o.method_K2 = false; }, 8800, "              ◎基礎地盤"},
-        {"normal case, Coulomb", [](Module1&, PageChoices& o) {
-             o.case_S = false; o.case_N = true; }, 8800, "             　   クーロンの土圧式による。"},
-        {"normal case, no KA source: the heading alone", [](Module1&, PageChoices& o) {
-             o.case_S = false; o.case_N = true; o.kaComputed = false; }, 8800, ""},
+        {"normal case, Coulomb",
+         [](Module1&, PageChoices& o) {
+             o.case_S = false;
+             o.case_N = true;
+         },
+         8800, "             　   クーロンの土圧式による。"},
+        {"normal case, no KA source: the heading alone",
+         [](Module1&, PageChoices& o) {
+             o.case_S = false;
+             o.case_N = true;
+             o.kaComputed = false;
+         },
+         8800, ""},
         {"cohesion of the foundation", [](Module1& m, PageChoices&) { m.C = 12.25f; }, 9900,
          "             　  ・粘 着 力            ： Ｃ= 12.3 kN/m2"},
-        {"typed friction coefficient", [](Module1& m, PageChoices& o) {
-             o.muTanPhi = false; o.muTyped = true; m.Mu = 0.5f; }, 10340, "             　  ・底面の摩擦係数      ： μ= 0.5"},
-        {"tan of 30°", [](Module1& m, PageChoices&) {
-             m.Phi_B = 30.0f; m.Mu = 0.577f; }, 10340, "             　  ・底面の摩擦係数      ： μ=tan30.0°= 0.577"},
-        {"no friction source: no line", [](Module1&, PageChoices& o) { o.muTanPhi = false; },
-         10340, ""},
+        {"typed friction coefficient",
+         [](Module1& m, PageChoices& o) {
+             o.muTanPhi = false;
+             o.muTyped = true;
+             m.Mu = 0.5f;
+         },
+         10340, "             　  ・底面の摩擦係数      ： μ= 0.5"},
+        {"tan of 30°",
+         [](Module1& m, PageChoices&) {
+             m.Phi_B = 30.0f;
+             m.Mu = 0.577f;
+         },
+         10340, "             　  ・底面の摩擦係数      ： μ=tan30.0°= 0.577"},
+        {"no friction source: no line", [](Module1&, PageChoices& o) { o.muTanPhi = false; }, 10340,
+         ""},
     };
     for (const LineCase& c : cases) {
         m = Module1();
@@ -302,11 +354,24 @@ TEST_F(Ippan, WithoutAStandardTheStandardsLinesAreAbsentAndTheRestKeepsItsOrder)
     draw();
     // Rows without a standard: the labels of strength, bond, steel, both friction angles, the
     // bearing capacity and the policy lines.
-    for (const char* label : {"                      設計基準強度     ： Ｆc= ", "                      設計基準強度     ：σck= ", "                      許容付着応力度   ： ｆa= ", "                      許容付着応力度   ：τ0a= ", "                      許容引張応力度   ：ｆt= ", "                      許容引張応力度   ：σsa= ",
-                              "             　  ・内部摩擦角          ： φ= ", "             　  ・せん断抵抗角        ： φ= ", "                 ・許容応力度(地耐力)  ： fe= ", "                 ・許容応力度(地耐力)  ：ｑa= "}) {
-        for (const std::string& t : sink.texts()) EXPECT_EQ(t.rfind(label, 0), std::string::npos) << t;
+    for (const char* label : {"                      設計基準強度     ： Ｆc= ",
+                              "                      設計基準強度     ：σck= ",
+                              "                      許容付着応力度   ： ｆa= ",
+                              "                      許容付着応力度   ：τ0a= ",
+                              "                      許容引張応力度   ：ｆt= ",
+                              "                      許容引張応力度   ：σsa= ",
+                              "             　  ・内部摩擦角          ： φ= ",
+                              "             　  ・せん断抵抗角        ： φ= ",
+                              "                 ・許容応力度(地耐力)  ： fe= ",
+                              "                 ・許容応力度(地耐力)  ：ｑa= "}) {
+        for (const std::string& t : sink.texts())
+            EXPECT_EQ(t.rfind(label, 0), std::string::npos) << t;
     }
-    for (const char* policy : {"              ・　本計算は、宅地造成及び特定盛土等規制法、同施行令、建築基準法、同施行令", "              ・　本計算は、(社)日本道路協会「道路土工(擁壁工指針)」及び、日本土木学会"}) EXPECT_FALSE(printed(policy));
+    for (const char* policy :
+         {"              "
+          "・　本計算は、宅地造成及び特定盛土等規制法、同施行令、建築基準法、同施行令",
+          "              ・　本計算は、(社)日本道路協会「道路土工(擁壁工指針)」及び、日本土木学会"})
+        EXPECT_FALSE(printed(policy));
     // Without a standard the seismic heading has no case either.
     EXPECT_EQ(at(1100), "");
     // Each absent row takes its line with it.
@@ -318,7 +383,9 @@ TEST_F(Ippan, WithoutAStandardTheStandardsLinesAreAbsentAndTheRestKeepsItsOrder)
     EXPECT_EQ(at(4400), "");
     EXPECT_EQ(at(4620), T(4620, "             　  ・ 鉄筋コンクリート"));
     std::vector<std::string> t = sink.texts();
-    EXPECT_EQ(t.back(), "              ・　本計算は、片持梁式鉄筋コンクリート擁壁として、すべて土圧にて行う。");
+    EXPECT_EQ(
+        t.back(),
+        "              ・　本計算は、片持梁式鉄筋コンクリート擁壁として、すべて土圧にて行う。");
     EXPECT_EQ(error, "");
 }
 
@@ -351,7 +418,6 @@ TEST_F(Ippan, NeverDrawsALineChangesColourOrBeeps) {
     }
 }
 
-
 // Every sample project, opened as a user opens it: page 1 comes out whole, with the site as
 // typed on the page and the case heading that its standard and case give.
 TEST(IppanOfSamples, EverySamplePrintsItsConditionsPage) {
@@ -374,12 +440,17 @@ TEST(IppanOfSamples, EverySamplePrintsItsConditionsPage) {
         EXPECT_NE(std::find(page.texts.begin(), page.texts.end(), site), page.texts.end()) << name;
         const bool residential = name.rfind("residential", 0) == 0;
         const bool seismic = name.find("-seismic-") != std::string::npos;
-        const char* suffix = !seismic ? "（常時）"
-                             : !residential ? "（地震時）"
-                             : app.m.Kh < 0.25f ? "（中地震時）" : "（大地震時）";
+        const char* suffix = !seismic           ? "（常時）"
+                             : !residential     ? "（地震時）"
+                             : app.m.Kh < 0.25f ? "（中地震時）"
+                                                : "（大地震時）";
         EXPECT_EQ(page.texts.at(0), std::string("          §１．設計条件") + suffix) << name;
         // The policy lines of the standard close the page.
-        EXPECT_EQ(page.texts.back(), residential ? "　　　            なお、応力計算は、日本土木学会「コンクリート標準示方書」による。" : "                「コンクリート標準示方書」に準拠して行う。") << name;
+        EXPECT_EQ(page.texts.back(),
+                  residential ? "　　　            "
+                                "なお、応力計算は、日本土木学会「コンクリート標準示方書」による。"
+                              : "                「コンクリート標準示方書」に準拠して行う。")
+            << name;
         for (const std::string& line : page.lines)
             for (const char* bad : {"inf", "nan", "-0.0"})
                 EXPECT_EQ(line.find(bad), std::string::npos) << name << ": " << line;

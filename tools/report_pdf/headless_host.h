@@ -11,7 +11,7 @@
 namespace pelzaro {
 
 class HeadlessHost : public Host {
-public:
+  public:
     explicit HeadlessHost(std::string projectPath) : project_(std::move(projectPath)) {}
 
     std::vector<std::string> messages;  // "title: text", in order
@@ -24,7 +24,7 @@ public:
     std::string saveFileDialog(const FileDialogRequest&) override { return {}; }
     void quit() override {}
 
-private:
+  private:
     std::string project_;
 };
 

@@ -72,10 +72,10 @@ int main(int argc, char* argv[]) {
     QPdfWriter pdf(pelzaro::toQ(args.pdf));
     pdf.setCreator(QStringLiteral("Pelzaro report_pdf"));
     pdf.setTitle(pelzaro::toQ(args.project));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(kPrinterBorderMm, kPrinterBorderMm, kPrinterBorderMm,
-                                            kPrinterBorderMm),
-                                  QPageLayout::Millimeter));
+    pdf.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(kPrinterBorderMm, kPrinterBorderMm, kPrinterBorderMm, kPrinterBorderMm),
+        QPageLayout::Millimeter));
     std::vector<pelzaro::RenderedPage> pages;
     bool complete = false;
     {

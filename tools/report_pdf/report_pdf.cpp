@@ -16,7 +16,7 @@ namespace {
 
 // Every primitive to the page and to the transcript alike.
 class TeeSink : public ReportSink {
-public:
+  public:
     TeeSink(ReportSink& a, ReportSink& b) : a_(a), b_(b) {}
     void text(double x, double top, double size, int colour, const std::string& t) override {
         a_.text(x, top, size, colour, t);
@@ -31,13 +31,15 @@ public:
         b_.beep();
     }
 
-private:
+  private:
     ReportSink& a_;
     ReportSink& b_;
 };
 
 // The stability results that pages 2, 4 and 5 print come from a run made just before.
-bool runsStabilityFirst(int page) { return page == 2 || page == 4 || page == 5; }
+bool runsStabilityFirst(int page) {
+    return page == 2 || page == 4 || page == 5;
+}
 
 // Above where a printed page carries its number (y 15600), clear of the flowing text.
 constexpr double kNoteY = 15200.0;
