@@ -23,6 +23,7 @@ void App::unload(Window& window) {
     for (auto it = windows_.begin(); it != windows_.end(); ++it) {
         if (it->second.get() != &window) continue;
         if (window.visible_) window.Hide();
+        window.loaded_ = false;
         host_.windowUnloading(window);
         order_.erase(std::remove(order_.begin(), order_.end(), &window), order_.end());
         if (active_ == &window) active_ = nullptr;

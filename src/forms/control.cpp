@@ -37,6 +37,8 @@ bool Control::isUsable() const {
     return true;
 }
 
+bool Control::userCanReach() const { return isUsable() && owner_.takesUserInput(); }
+
 void Control::setForeColor(int paletteIndex) {
     if (foreColor_ == paletteIndex) return;
     foreColor_ = paletteIndex;

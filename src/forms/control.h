@@ -53,8 +53,11 @@ public:
     void setVisible(bool v);
     bool Enabled() const { return enabled_; }
     void setEnabled(bool e);
-    bool isShown() const;   // own flag and every container's, and the window's
+    bool isShown() const;   // own flag and every container's
     bool isUsable() const;  // shown and enabled along the container chain
+    // What a user action asks first: the control is usable and its window is loaded, shown
+    // and not behind another modal window. A hidden page's controls cannot be clicked.
+    bool userCanReach() const;
 
     int ForeColor() const { return foreColor_; }  // index into the sixteen-colour palette
     void setForeColor(int paletteIndex);

@@ -5,7 +5,7 @@
 namespace pelzaro {
 
 TEST_F(WallPagesTest, NoShapeChosenIsRefused) {
-    Form23& shapes = app.get<Form23>();
+    Form23& shapes = shown<Form23>(app);
     shapes.cmd1.click();
     EXPECT_EQ(host.lastMessage().text, "地盤の形状（1）又は（2）を選択してください。");
     EXPECT_EQ(focusedName(shapes), "opt1");
@@ -24,6 +24,7 @@ TEST_F(WallPagesTest, ShapeConfiguresTheWallPage) {
     app.get<Form19>().txt1.setText("0.4");
     app.m.H0 = 0.4f;
     app.m.Sigma_max = 50.0f;
+    p.cmd2.click();  // back to the ground shape
     Form23& shapes = app.get<Form23>();
     shapes.opt1.click();
     EXPECT_TRUE(p.opt5.Value()) << "a shape resets the key to none";
@@ -60,7 +61,9 @@ TEST_F(WallPagesTest, MemberDesignNeedsACurrentStabilityDisplay) {
     p.showStabilityResults();
     EXPECT_TRUE(p.stabilityDisplayCurrent());
     host.clearRecords();
-    app.get<Form26>().txt1.type("5");  // an edit of the key data
+    Form26& key = shown<Form26>(app);
+    key.txt1.type("5");  // an edit of the key data
+    key.Hide();
     EXPECT_FALSE(p.stabilityDisplayCurrent());
     p.cmd1.click();
     EXPECT_EQ(host.lastMessage().text, "安定性の検討をしてください。");
