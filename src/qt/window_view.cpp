@@ -8,6 +8,7 @@
 
 #include "forms/controls.h"
 #include "forms/window.h"
+#include "qt/binder.h"
 #include "qt/bound_widgets.h"
 #include "qt/control_widgets.h"
 #include "qt/qt_text.h"
@@ -16,15 +17,25 @@ namespace pelzaro {
 
 namespace {
 
-// A modal window whose closing belongs to its own buttons: Escape and the title bar do not
-// close it behind the model's back.
+// A modal window that the model closes: Escape and the close box ask the model, which presses
+// the dialog's Cancel (or its only button); the window goes away when the model hides it.
 class ModelDialog : public QDialog {
   public:
-    using QDialog::QDialog;
-    void reject() override {}
+    ModelDialog(Window& model, Binder& binder, QWidget* owner, Qt::WindowFlags flags)
+        : QDialog(owner, flags), model_(model), binder_(binder) {}
+    void reject() override {
+        binder_.userAction(nullptr, [this] { model_.userClose(); });
+    }
 
   protected:
-    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        reject();
+    }
+
+  private:
+    Window& model_;
+    Binder& binder_;
 };
 
 // A page or reference window: only the model closes it (no Ctrl+F4, no system menu).
@@ -49,7 +60,7 @@ WindowView::WindowView(Window& window, Binder& binder, QMdiArea* area, QWidget* 
     build(binder);
     nestInContainers();
     stackAndOrder();
-    wrap(area, dialogOwner);
+    wrap(binder, area, dialogOwner);
 }
 
 WindowView::~WindowView() {
@@ -94,12 +105,13 @@ void WindowView::stackAndOrder() {
     }
 }
 
-void WindowView::wrap(QMdiArea* area, QWidget* dialogOwner) {
+void WindowView::wrap(Binder& binder, QMdiArea* area, QWidget* dialogOwner) {
     const QSize size(twipsToPx(window_.geometry.width), twipsToPx(window_.geometry.height));
     surface_->setFixedSize(size);
     if (window_.role() == WindowRole::Dialog) {
-        auto* dialog = new ModelDialog(dialogOwner,
-                                       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        auto* dialog = new ModelDialog(window_, binder, dialogOwner,
+                                       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                           Qt::WindowCloseButtonHint);
         dialog->setWindowModality(Qt::ApplicationModal);
         surface_->setParent(dialog);
         dialog->setFixedSize(size);

@@ -251,3 +251,37 @@ TEST_F(WallPagesTest, ResidentialKeyDialogReturnsToTheStabilityButton) {
 }
 
 }  // namespace pelzaro
+
+namespace pelzaro {
+
+// The key data that the results stand on come back when the user leaves a key dialog without
+// "計算", by its Cancel or its close box.
+TEST_F(WallPagesTest, KeyDialogCancelPutsBackTheKeyItShowedWhenItOpened) {
+    for (bool road : {false, true}) {
+        ShearKeyDialog& d = road ? static_cast<ShearKeyDialog&>(app.get<Form26>())
+                                 : static_cast<ShearKeyDialog&>(app.get<Form19>());
+        d.txt1.setText("0.4");
+        d.txt2.setText("1.2");
+        d.txt3.setText("0.5");
+        for (bool closeBox : {false, true}) {
+            host.onModalNamed(d.name(), [closeBox](Window& w) {
+                auto& key = static_cast<ShearKeyDialog&>(w);
+                key.txt1.click();
+                key.txt1.type("0.9");
+                key.txt3.click();
+                key.txt3.userEdit("");
+                if (closeBox) {
+                    key.userClose();
+                } else {
+                    key.cmd2.click();
+                }
+            });
+            d.ShowModal();
+            EXPECT_EQ(d.txt1.Text(), "0.4") << d.name() << (closeBox ? " close box" : " Cancel");
+            EXPECT_EQ(d.txt2.Text(), "1.2") << d.name();
+            EXPECT_EQ(d.txt3.Text(), "0.5") << d.name();
+        }
+    }
+}
+
+}  // namespace pelzaro
