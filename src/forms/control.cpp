@@ -45,6 +45,15 @@ void Control::setForeColor(int paletteIndex) {
     touch();
 }
 
+void Control::setBackColor(Rgb color) {
+    if (backColor_ && backColor_->r == color.r && backColor_->g == color.g &&
+        backColor_->b == color.b) {
+        return;
+    }
+    backColor_ = color;
+    touch();
+}
+
 bool Control::hasFocus() const { return owner_.ActiveControl() == this; }
 
 void Control::SetFocus() {

@@ -4,7 +4,10 @@
 // control is a plain object with exactly the properties the program uses.
 
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "forms/palette.h"
 
 namespace pelzaro {
 
@@ -61,6 +64,9 @@ public:
 
     int ForeColor() const { return foreColor_; }  // index into the sixteen-colour palette
     void setForeColor(int paletteIndex);
+    // The control's own background colour; without one it shows the window's background.
+    const std::optional<Rgb>& BackColor() const { return backColor_; }
+    void setBackColor(Rgb color);
 
     Twips geometry;
     std::string fontName = "ＭＳ ゴシック";
@@ -96,6 +102,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     int foreColor_ = 0;
+    std::optional<Rgb> backColor_;
     unsigned revision_ = 0;
 };
 

@@ -49,6 +49,8 @@ public:
     virtual void windowHidden(Window&) {}
     virtual void windowUnloading(Window&) {}
     virtual void focusMoved(Control&) {}
+    // Something of a window changed; called often, so it must cost little.
+    virtual void modelChanged() {}
 
     // Whether a refusal may be shown now: always, except behind a RefusalGate that has let
     // its first refusal through already.

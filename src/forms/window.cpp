@@ -14,6 +14,11 @@ Window::Window(App& app, std::string name, std::string caption, WindowRole role,
 }
 
 Host& Window::host() const { return app_.host(); }
+
+void Window::touch() {
+    ++revision_;
+    app_.host().modelChanged();
+}
 Module1& Window::state() const { return app_.m; }
 
 void Window::setCaption(const std::string& caption) {

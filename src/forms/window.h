@@ -71,7 +71,9 @@ public:
     virtual void Form_Activate() {}
 
     unsigned revision() const { return revision_; }
-    void touch() { ++revision_; }
+    // Marks a change of the window or one of its controls; the host is told, so that the
+    // screen follows also a change made outside a user's action.
+    void touch();
 
 private:
     friend class Control;

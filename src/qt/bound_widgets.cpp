@@ -32,9 +32,13 @@ void PictureWidget::paintEvent(QPaintEvent*) {
             p.setPen(paletteQColor(op.color));
             QFont font = modelFont(model_.fontName, op.fontSizePt, model_.fontBold);
             p.setFont(font);
-            // The position is the top of the text, as a printed line starts there.
+            // The position is the top of the text, as a printed line starts there. The text
+            // covers what lies beneath it, as a caption does.
             QFontMetrics fm(font);
-            p.drawText(twipsToPx(op.x1), twipsToPx(op.y1) + fm.ascent(), toQ(op.text));
+            const QString text = toQ(op.text);
+            QRect box(twipsToPx(op.x1), twipsToPx(op.y1), fm.horizontalAdvance(text), fm.height());
+            p.fillRect(box, palette().color(QPalette::Window));
+            p.drawText(box.left(), box.top() + fm.ascent(), text);
         }
     }
     if (model_.BorderStyle != 0) {

@@ -6,14 +6,28 @@
 
 namespace pelzaro {
 
+namespace {
+// Up to this size in device pixels the Gothic face is drawn from its hand-made bitmaps, without
+// antialiasing: a lowercase "m" and a decimal point stay what they are at 9 point.
+constexpr int kLargestBitmapPx = 21;
+
+bool isGothic(const QString& family) {
+    return family == toQ("ＭＳ ゴシック") || family == QStringLiteral("MS Gothic");
+}
+}  // namespace
+
 void installFontSubstitutions() {
+    // The fixed-pitch Gothic of the pages: Konatu Tohaba, with IPAGothic behind it where it is
+    // not installed; both keep the half-width and full-width classes of the pages' layout.
+    const QStringList gothic{QStringLiteral("Konatu Tohaba"), QStringLiteral("IPAGothic")};
+    QFont::insertSubstitutions(toQ("ＭＳ ゴシック"), gothic);
+    QFont::insertSubstitutions(QStringLiteral("MS Gothic"), gothic);
     const struct {
         const char* windowsName;
         const char* ipaName;
     } map[] = {
-        {"ＭＳ ゴシック", "IPAGothic"},     {"ＭＳ 明朝", "IPAMincho"},
-        {"ＭＳ Ｐゴシック", "IPAPGothic"},  {"ＭＳ Ｐ明朝", "IPAPMincho"},
-        {"MS Gothic", "IPAGothic"},         {"MS Mincho", "IPAMincho"},
+        {"ＭＳ 明朝", "IPAMincho"},        {"ＭＳ Ｐゴシック", "IPAPGothic"},
+        {"ＭＳ Ｐ明朝", "IPAPMincho"},     {"MS Mincho", "IPAMincho"},
         {"ＭＳ ＵＩ Gothic", "IPAPGothic"},
     };
     for (const auto& m : map) QFont::insertSubstitution(toQ(m.windowsName), m.ipaName);
@@ -24,9 +38,12 @@ void installFontSubstitutions() {
 QFont modelFont(const std::string& family, int sizePt, bool bold) {
     QFont font(toQ(family));
     // 96 dpi: one point is 4/3 pixel.
-    font.setPixelSize(qMax(1, (sizePt * 4 + 1) / 3));
+    const int px = qMax(1, (sizePt * 4 + 1) / 3);
+    font.setPixelSize(px);
     font.setBold(bold);
-    font.setStyleHint(QFont::AnyStyle, QFont::PreferAntialias);
+    const bool bitmaps = isGothic(font.family()) && px <= kLargestBitmapPx;
+    font.setStyleStrategy(bitmaps ? QFont::NoAntialias : QFont::PreferAntialias);
+    if (bitmaps) font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

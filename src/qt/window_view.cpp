@@ -47,8 +47,19 @@ class ModelSubWindow : public QMdiSubWindow {
     void closeEvent(QCloseEvent* e) override { e->ignore(); }
 };
 
-bool drawnOnBackground(ControlKind kind) {
-    return kind == ControlKind::Label || kind == ControlKind::Line;
+// The layers of a window, bottom to top: captions and lines in their order on the page, then
+// the drawing surfaces without a border (what the program prints on the window), then the
+// controls that take input, so that no caption ever hides a field, a button or an option.
+int layerOf(const Control& c) {
+    switch (c.kind()) {
+        case ControlKind::Label:
+        case ControlKind::Line:
+            return 0;
+        case ControlKind::PictureBox:
+            return static_cast<const PictureBox&>(c).BorderStyle == 0 ? 1 : 2;
+        default:
+            return 2;
+    }
 }
 
 }  // namespace
@@ -87,11 +98,13 @@ void WindowView::nestInContainers() {
     }
 }
 
-// Labels and lines are drawn on the window's background, beneath the controls that take
-// input; the Tab key follows the controls' tab indexes.
+// Each widget is raised in turn, layer by layer and within a layer in the page's order; the
+// Tab key follows the controls' tab indexes.
 void WindowView::stackAndOrder() {
-    for (Binding& b : bindings_) {
-        if (drawnOnBackground(b.control->kind())) b.widget->lower();
+    for (int layer = 0; layer <= 2; ++layer) {
+        for (Binding& b : bindings_) {
+            if (layerOf(*b.control) == layer) b.widget->raise();
+        }
     }
     std::vector<Binding*> stops;
     for (Binding& b : bindings_) {
@@ -180,7 +193,8 @@ void WindowView::sync(const std::set<const Control*>& dirty) {
 
 void WindowView::coverArea(const QSize& areaSize) {
     auto* sub = qobject_cast<QMdiSubWindow*>(outer_.data());
-    if (sub == nullptr || window_.role() != WindowRole::Page) return;
+    if (sub == nullptr) return;
+    if (window_.role() != WindowRole::Page && window_.role() != WindowRole::Reference) return;
     QSize want = surface_->size().expandedTo(areaSize);
     if (sub->size() != want) sub->resize(want);
 }

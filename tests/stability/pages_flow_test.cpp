@@ -111,3 +111,32 @@ TEST_F(WallPagesTest, NoteOnTheBackSurchargeOpensModally) {
 }
 
 }  // namespace pelzaro
+
+namespace pelzaro {
+
+// The toe's entries are light cyan, the heel's light yellow; the other boxes keep the page's.
+TEST_F(WallPagesTest, ToeAndHeelEntriesCarryTheirColours) {
+    Form4& p = wallPage();
+    auto colourOf = [](const Control& c) {
+        if (!c.BackColor()) return std::string("page");
+        const Rgb rgb = *c.BackColor();
+        return std::to_string(rgb.r) + "," + std::to_string(rgb.g) + "," + std::to_string(rgb.b);
+    };
+    const std::pair<const Control*, const char*> expected[] = {
+        {&p.txt12, "192,255,255"}, {&p.txt18, "192,255,255"}, {&p.txt23, "192,255,255"},
+        {&p.lbl22, "192,255,255"}, {&p.lbl23, "192,255,255"}, {&p.lbl10, "192,255,255"},
+        {&p.Frame2, "192,255,255"}, {&p.opt3, "192,255,255"}, {&p.opt4, "192,255,255"},
+        {&p.txt16, "255,255,192"}, {&p.txt19, "255,255,192"}, {&p.txt13, "page"},
+        {&p.txt17, "page"},        {&p.lbl45, "page"},
+    };
+    for (const auto& [control, colour] : expected) EXPECT_EQ(colourOf(*control), colour) << control->name();
+    int toeUnits = 0, heelUnits = 0;
+    for (const auto& label : p.sketch) {
+        if (label->Caption() != " m" || !label->BackColor()) continue;
+        (label->BackColor()->b == 255 ? toeUnits : heelUnits) += 1;
+    }
+    EXPECT_EQ(toeUnits, 2) << "the units of the toe length and end thickness";
+    EXPECT_EQ(heelUnits, 2) << "the units of the heel length and end thickness";
+}
+
+}  // namespace pelzaro
