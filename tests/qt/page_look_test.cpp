@@ -32,6 +32,8 @@ constexpr Rgb kLightYellow{255, 255, 192};
 class LookPage : public Window {
   public:
     explicit LookPage(App& app) : Window(app, "LookPage", "", WindowRole::Page, 6000, 3000) {
+        Surface.geometry = {0, 0, 6000, 3000};
+        Surface.BorderStyle = 0;
         Line1.BorderColor = 12;  // red, to be told from any text
         lblOver.geometry = {120, 240, 1800, 360};
         lblOver.setBackColor(kLightYellow);
@@ -47,6 +49,8 @@ class LookPage : public Window {
         cmd2.geometry = {2400, 1200, 1500, 375};
         cmd1.Click = [this] { ++presses; };
     }
+    // What the program prints on the page itself.
+    PictureBox Surface{*this, "Surface"};
     // The line lies behind both captions in the page's order.
     Line Line1{*this, "Line1", 0, 420, 6000, 420};
     Line Line2{*this, "Line2", 0, 1080, 6000, 1080};
@@ -116,6 +120,22 @@ TEST_F(PageLook, AnOpaqueCaptionHidesTheLineBehindIt) {
     EXPECT_EQ(surface.pixelColor(300, y), red) << "the line where no caption lies";
     EXPECT_NE(surface.pixelColor(100, y), red) << "the yellow caption lies over it";
     EXPECT_NE(surface.pixelColor(100, twipsToPx(1080)), red) << "so does a plain caption";
+}
+
+// A note the program prints on the page stands over a caption it overlaps, readable.
+TEST_F(PageLook, ANotePrintedOnThePageStandsOverTheCaptionsItCrosses) {
+    QWidget* surface = widget<QWidget>(page.lblOver)->parentWidget();
+    const QImage before = surface->grab().toImage();
+    page.Surface.print(120, 1000, "ＮＯＴＥ", 9, 12);
+    host.binder().syncAll();
+    QApplication::processEvents();
+    const QImage after = surface->grab().toImage();
+    int red = 0;
+    for (int x = 8; x < 120; ++x)
+        for (int y = twipsToPx(1000); y < twipsToPx(1000) + 12; ++y)
+            if (after.pixelColor(x, y) == QColor(255, 0, 0)) ++red;
+    EXPECT_GT(red, 20) << "the note's letters show over the caption";
+    EXPECT_NE(before, after);
 }
 
 TEST_F(PageLook, TextBoxesAndButtonsStandInFrontOfCaptions) {
