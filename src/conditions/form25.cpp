@@ -64,6 +64,7 @@ Form25::Form25(App& app)
     };
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };
+    Cancel = &cmd2;  // the close box and Escape
 }
 
 void Form25::layout() {
@@ -170,7 +171,14 @@ void Form25::cmd1_Click() {
     app().get<Form7>().Hihyouji_3();
 }
 
+void Form25::Form_Activate() {
+    opened_.take(*this);
+}
+
+// Kh and Kv in the design state are those of the last OK; the fields must say so again, or a
+// saved project would hold coefficients that no result was computed with.
 void Form25::cmd2_Click() {
+    opened_.restore();
     Hide();
 }
 

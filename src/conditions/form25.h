@@ -1,8 +1,11 @@
 #pragma once
 // Form25: the seismic-coefficient dialog. The load method, Kh and Kv and, under the road
-// guideline, the regional zone factor. It hides itself on OK and Cancel and keeps its entries.
+// guideline, the regional zone factor. It hides itself on OK and Cancel and keeps its entries;
+// Cancel first puts back what the dialog showed when it opened, as nothing was computed from
+// what was typed since.
 
 #include "conditions/seismic.h"
+#include "forms/dialog_snapshot.h"
 #include "forms/app.h"
 #include "forms/controls.h"
 #include "forms/window.h"
@@ -35,10 +38,12 @@ class Form25 : public Window {
     bool Jisin();
     // The load method chosen, None before any is.
     SeismicMethod method() const;
+    void Form_Activate() override;
     void cmd1_Click();
     void cmd2_Click();
 
   private:
+    DialogSnapshot opened_;  // the dialog as it stood when it was shown
     SeismicOutcome coefficients();
     bool checkInputs();
     void layout();

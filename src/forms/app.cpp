@@ -23,6 +23,7 @@ void App::unload(Window& window) {
     for (auto it = windows_.begin(); it != windows_.end(); ++it) {
         if (it->second.get() != &window) continue;
         if (window.visible_) window.Hide();
+        window.loaded_ = false;
         host_.windowUnloading(window);
         order_.erase(std::remove(order_.begin(), order_.end(), &window), order_.end());
         if (active_ == &window) active_ = nullptr;
@@ -45,7 +46,25 @@ void App::popModal(Window& w) {
     modalStack_.erase(std::remove(modalStack_.begin(), modalStack_.end(), &w), modalStack_.end());
 }
 
+bool Host::passRefusal() {
+    if (gates_ == 0) return true;
+    if (refusalShown_) return false;
+    refusalShown_ = true;
+    return true;
+}
+
+RefusalGate::RefusalGate(Host& host) : host_(host) {
+    if (host_.gates_++ == 0) host_.refusalShown_ = false;
+}
+
+RefusalGate::~RefusalGate() { --host_.gates_; }
+
 void showError(Host& host, const std::string& text) {
+    if (!host.passRefusal()) return;
+    host.msgBox(Message{text, "エラーメッセージ", MsgButtons::OKOnly, MsgIcon::None, 1});
+}
+
+void showPrompt(Host& host, const std::string& text) {
     host.msgBox(Message{text, "エラーメッセージ", MsgButtons::OKOnly, MsgIcon::None, 1});
 }
 

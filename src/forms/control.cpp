@@ -37,9 +37,20 @@ bool Control::isUsable() const {
     return true;
 }
 
+bool Control::userCanReach() const { return isUsable() && owner_.takesUserInput(); }
+
 void Control::setForeColor(int paletteIndex) {
     if (foreColor_ == paletteIndex) return;
     foreColor_ = paletteIndex;
+    touch();
+}
+
+void Control::setBackColor(Rgb color) {
+    if (backColor_ && backColor_->r == color.r && backColor_->g == color.g &&
+        backColor_->b == color.b) {
+        return;
+    }
+    backColor_ = color;
     touch();
 }
 

@@ -4,7 +4,10 @@
 // control is a plain object with exactly the properties the program uses.
 
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "forms/palette.h"
 
 namespace pelzaro {
 
@@ -53,11 +56,17 @@ public:
     void setVisible(bool v);
     bool Enabled() const { return enabled_; }
     void setEnabled(bool e);
-    bool isShown() const;   // own flag and every container's, and the window's
+    bool isShown() const;   // own flag and every container's
     bool isUsable() const;  // shown and enabled along the container chain
+    // What a user action asks first: the control is usable and its window is loaded, shown
+    // and not behind another modal window. A hidden page's controls cannot be clicked.
+    bool userCanReach() const;
 
     int ForeColor() const { return foreColor_; }  // index into the sixteen-colour palette
     void setForeColor(int paletteIndex);
+    // The control's own background colour; without one it shows the window's background.
+    const std::optional<Rgb>& BackColor() const { return backColor_; }
+    void setBackColor(Rgb color);
 
     Twips geometry;
     std::string fontName = "ＭＳ ゴシック";
@@ -93,6 +102,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     int foreColor_ = 0;
+    std::optional<Rgb> backColor_;
     unsigned revision_ = 0;
 };
 

@@ -84,7 +84,7 @@ void TextBox::insertAtSelection(const std::string& utf8Text) {
 
 void TextBox::type(const std::string& text) {
     for (const std::string& ch : utf8::chars(text)) {
-        if (!isUsable()) return;
+        if (!userCanReach()) return;
         if (!hasFocus()) SetFocus();
         std::string insert = filterKey(KeyPress, ch);
         if (!insert.empty() && !Locked) insertAtSelection(insert);
@@ -92,13 +92,13 @@ void TextBox::type(const std::string& text) {
 }
 
 void TextBox::pressEnter() {
-    if (!isUsable()) return;
+    if (!userCanReach()) return;
     int key = 13;
     if (KeyPress) KeyPress(key);
 }
 
 void TextBox::userEdit(const std::string& newText, int caret) {
-    if (!isUsable() || Locked) return;
+    if (!userCanReach() || Locked) return;
     text_ = newText;
     int n = utf8::length(text_);
     selStart_ = caret < 0 ? n : std::min(caret, n);
@@ -109,14 +109,14 @@ void TextBox::userEdit(const std::string& newText, int caret) {
 }
 
 void TextBox::click() {
-    if (!isUsable()) return;
+    if (!userCanReach()) return;
     SetFocus();
     fire(Click);
 }
 
 void TextBox::dblClick() {
     click();
-    if (isUsable()) fire(DblClick);
+    if (userCanReach()) fire(DblClick);
 }
 
 // ---------------------------------------------------------------- Label
@@ -145,13 +145,13 @@ void CommandButton::setCaption(const std::string& caption) {
 }
 
 void CommandButton::click() {
-    if (!isUsable()) return;
+    if (!userCanReach()) return;
     SetFocus();
     fire(Click);
 }
 
 void CommandButton::pressEnter() {
-    if (!isUsable()) return;
+    if (!userCanReach()) return;
     int key = 13;
     if (KeyPress) KeyPress(key);
     // Enter on a focused button presses it, as the platform does.
@@ -189,7 +189,7 @@ void OptionButton::setValue(bool selected) {
 }
 
 void OptionButton::click() {
-    if (!isUsable() || !userMayClick) return;
+    if (!userCanReach() || !userMayClick) return;
     SetFocus();
     setValue(true);
 }
@@ -214,7 +214,7 @@ void CheckBox::setValue(int value) {
 }
 
 void CheckBox::click() {
-    if (!isUsable()) return;
+    if (!userCanReach()) return;
     SetFocus();
     setValue(value_ == 1 ? 0 : 1);
 }
@@ -261,14 +261,14 @@ void ComboBox::setText(const std::string& text) {
 }
 
 void ComboBox::pick(int index) {
-    if (!isUsable()) return;
+    if (!userCanReach()) return;
     SetFocus();
     setListIndex(index);
 }
 
 void ComboBox::type(const std::string& text) {
     for (const std::string& ch : utf8::chars(text)) {
-        if (!isUsable()) return;
+        if (!userCanReach()) return;
         if (!hasFocus()) SetFocus();
         std::string insert = filterKey(KeyPress, ch);
         if (!insert.empty() && style_ == 0) setText(text_ + insert);
@@ -276,7 +276,7 @@ void ComboBox::type(const std::string& text) {
 }
 
 void ComboBox::pressEnter() {
-    if (!isUsable()) return;
+    if (!userCanReach()) return;
     int key = 13;
     if (KeyPress) KeyPress(key);
 }

@@ -49,9 +49,36 @@ public:
     virtual void windowHidden(Window&) {}
     virtual void windowUnloading(Window&) {}
     virtual void focusMoved(Control&) {}
+    // Something of a window changed; called often, so it must cost little.
+    virtual void modelChanged() {}
+
+    // Whether a refusal may be shown now: always, except behind a RefusalGate that has let
+    // its first refusal through already.
+    bool passRefusal();
+
+  private:
+    friend class RefusalGate;
+    int gates_ = 0;
+    bool refusalShown_ = false;
 };
 
-// The error box of the input checks: OK only, titled "エラーメッセージ".
+// While one lives, only the first refusal reaches the user: opening a damaged file shows why
+// once, not once for every step of the recalculation that refuses after it.
+class RefusalGate {
+  public:
+    explicit RefusalGate(Host& host);
+    ~RefusalGate();
+    RefusalGate(const RefusalGate&) = delete;
+    RefusalGate& operator=(const RefusalGate&) = delete;
+
+  private:
+    Host& host_;
+};
+
+// The error box of the input checks, a refusal: OK only, titled "エラーメッセージ".
 void showError(Host& host, const std::string& text);
+// A prompt in the same box that asks for a missing step (the shear key to be calculated): it
+// is not a refusal and passes every gate.
+void showPrompt(Host& host, const std::string& text);
 
 }  // namespace pelzaro

@@ -1,6 +1,7 @@
 #include "forms/window.h"
 
 #include "forms/app.h"
+#include "forms/controls.h"
 #include "forms/host.h"
 
 namespace pelzaro {
@@ -13,6 +14,11 @@ Window::Window(App& app, std::string name, std::string caption, WindowRole role,
 }
 
 Host& Window::host() const { return app_.host(); }
+
+void Window::touch() {
+    ++revision_;
+    app_.host().modelChanged();
+}
 Module1& Window::state() const { return app_.m; }
 
 void Window::setCaption(const std::string& caption) {
@@ -37,6 +43,11 @@ void Window::Show() {
     visible_ = true;
     touch();
     if (!wasVisible) app_.host().windowShown(*this);
+    // A dialog shown without blocking is activated as it is when shown modally.
+    if (role_ == WindowRole::Dialog) {
+        if (!wasVisible) Form_Activate();
+        return;
+    }
     app_.activate(*this);
 }
 
@@ -70,6 +81,16 @@ void Window::Hide() {
 }
 
 void Window::Unload() { app_.unload(*this); }
+
+bool Window::takesUserInput() const {
+    if (!loaded_ || !visible_) return false;
+    const Window* modal = app_.modalWindow();
+    return modal == nullptr || modal == this;
+}
+
+void Window::userClose() {
+    if (Cancel != nullptr && takesUserInput()) Cancel->click();
+}
 
 void Window::moveFocus(Control* to) {
     Control* from = focused_;

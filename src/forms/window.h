@@ -10,6 +10,7 @@
 namespace pelzaro {
 
 class App;
+class CommandButton;
 class Host;
 struct Module1;
 
@@ -47,6 +48,18 @@ public:
     // Discards the window; the next reference creates a fresh one in its factory state.
     void Unload();
     bool isModal() const { return modal_; }
+    // False once the window has been discarded: a handler may still hold it, but it is gone.
+    bool isLoaded() const { return loaded_; }
+    // Whether a user can reach the window's controls now: it is loaded and shown, and no
+    // modal window other than itself is open above it.
+    bool takesUserInput() const;
+
+    // The button that the close box and Escape press: a dialog's Cancel, or its only button.
+    // Null where the user cannot close the window that way (pages, the main window).
+    CommandButton* Cancel = nullptr;
+    // The user closes the window by its close box or Escape: presses the Cancel button, which
+    // decides what closing means for this window. Nothing happens without one.
+    void userClose();
 
     const std::vector<Control*>& controls() const { return controls_; }
     Control* find(const std::string& controlName) const;
@@ -58,7 +71,9 @@ public:
     virtual void Form_Activate() {}
 
     unsigned revision() const { return revision_; }
-    void touch() { ++revision_; }
+    // Marks a change of the window or one of its controls; the host is told, so that the
+    // screen follows also a change made outside a user's action.
+    void touch();
 
 private:
     friend class Control;
@@ -72,6 +87,7 @@ private:
     WindowRole role_;
     bool visible_ = false;
     bool modal_ = false;
+    bool loaded_ = true;
     Control* focused_ = nullptr;
     std::vector<Control*> controls_;
     unsigned revision_ = 0;

@@ -16,6 +16,7 @@ Form13::Form13(App& app)
     Label1.geometry = {1200, 480, 3900, 300};
     cmd1.geometry = {1800, 1380, 1500, 420};
     cmd1.Click = [this] { cmd1_Click(); };
+    Cancel = &cmd1;  // the only button: the close box and Escape press it
 }
 
 }  // namespace pelzaro

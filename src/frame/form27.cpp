@@ -21,6 +21,7 @@ Form27::Form27(App& app)
     lblSource.geometry = {2400, 2040, 3800, 255};
     cmd1.geometry = {2550, 2640, 1500, 420};
     cmd1.Click = [this] { cmd1_Click(); };
+    Cancel = &cmd1;  // the only button: the close box and Escape press it
 }
 
 }  // namespace pelzaro

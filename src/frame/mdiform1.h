@@ -41,6 +41,8 @@ class MDIForm1 : public Window {
     void FileUpdate();
     void Men_FSav_Click();
     void FileImage();
+    // Prints the range chosen in the print-range dialog; run by that dialog's OK.
+    void FilePrint();
     // The user closes the main window by the close box: asks, and ends the program on Yes.
     // Returns false when the closing was cancelled.
     bool MDIForm_QueryUnload();

@@ -5,6 +5,7 @@
 #include "project/project_reader.h"
 #include "project/project_session.h"
 #include "project/project_writer.h"
+#include "state/module1.h"
 
 namespace pelzaro {
 
@@ -19,7 +20,15 @@ void MDIForm1::FileOpen() {
         return;
     }
     CommonDialog1_FileName = chosen;
-    loadProject(app(), read.project, chosen);
+    // What a file shows never depends on the project open before: the load starts from the
+    // windows and the design state of a new project, as New leaves them.
+    discardProject(true);
+    state() = Module1{};
+    {
+        // A file whose values the recalculation refuses says why once.
+        RefusalGate oneMessage(host());
+        loadProject(app(), read.project, chosen);
+    }
     showProjectPath(app(), chosen);
 }
 
@@ -54,5 +63,9 @@ void MDIForm1::Men_FSav_Click() {
 
 // The print preview belongs to the report; until it is built the item does nothing visible.
 void MDIForm1::FileImage() {}
+
+// Printing belongs to the report; until it is built, OK in the print-range dialog keeps the
+// chosen range and first page number in that dialog and prints nothing.
+void MDIForm1::FilePrint() {}
 
 }  // namespace pelzaro

@@ -95,6 +95,7 @@ void Form22::wireHandlers() {
     }
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };
+    Cancel = &cmd2;  // the close box and Escape
 }
 
 // The first empty box speaks; a hidden box (absent part) is not required.

@@ -43,6 +43,13 @@ class Form7 : public Window {
 
     // The page reset called by every edit of the earlier pages.
     void Hihyouji_3();
+    // Results that do not stand go, the user's inputs stay: every row's computed spacing and
+    // stress results are emptied, its bar kind and design spacing and the KA kept, and the
+    // stress check is withdrawn. For a project whose recalculation did not complete.
+    void withholdResults();
+    // While a project is being opened, a row that cannot be designed keeps the bar kind the
+    // file holds (a user's own pick that the row refuses is withdrawn).
+    bool restoringProject = false;
     // Ground reaction, base-slab loads and the back-face angle (member calculation).
     void TEKKIN();
     // Earth-pressure coefficient of the member design, written to txt_ka without a border.
@@ -88,7 +95,8 @@ class Form7 : public Window {
     // The row of part 'A' .. 'H'.
     const Form7Row& row(char letter) const;
     // The procedure of a row by its letter: runs cmd_rN / Ouryoku_N.
-    void runRowProcedure(char letter);
+    // Returns whether the row was designed (false after a refusal or without a KA).
+    bool runRowProcedure(char letter);
     void runStressCheck(char letter);
 
     // --- head of the page ---
@@ -287,7 +295,7 @@ class Form7 : public Window {
     // The stress check no longer holds: marker reset, overwrite save and print image disabled.
     void withdrawStressCheck();
     void heightFieldChanged();
-    void showRowDesign(const Form7Row& r, const RowDesign& design);
+    bool showRowDesign(const Form7Row& r, const RowDesign& design);
     // "応力度計算": the three validations, in order.
     bool barKindsChosen();
     bool spacingsEntered();

@@ -145,6 +145,12 @@ void Form7::Tyuui() {
 
 // Resets what the earlier pages' edits invalidate. The covers, the rows shown, the surcharge
 // inertia, the KA buttons and the toolbar are left alone; clearing the lists runs no row.
+void Form7::withholdResults() {
+    for (const Form7Row& r : rows_) r.computedSpacing->setCaption("");
+    for (const Form7Row& r : rows_) clearRowResults(r);
+    withdrawStressCheck();
+}
+
 void Form7::Hihyouji_3() {
     emptyAllRows();
     txt_ka.setText("");

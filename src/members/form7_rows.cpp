@@ -18,36 +18,38 @@ float storedValue(const std::string& text) {
 }
 }  // namespace
 
-void Form7::runRowProcedure(char letter) {
+bool Form7::runRowProcedure(char letter) {
     const Form7Row& r = row(letter);
     Tyuui();
     if (txt_ka.Text().empty()) {
-        r.barKind->setText("");
-        return;
+        if (!restoringProject) r.barKind->setText("");
+        return false;
     }
     if (letter == 'A' || letter == 'B') {
         state().KA_Danmen = storedValue(txt_ka.Text());
         state().Hq_Danmen = storedValue(txt_1.Text());
     }
     TEKKIN();
-    showRowDesign(
+    bool designed = showRowDesign(
         r, designRow(app(), letter, r.barKind->ListIndex(), storedValue(r.cover->Caption())));
     clearRowResults(r);
     setToolbarButton(app(), 3, false);
     setToolbarButton(app(), 5, false);
+    return designed;
 }
 
 // The computed spacing shows the whole millimetres of the unrounded value. A row that cannot
 // be designed says why, shows no spacing and gives up its bar kind, so that "応力度計算" asks
 // for one again rather than checking a section that was never designed.
-void Form7::showRowDesign(const Form7Row& r, const RowDesign& design) {
+bool Form7::showRowDesign(const Form7Row& r, const RowDesign& design) {
     if (design.refusal.empty()) {
         r.computedSpacing->setCaption(design.spacingCaption);
-        return;
+        return true;
     }
     r.computedSpacing->setCaption("");
     showError(host(), design.refusal);
-    r.barKind->setText("");
+    if (!restoringProject) r.barKind->setText("");
+    return false;
 }
 
 }  // namespace pelzaro

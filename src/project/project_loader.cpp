@@ -1,8 +1,10 @@
 #include "project/project_loader.h"
 
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "conditions/form25.h"
 #include "conditions/form3.h"
@@ -154,6 +156,7 @@ void readIntoPages(App& app, const ProjectLines& project) {
     readLines(app, project, 91, 110);
     app.m.Hq = leadingNumber(textOf(app, FormId::Form21, "txt1"));
     readLines(app, project, 111, 115);
+    app.get<Form7>().restoringProject = true;
     step([&] { app.get<Form7>().Doatu(); });
     readLines(app, project, 116, 160);
     step([&] { app.get<Form7>().TEKKIN(); });
@@ -171,17 +174,31 @@ void recalculateConditionsAndStability(App& app) {
 }
 
 // Runs the row procedures, then the stress checks, of every existing part. A row counts as
-// checked only when its check wrote its verdict: the file's old captions are cleared first,
-// so a check that refused cannot leave them standing as if valid.
+// checked only when its check wrote its verdict: the file's old results are cleared first, so
+// a check that refused cannot leave them standing as if valid, and a row that could not be
+// designed shows no results at all.
 bool recalculateMembers(App& app) {
     Form7& page = app.get<Form7>();
-    for (const Form7Row& row : page.rows())
-        if (partExists(app.m, row.letter)) step([&] { page.runRowProcedure(row.letter); });
+    std::vector<char> designed;
+    for (const Form7Row& row : page.rows()) {
+        if (!partExists(app.m, row.letter)) continue;
+        bool ok = false;
+        step([&] { ok = page.runRowProcedure(row.letter); });
+        if (ok) {
+            designed.push_back(row.letter);
+        } else {
+            row.computedSpacing->setCaption("");
+        }
+    }
     bool all = true;
     for (const Form7Row& row : page.rows()) {
         if (!partExists(app.m, row.letter)) continue;
         for (Label* result : {row.sigmaC, row.sigmaS, row.tauC, row.verdict})
             result->setCaption("");
+        if (std::find(designed.begin(), designed.end(), row.letter) == designed.end()) {
+            all = false;
+            continue;
+        }
         step([&] { page.runStressCheck(row.letter); });
         all = all && !row.verdict->Caption().empty() && !row.sigmaS->Caption().empty();
     }
@@ -225,9 +242,14 @@ void showStabilityRows(App& app) {
 }
 
 // The front-soil choice exists for a one-sided wall with a toe, as the toe box shows it when
-// the user fills it; otherwise it is hidden and neither option holds.
+// the user fills it; for a one-sided wall without a toe and for the symmetric shape it is hidden
+// and neither option holds. A file without a shape keeps the choice as it holds it, so that
+// saving it again writes what was read.
 void restoreFrontSoilFrame(App& app) {
-    bool withToe = optionSet(app, FormId::Form23, "opt1") && app.m.B_Tumasaki != 0.0f;
+    bool oneSided = optionSet(app, FormId::Form23, "opt1");
+    bool twoSided = optionSet(app, FormId::Form23, "opt2");
+    if (!oneSided && !twoSided) return;
+    bool withToe = oneSided && app.m.B_Tumasaki != 0.0f;
     setVisible(app, FormId::Form4, {"Frame2"}, withToe);
     if (withToe) return;
     for (const char* name : {"opt3", "opt4"})
@@ -263,10 +285,12 @@ LoadResult loadProject(App& app, const ProjectLines& project, const std::string&
     if (result.stabilityDone) {
         result.membersDone = recalculateMembers(app);
     } else {
-        // Results of a chain that did not complete are never shown as valid.
+        // Results of a chain that did not complete are never shown as valid; the inputs of
+        // the member design stay as the file holds them.
         step([&] { app.get<Form4>().Hihyouji_1(); });
-        step([&] { app.get<Form7>().Hihyouji_3(); });
+        step([&] { app.get<Form7>().withholdResults(); });
     }
+    app.get<Form7>().restoringProject = false;
     showConditionsPage(app, path);
     restoreConditionsPage(app);
     app.m.Flg_DeltaCalc.setText(project.line(kCoreLines));

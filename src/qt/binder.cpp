@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
+#include <QTimer>
 
 #include "forms/app.h"
 #include "forms/control.h"
@@ -76,6 +77,15 @@ void Binder::activatedByUser(QWidget* subWindow) {
             userAction(nullptr, [this, w] { app_->activate(*w); });
         return;
     }
+}
+
+void Binder::scheduleSync() {
+    if (syncScheduled_ || updating()) return;
+    syncScheduled_ = true;
+    QTimer::singleShot(0, &timerContext_, [this] {
+        syncScheduled_ = false;
+        syncAll();
+    });
 }
 
 void Binder::syncAll() {
@@ -150,7 +160,13 @@ void Binder::applyPendingFocus() {
             ++it;  // no widgets yet, or not in front: wait
             continue;
         }
-        if (QApplication::focusWidget() != w) w->setFocus(Qt::OtherFocusReason);
+        if (QApplication::focusWidget() != w) {
+            w->setFocus(Qt::OtherFocusReason);
+            // The focus moved by Enter or by the program is shown as after a Tab: a button or
+            // an option draws its focus frame, so the user sees where the next Enter goes.
+            if (QWidget* top = w->window()) top->setAttribute(Qt::WA_KeyboardFocusChange);
+            w->update();
+        }
         it = pendingFocus_.erase(it);
     }
 }
@@ -167,6 +183,9 @@ void Binder::runModal(Window& window) {
     modalLoops_[&window] = &loop;
     loop.exec(QEventLoop::DialogExec);
     modalLoops_.erase(&window);
+    // What the caller changes after the dialog closed reaches the screen even when no user
+    // action follows.
+    scheduleSync();
 }
 
 WindowView* Binder::viewOf(const Window& window) const {

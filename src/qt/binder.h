@@ -4,6 +4,7 @@
 // user does into the model's user actions (type, pressEnter, click, userEdit, pick). The
 // binder's own updates never fire a model event.
 
+#include <QObject>
 #include <QPointer>
 #include <functional>
 #include <map>
@@ -49,6 +50,9 @@ class Binder {
     // True while the binder writes into widgets: nothing then reaches the model.
     bool updating() const { return updating_ > 0; }
     void syncAll();
+    // A change of the model outside a user's action (after a modal dialog, a print, a timer):
+    // the widgets follow once the event loop is back, in one sync however many changes came.
+    void scheduleSync();
 
     // Host notifications.
     void windowShown(Window& window);
@@ -80,6 +84,8 @@ class Binder {
     // The control each window's focus moved to, until its widget can take it.
     std::map<const Window*, Control*> pendingFocus_;
     int updating_ = 0;
+    bool syncScheduled_ = false;
+    QObject timerContext_;  // a scheduled sync dies with the binder
 };
 
 // Marks the binder as writing into widgets for its lifetime.

@@ -7,6 +7,8 @@
 #include "forms/controls.h"
 #include "qt/painter_sink.h"
 #include "qt/qt_text.h"
+#include "report/surface.h"
+#include "report/text_width.h"
 
 namespace pelzaro {
 
@@ -28,10 +30,16 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     // of its line, as a printed line starts there.
     PainterSink sink(p, 1.0 / kTwipsPerPixel, model_.fontName, model_.fontBold);
     for (const DrawOp& op : model_.drawing()) {
-        if (op.kind == DrawOp::Segment)
+        if (op.kind == DrawOp::Segment) {
             sink.segment(op.x1, op.y1, op.x2, op.y2, op.drawStyle, op.color);
-        else
+        } else {
+            // The text covers what lies beneath it, as a caption does.
+            const QRectF box(op.x1 / kTwipsPerPixel, op.y1 / kTwipsPerPixel,
+                             textWidthTwips(op.text, op.fontSizePt) / kTwipsPerPixel,
+                             op.fontSizePt * Surface::kLineTwipsPerPoint / kTwipsPerPixel);
+            p.fillRect(box, palette().color(QPalette::Window));
             sink.text(op.x1, op.y1, op.fontSizePt, op.color, op.text);
+        }
     }
     if (model_.BorderStyle != 0) {
         QStyleOptionFrame frame;

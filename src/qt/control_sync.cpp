@@ -46,6 +46,29 @@ void syncForeColor(QWidget* w, int paletteIndex) {
     w->setPalette(p);
 }
 
+// The control's own background colour: a field's base, the area of a caption, an option or a
+// frame. Without one a caption still covers what lies behind it with the window's colour.
+void syncBackColor(const Control& c, QWidget* w) {
+    if (!c.BackColor()) return;
+    const Rgb rgb = *c.BackColor();
+    const QColor color(rgb.r, rgb.g, rgb.b);
+    if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        const QString sheet = box->styleSheet();
+        const QString background = QStringLiteral("QGroupBox { background-color: %1; }")
+                                       .arg(color.name());
+        if (!sheet.contains(background)) box->setStyleSheet(sheet + background);
+        return;
+    }
+    const QPalette::ColorRole role =
+        qobject_cast<QLineEdit*>(w) != nullptr ? QPalette::Base : QPalette::Window;
+    QPalette p = w->palette();
+    if (p.isBrushSet(QPalette::Active, role) && p.color(QPalette::Active, role) == color) return;
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(g, role, color);
+    w->setPalette(p);
+    if (role == QPalette::Window) w->setAutoFillBackground(true);
+}
+
 void syncFont(const Control& c, QWidget* w) {
     QFont font = modelFont(c.fontName, c.fontSizePt, c.fontBold);
     if (w->font() != font) w->setFont(font);
@@ -154,6 +177,7 @@ void syncValue(Control& c, QWidget* w) {
 void syncControlWidget(Control& c, QWidget* w, bool withValue) {
     syncFont(c, w);
     syncForeColor(w, c.ForeColor());
+    syncBackColor(c, w);
     if (c.kind() == ControlKind::TextBox) {
         syncTextBoxLook(static_cast<TextBox&>(c), static_cast<QLineEdit*>(w));
     }

@@ -151,10 +151,13 @@ QWidget* buildFrame(Frame& f, QWidget* parent) {
     return box;
 }
 
+// A caption is opaque: it covers the lines and captions behind it with the page's colour, so
+// that overlapping captions never mix into an unreadable print.
 QWidget* buildLabel(QWidget* parent) {
     auto* w = new QLabel(parent);
     w->setTextFormat(Qt::PlainText);
     w->setWordWrap(true);
+    w->setAutoFillBackground(true);
     return w;
 }
 
@@ -178,8 +181,14 @@ QWidget* buildControlWidget(Control& c, Binder& b, QWidget* parent) {
             return buildFrame(static_cast<Frame&>(c), parent);
         case ControlKind::Line:
             return new LineWidget(static_cast<Line&>(c), parent);
-        case ControlKind::PictureBox:
-            return new PictureWidget(static_cast<PictureBox&>(c), parent);
+        case ControlKind::PictureBox: {
+            auto* picture = new PictureWidget(static_cast<PictureBox&>(c), parent);
+            // A drawing surface without a border is the window's own background: clicks pass
+            // to what lies on it.
+            if (static_cast<PictureBox&>(c).BorderStyle == 0)
+                picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+            return picture;
+        }
     }
     return new QWidget(parent);
 }

@@ -11,14 +11,17 @@ namespace pelzaro {
 
 // The face that draws a family as the model names it: "ＭＳ 明朝" → IPAMincho,
 // "ＭＳ ゴシック" → IPAGothic, their proportional and Latin-named variants likewise; any other
-// name is returned as it is.
+// name is returned as it is. The report and the pages' pictures draw with these faces.
 QString drawingFamily(const std::string& modelFamily);
 
-// Registers the same mapping with Qt's font substitution and sets the application's own font.
+// Registers the mapping with Qt's font substitution for the pages' controls, where
+// "ＭＳ ゴシック" is Konatu Tohaba (IPAGothic where it is missing), and sets the application's
+// own font.
 void installFontSubstitutions();
 
 // The font of a control: the family as the model names it, the size in points at 96 dpi so
 // that text fits the geometry laid out in twips whatever the screen's resolution.
+// Small Gothic text is drawn without antialiasing, from the face's bitmaps.
 QFont modelFont(const std::string& family, int sizePt, bool bold = false);
 
 }  // namespace pelzaro

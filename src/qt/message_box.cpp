@@ -1,7 +1,11 @@
 #include "qt/message_box.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "qt/qt_text.h"
 
@@ -50,6 +54,19 @@ QMessageBox::Icon iconOf(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A short text would make the box narrower than its title, and the title bar would cut the
+// title ("エラー…ージ"): the box is made wide enough for the whole title and the title bar's
+// buttons.
+void keepTitleWhole(QMessageBox& box, const QString& title) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) return;
+    const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    const int titleBarButtonsPx = 160;
+    const int width = QFontMetrics(titleFont).horizontalAdvance(title) + titleBarButtonsPx;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> buildMessageBox(const Message& message, QWidget* parent) {
@@ -68,6 +85,7 @@ std::unique_ptr<QMessageBox> buildMessageBox(const Message& message, QWidget* pa
     if (index >= defs.size()) index = 0;
     box->setDefaultButton(defs[index].standard);
     if (message.buttons == MsgButtons::OKOnly) box->setEscapeButton(box->button(QMessageBox::Ok));
+    keepTitleWhole(*box, toQ(message.title));
     return box;
 }
 

@@ -27,6 +27,7 @@ class QtHost : public Host {
     void windowHidden(Window& window) override { binder_.windowHidden(window); }
     void windowUnloading(Window& window) override { binder_.windowUnloading(window); }
     void focusMoved(Control& control) override { binder_.focusMoved(control); }
+    void modelChanged() override { binder_.scheduleSync(); }
 
   private:
     Binder binder_;

@@ -8,6 +8,7 @@
 
 #include "forms/controls.h"
 #include "forms/window.h"
+#include "qt/binder.h"
 #include "qt/bound_widgets.h"
 #include "qt/control_widgets.h"
 #include "qt/qt_text.h"
@@ -16,15 +17,25 @@ namespace pelzaro {
 
 namespace {
 
-// A modal window whose closing belongs to its own buttons: Escape and the title bar do not
-// close it behind the model's back.
+// A modal window that the model closes: Escape and the close box ask the model, which presses
+// the dialog's Cancel (or its only button); the window goes away when the model hides it.
 class ModelDialog : public QDialog {
   public:
-    using QDialog::QDialog;
-    void reject() override {}
+    ModelDialog(Window& model, Binder& binder, QWidget* owner, Qt::WindowFlags flags)
+        : QDialog(owner, flags), model_(model), binder_(binder) {}
+    void reject() override {
+        binder_.userAction(nullptr, [this] { model_.userClose(); });
+    }
 
   protected:
-    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        reject();
+    }
+
+  private:
+    Window& model_;
+    Binder& binder_;
 };
 
 // A page or reference window: only the model closes it (no Ctrl+F4, no system menu).
@@ -36,8 +47,19 @@ class ModelSubWindow : public QMdiSubWindow {
     void closeEvent(QCloseEvent* e) override { e->ignore(); }
 };
 
-bool drawnOnBackground(ControlKind kind) {
-    return kind == ControlKind::Label || kind == ControlKind::Line;
+// The layers of a window, bottom to top: captions and lines in their order on the page, then
+// the drawing surfaces without a border (what the program prints on the window), then the
+// controls that take input, so that no caption ever hides a field, a button or an option.
+int layerOf(const Control& c) {
+    switch (c.kind()) {
+        case ControlKind::Label:
+        case ControlKind::Line:
+            return 0;
+        case ControlKind::PictureBox:
+            return static_cast<const PictureBox&>(c).BorderStyle == 0 ? 1 : 2;
+        default:
+            return 2;
+    }
 }
 
 }  // namespace
@@ -49,7 +71,7 @@ WindowView::WindowView(Window& window, Binder& binder, QMdiArea* area, QWidget* 
     build(binder);
     nestInContainers();
     stackAndOrder();
-    wrap(area, dialogOwner);
+    wrap(binder, area, dialogOwner);
 }
 
 WindowView::~WindowView() {
@@ -76,11 +98,13 @@ void WindowView::nestInContainers() {
     }
 }
 
-// Labels and lines are drawn on the window's background, beneath the controls that take
-// input; the Tab key follows the controls' tab indexes.
+// Each widget is raised in turn, layer by layer and within a layer in the page's order; the
+// Tab key follows the controls' tab indexes.
 void WindowView::stackAndOrder() {
-    for (Binding& b : bindings_) {
-        if (drawnOnBackground(b.control->kind())) b.widget->lower();
+    for (int layer = 0; layer <= 2; ++layer) {
+        for (Binding& b : bindings_) {
+            if (layerOf(*b.control) == layer) b.widget->raise();
+        }
     }
     std::vector<Binding*> stops;
     for (Binding& b : bindings_) {
@@ -94,12 +118,13 @@ void WindowView::stackAndOrder() {
     }
 }
 
-void WindowView::wrap(QMdiArea* area, QWidget* dialogOwner) {
+void WindowView::wrap(Binder& binder, QMdiArea* area, QWidget* dialogOwner) {
     const QSize size(twipsToPx(window_.geometry.width), twipsToPx(window_.geometry.height));
     surface_->setFixedSize(size);
     if (window_.role() == WindowRole::Dialog) {
-        auto* dialog = new ModelDialog(dialogOwner,
-                                       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        auto* dialog = new ModelDialog(window_, binder, dialogOwner,
+                                       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                           Qt::WindowCloseButtonHint);
         dialog->setWindowModality(Qt::ApplicationModal);
         surface_->setParent(dialog);
         dialog->setFixedSize(size);
@@ -168,7 +193,8 @@ void WindowView::sync(const std::set<const Control*>& dirty) {
 
 void WindowView::coverArea(const QSize& areaSize) {
     auto* sub = qobject_cast<QMdiSubWindow*>(outer_.data());
-    if (sub == nullptr || window_.role() != WindowRole::Page) return;
+    if (sub == nullptr) return;
+    if (window_.role() != WindowRole::Page && window_.role() != WindowRole::Reference) return;
     QSize want = surface_->size().expandedTo(areaSize);
     if (sub->size() != want) sub->resize(want);
 }

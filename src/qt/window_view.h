@@ -48,7 +48,7 @@ class WindowView {
     void build(Binder& binder);
     void nestInContainers();
     void stackAndOrder();
-    void wrap(QMdiArea* area, QWidget* dialogOwner);
+    void wrap(Binder& binder, QMdiArea* area, QWidget* dialogOwner);
     QRect rectOf(const Control& control) const;
 
     Window& window_;

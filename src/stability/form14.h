@@ -5,7 +5,7 @@
 #include "forms/app.h"
 #include "forms/controls.h"
 #include "forms/window.h"
-#include "stability/dialog_snapshot.h"
+#include "forms/dialog_snapshot.h"
 
 namespace pelzaro {
 

@@ -15,6 +15,7 @@ void Form14::wire() {
     }
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };
+    Cancel = &cmd2;  // the close box and Escape
 }
 
 void Form14::Form_Activate() {

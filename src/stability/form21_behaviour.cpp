@@ -45,6 +45,7 @@ void Form21::wire() {
     txt1.UserEdit = [this] { invalidateResults(); };
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };
+    Cancel = &cmd2;  // the close box and Escape
 }
 
 // The surcharge inertia enters the stability calculation like any other of its inputs: the

@@ -126,6 +126,7 @@ class Form4 : public Window {
     void layoutDiagram();
     void layoutSection();
     void layoutSketchTexts();
+    void colourSlabEnds();
     void layoutResults();
     void layoutOptions();
     void layoutButtons();

@@ -132,6 +132,7 @@ Form4::Form4(App& app)
     layoutDiagram();
     layoutSection();
     layoutSketchTexts();
+    colourSlabEnds();
     layoutResults();
     layoutOptions();
     layoutButtons();
@@ -231,6 +232,21 @@ void Form4::layoutSketchTexts() {
                     {"kNm2", 4125, 2760, 480, 240},  {"B", 5760, 5640, 240, 240},
                     {"B/2", 3810, 6060, 360, 240},   {"ｅ", 3420, 6090, 240, 240},
                     {"d", 2160, 6000, 240, 240},     {"合力の作用線", 3360, 6330, 1200, 240}});
+}
+
+// The toe's boxes and captions are light cyan, the heel's light yellow, so that the user sees
+// which entries belong to the optional slab ends.
+void Form4::colourSlabEnds() {
+    constexpr Rgb toe{192, 255, 255};
+    constexpr Rgb heel{255, 255, 192};
+    // The unit captions in the sketch: toe length, toe end, heel length, heel end.
+    const size_t toeUnits[] = {8, 14}, heelUnits[] = {12, 15};
+    for (Control* c : std::initializer_list<Control*>{&txt12, &txt18, &txt23, &lbl22, &lbl23,
+                                                      &lbl10, &Frame2, &opt3, &opt4})
+        c->setBackColor(toe);
+    for (size_t i : toeUnits) sketch[i]->setBackColor(toe);
+    for (Control* c : std::initializer_list<Control*>{&txt16, &txt19}) c->setBackColor(heel);
+    for (size_t i : heelUnits) sketch[i]->setBackColor(heel);
 }
 
 void Form4::layoutResults() {

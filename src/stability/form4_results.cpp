@@ -85,7 +85,7 @@ void Form4::showStabilityResults() {
     if (oneSided) writeSlidingRow();
     bool key = oneSided && opt6.Value();
     if (key && !keyCalculated()) {
-        showError(host(), "突起の計算をしてください。");
+        showPrompt(host(), "突起の計算をしてください。");
         prepareKeyDialog();
         return;
     }

@@ -66,6 +66,7 @@ void ShearKeyDialog::wire(std::initializer_list<Control*> tabOrder) {
     txt2.KeyPress = [this](int& key) { keyPress(key, cmd1); };
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };
+    Cancel = &cmd2;  // the close box and Escape
 }
 
 // Enter moves on (H0, then D, then the position, then "計算"); any other key is an edit of
@@ -109,12 +110,16 @@ void ShearKeyDialog::cmd1_Click() {
     returnStop(page).SetFocus();
 }
 
+// The key data in a saved project must be those the results were computed with: Cancel puts
+// back the entries the dialog showed when it opened.
 void ShearKeyDialog::cmd2_Click() {
+    opened_.restore();
     Hide();
 }
 
 // The first display starts at the first stop of the Tab order; later ones where the user left.
 void ShearKeyDialog::Form_Activate() {
+    opened_.take(*this);
     if (shownBefore_) return;
     shownBefore_ = true;
     firstStop().SetFocus();

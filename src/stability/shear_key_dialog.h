@@ -10,6 +10,7 @@
 
 #include "forms/app.h"
 #include "forms/controls.h"
+#include "forms/dialog_snapshot.h"
 #include "forms/window.h"
 
 namespace pelzaro {
@@ -50,6 +51,7 @@ class ShearKeyDialog : public Window {
   private:
     void keyPress(int& key, Control& next);
     bool shownBefore_ = false;
+    DialogSnapshot opened_;  // the entries as they stood when the dialog was shown
 };
 
 }  // namespace pelzaro

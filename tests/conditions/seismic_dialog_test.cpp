@@ -185,17 +185,38 @@ TEST_F(SeismicDialog, OkResetsKaAndAllowsTypingOnlyForTheInertiaMethod) {
     EXPECT_TRUE(f().opt1.Enabled());
 }
 
-TEST_F(SeismicDialog, CancelKeepsTheEntriesButAppliesNothing) {
+// What was typed since the dialog opened is thrown away: the fields and options show again
+// the coefficients the results were computed with, so that a saved project holds them.
+TEST_F(SeismicDialog, CancelPutsBackWhatTheDialogShowedWhenItOpened) {
     seismicPage(false);
     answerSeismicDialog(&Form25::opt_K2, "0.2", "0.1");
     f().cmd4.click();
-    open([](Form25& d) {
-        d.Text1.click();
-        d.Text1.type("0.3");
-        d.cmd2.click();
-    });
-    EXPECT_FLOAT_EQ(app.m.Kh, 0.2f);
-    EXPECT_EQ(app.get<Form25>().Text1.Text(), "0.3");
+    struct Way {
+        const char* why;
+        std::function<void(Form25&)> leave;
+    };
+    const Way ways[] = {
+        {"キャンセル", [](Form25& d) { d.cmd2.click(); }},
+        {"the close box or Escape", [](Form25& d) { d.userClose(); }},
+    };
+    for (const Way& way : ways) {
+        open([&](Form25& d) {
+            d.Text1.click();
+            d.Text1.type("0.32");
+            d.Text2.click();
+            d.Text2.type("0.5");
+            d.opt_D1.click();
+            way.leave(d);
+            EXPECT_FALSE(d.Visible()) << way.why;
+        });
+        Form25& d = app.get<Form25>();
+        EXPECT_FLOAT_EQ(app.m.Kh, 0.2f) << way.why;
+        EXPECT_FLOAT_EQ(app.m.Kv, 0.1f) << way.why;
+        EXPECT_EQ(d.Text1.Text(), "0.2") << way.why;
+        EXPECT_EQ(d.Text2.Text(), "0.1") << way.why;
+        EXPECT_TRUE(d.opt_K2.Value()) << way.why;
+        EXPECT_FALSE(d.opt_D1.Value()) << way.why;
+    }
 }
 
 TEST_F(SeismicDialog, FieldsSelectAndEnterMovesToOk) {

@@ -43,7 +43,13 @@ public:
 struct ControlsTest : ::testing::Test {
     TestHost host;
     App app{host};
-    Sample& w = app.get<Sample>();
+    Sample& w = shownSample();
+
+    Sample& shownSample() {
+        Sample& s = app.get<Sample>();
+        s.Show();
+        return s;
+    }
 };
 
 TEST_F(ControlsTest, OptionButtonsFormOneGroupPerContainerAndFireOnlyWhenSelected) {

@@ -144,7 +144,7 @@ TEST_F(CoverDialogTest, EnterFollowsTheVisibleBoxesToOkWithoutPressingIt) {
 }
 
 TEST_F(CoverDialogTest, BoxesSelectOnClickAndFromTheCaretOnDoubleClick) {
-    Form22& d = app.get<Form22>();
+    Form22& d = shown<Form22>(app);
     d.txt1.setText(std::string(35, '1'));
     d.txt1.dblClick();
     EXPECT_EQ(d.txt1.SelStart(), 30);

@@ -18,7 +18,7 @@
 namespace pelzaro {
 
 struct MemberPageTest : ScenarioTest {
-    Form7& page = app.get<Form7>();
+    Form7& page = shown<Form7>(app);
 
     void withParts(bool heel, bool toe, bool key) {
         app.m.B_Kakato = heel ? 0.6f : 0.0f;

@@ -35,6 +35,7 @@ struct RowDesignTest : MemberPageTest {
         f3.opt3.setValue(true);
         for (int i = 0; i < 6; ++i) main.Toolbar1.button(i + 1).enabled = true;
         page.txt_ka.setText("0.33");
+        page.Show();  // the standard and case above hid it, as they do
         host.clearRecords();
     }
 };

@@ -19,8 +19,14 @@ namespace {
 struct Form7Calc : ::testing::Test {
     TestHost host;
     App app{host};
-    Form7& page = app.get<Form7>();
+    Form7& page = shownPage();
     Module1& m = app.m;
+
+    Form7& shownPage() {
+        Form7& p = app.get<Form7>();
+        p.Show();
+        return p;
+    }
 
     void stabilityResult() {
         m.B_Tumasaki = 1.0f, m.T2_Mae = 0.5f, m.B_Tyuuou = 3.0f, m.T2_Usiro = 0.5f;
@@ -111,6 +117,7 @@ TEST_F(Form7Calc, ChoosingABarKindDesignsTheRow) {
     m.Q_Haimen = 10.0f, m.D_Kakato = 0.4f, m.D_Kakato_H = 0.1f, m.H_Tyuuou = 1.0f;
     m.Sigma_ca = 7.0f, m.Sigma_sa = m.Sigma_sa_N = 160.0f, m.Tau_a1 = 0.7f, m.Tau_0a = 1.4f;
     page.txt_ka.setText("0.300");
+    page.Show();  // the choices above hid it, as they do
     page.cbo2.pick(4);  // "  D16"
     // c = cos(θ 1.909° + δ 15°); PAX 16.875 c, ΔPAX 7.5 c; M = 1.25 ΔPAX + 2.5/3 PAX.
     EXPECT_CLOSE(m.M_B, 2242423.1235308163);
@@ -127,6 +134,7 @@ TEST_F(Form7Calc, ARowOutsideTheMethodWithdrawsItsBarKind) {
     m.e = 2.0f;  // contact ends at mid-span
     m.Sigma_ca = 7.0f, m.Sigma_sa = m.Sigma_sa_N = 160.0f, m.Tau_0a = 1.4f;
     page.txt_ka.setText("0.300");
+    page.Show();
     page.cbo6.pick(4);
     ASSERT_FALSE(host.messages.empty());
     EXPECT_NE(host.lastMessage().text.find("適用範囲外"), std::string::npos);

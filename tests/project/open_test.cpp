@@ -166,6 +166,26 @@ TEST_F(Open, LinesAreSetAsTheyStandAndRecomputedWhereThePageComputesThem) {
     EXPECT_EQ(saved[9], "0.577");
 }
 
+// Every row of the member design refuses without its KA: the user hears it once, and the
+// project opens with what the chain completed, the rows' inputs kept and no results.
+TEST_F(Open, ADamagedFileSaysWhyOnceNotOncePerRefusingStep) {
+    open(variant("residential-normal-one-sided.qkz", {{120, ""}}));
+    EXPECT_EQ(host.messageTexts(), std::vector<std::string>{"主働土圧係数を入力してください。"});
+    EXPECT_EQ(app.m.Flg_Ouryoku, 0);
+    EXPECT_NE(app.m.Sigma_max, 0.0f) << "the stability calculation completed";
+    Form7& f7 = app.get<Form7>();
+    EXPECT_EQ(f7.row('A').barKind->Text(), "  D16");
+    EXPECT_EQ(f7.row('A').verdict->Caption(), "");
+
+    host.clearRecords();
+    open(variant("residential-normal-one-sided.qkz", {{120, ""}, {33, "0"}}));
+    EXPECT_EQ(host.messages.size(), 1u) << ::testing::PrintToString(host.messageTexts());
+    host.clearRecords();
+    main().FileNew();
+    app.get<Form3>().cmd3.click();
+    EXPECT_GE(host.messages.size(), 1u) << "after the load every refusal speaks again";
+}
+
 // Line 217 is kept as the text it was read as, whatever wrote it.
 TEST_F(Open, TheWallFrictionFlagIsWrittenBackAsItWasRead) {
     struct Case {

@@ -318,7 +318,7 @@ TEST_F(BinderTest, WidgetsStandAtTheirTwipsInTheMappedFont) {
     QRadioButton* radio = widget<QRadioButton>(form.opt1);
     EXPECT_EQ(radio->parentWidget(), widget<QGroupBox>(form.frm));
     EXPECT_EQ(radio->geometry(), QRect(8, 16, 120, 17));  // from the frame's corner
-    EXPECT_EQ(QFontInfo(edit->font()).family(), "IPAGothic");
+    EXPECT_EQ(QFontInfo(edit->font()).family(), QStringLiteral("Konatu Tohaba"));
     EXPECT_EQ(edit->font().pixelSize(), 12);  // 9 pt at 96 dpi
     // Input method: left on for a text field, off for a numeric one.
     EXPECT_TRUE(edit->testAttribute(Qt::WA_InputMethodEnabled));

@@ -8,7 +8,7 @@ namespace pelzaro {
 TEST_F(WallPagesTest, CheckMethodDialogOffersTheWidthGroupOnlyWithCohesion) {
     normalCase();
     Form4& p = showWall(true);
-    Form14& d = app.get<Form14>();
+    Form14& d = shown<Form14>(app);
     d.opt4.setValue(true);
     app.m.C = 0.0f;
     p.cmd4.click();
@@ -22,7 +22,7 @@ TEST_F(WallPagesTest, CheckMethodDialogOffersTheWidthGroupOnlyWithCohesion) {
 
 TEST_F(WallPagesTest, CheckMethodOkReportsMissingChoicesInOrder) {
     seismicCase();
-    Form21& d = app.get<Form21>();
+    Form21& d = shown<Form21>(app);
     app.m.C = 5.0f;
     const std::pair<std::function<void()>, const char*> steps[] = {
         {[] {}, "転倒に対する検討方法をチェックして下さい。"},
@@ -52,17 +52,20 @@ TEST_F(WallPagesTest, SurchargeInertiaFollowsTheSeismicMethod) {
     Form4& p = showWall(true);
     Form21& d = app.get<Form21>();
     app.get<Form25>().opt_K2.setValue(true);
+    host.onModal<Form21>([](Form21& dialog) {
+        EXPECT_TRUE(dialog.chk1.Enabled());
+        dialog.chk1.click();
+        dialog.txt1.setText("3");
+        dialog.cmd1.click();
+        EXPECT_TRUE(dialog.Visible()) << "no overturning choice yet: the dialog stays";
+        dialog.opt1.setValue(true);
+        dialog.opt5.setValue(true);
+        dialog.cmd1.click();
+    });
     p.cmd4.click();
-    EXPECT_TRUE(d.chk1.Enabled());
-    d.chk1.click();
-    d.txt1.setText("3");
-    d.cmd1.click();
-    EXPECT_EQ(app.m.Hq, 0.0f) << "no overturning choice yet: nothing stored";
-    d.opt1.setValue(true);
-    d.opt5.setValue(true);
-    d.cmd1.click();
     EXPECT_EQ(app.m.Hq, 3.0f);
     app.get<Form25>().opt_K1.setValue(true);
+    host.onModal<Form21>([](Form21&) {});
     p.cmd4.click();
     EXPECT_EQ(d.chk1.Value(), 0);
     EXPECT_FALSE(d.chk1.Enabled());
@@ -74,7 +77,7 @@ TEST_F(WallPagesTest, SurchargeInertiaFollowsTheSeismicMethod) {
 TEST_F(WallPagesTest, SurchargeInertiaEditsWithdrawEverything) {
     seismicCase();
     showWall(true);
-    Form21& d = app.get<Form21>();
+    Form21& d = shown<Form21>(app);
     d.chk1.setEnabled(true);
     d.chk1.setValue(1);
     for (auto act : std::vector<std::function<void()>>{[&] { d.chk1.setValue(0); },
@@ -91,7 +94,7 @@ TEST_F(WallPagesTest, SurchargeInertiaEditsWithdrawEverything) {
 TEST_F(WallPagesTest, CancelPutsTheDialogBackAsItWas) {
     seismicCase();
     Form4& p = showWall(true);
-    Form21& d = app.get<Form21>();
+    Form21& d = shown<Form21>(app);
     app.get<Form25>().opt_D1.setValue(true);
     d.opt2.setValue(true);
     d.chk1.setEnabled(true);
@@ -114,7 +117,7 @@ TEST_F(WallPagesTest, CancelPutsTheDialogBackAsItWas) {
 }
 
 TEST_F(WallPagesTest, KeyDialogShowsRangesFromTheBaseWidth) {
-    Form19& d = app.get<Form19>();
+    Form19& d = shown<Form19>(app);
     d.showRanges(4.0f);
     EXPECT_EQ(d.lbl1.Caption(), "4.000");
     EXPECT_EQ(d.lbl2.Caption(), "0.400");
@@ -160,7 +163,7 @@ TEST_F(WallPagesTest, KeyDialogChecksItsBoxesAndEmptiesTheSlidingRows) {
     p.lbl65.setCaption("1.600");
     p.lbl53.setCaption("2.000");
     p.lbl67.setVisible(true);
-    Form26& d = app.get<Form26>();
+    Form26& d = shown<Form26>(app);
     d.cmd1.click();
     EXPECT_EQ(host.lastMessage().text, "突起の高さを入力してください。");
     EXPECT_EQ(focusedName(d), "txt1");
@@ -177,7 +180,7 @@ TEST_F(WallPagesTest, KeyDialogChecksItsBoxesAndEmptiesTheSlidingRows) {
 }
 
 TEST_F(WallPagesTest, KeyDialogEnterGoesFromHeightToWidth) {
-    Form19& d = app.get<Form19>();
+    Form19& d = shown<Form19>(app);
     d.txt1.SetFocus();
     d.txt1.pressEnter();
     EXPECT_EQ(focusedName(d), "txt3");
@@ -191,7 +194,7 @@ TEST_F(WallPagesTest, ClickIntoAKeyBoxEmptiesRowHOfTheMemberPage) {
     Form7& members = app.get<Form7>();
     members.txt10.setText("150");
     members.lbl_rj.setCaption("120");
-    app.get<Form19>().txt2.click();
+    shown<Form19>(app).txt2.click();
     EXPECT_EQ(members.txt10.Text(), "");
     EXPECT_EQ(members.lbl_rj.Caption(), "");
 }
@@ -209,7 +212,7 @@ TEST_F(WallPagesTest, CheckMethodOptionWithdrawsOnlyTheRows) {
     app.m.Sigma_max = 50.0f;
     enableToolbar();
     p.lbl53.setVisible(true);
-    app.get<Form14>().opt2.click();
+    shown<Form14>(app).opt2.click();
     EXPECT_EQ(app.m.Sigma_max, 0.0f);
     EXPECT_FALSE(p.lbl53.Visible());
     EXPECT_TRUE(toolbar(3) && toolbar(5) && toolbar(6));
@@ -222,7 +225,7 @@ namespace pelzaro {
 
 TEST_F(WallPagesTest, NormalCaseOkChecksOverturningThenWidth) {
     Form4& p = showWall(true);
-    Form14& d = app.get<Form14>();
+    Form14& d = shown<Form14>(app);
     app.m.C = 5.0f;
     d.cmd1.click();
     EXPECT_EQ(host.lastMessage().text, "転倒に対する検討方法をチェックして下さい。");
@@ -238,13 +241,47 @@ TEST_F(WallPagesTest, NormalCaseOkChecksOverturningThenWidth) {
 
 TEST_F(WallPagesTest, ResidentialKeyDialogReturnsToTheStabilityButton) {
     Form4& p = showWall(true);
-    Form19& d = app.get<Form19>();
+    Form19& d = shown<Form19>(app);
     d.txt1.setText("0.4");
     d.txt2.setText("1.5");
     d.txt3.setText("0.4");
     d.cmd1.click();
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(focusedName(p), "cmd3");
+}
+
+}  // namespace pelzaro
+
+namespace pelzaro {
+
+// The key data that the results stand on come back when the user leaves a key dialog without
+// "計算", by its Cancel or its close box.
+TEST_F(WallPagesTest, KeyDialogCancelPutsBackTheKeyItShowedWhenItOpened) {
+    for (bool road : {false, true}) {
+        ShearKeyDialog& d = road ? static_cast<ShearKeyDialog&>(app.get<Form26>())
+                                 : static_cast<ShearKeyDialog&>(app.get<Form19>());
+        d.txt1.setText("0.4");
+        d.txt2.setText("1.2");
+        d.txt3.setText("0.5");
+        for (bool closeBox : {false, true}) {
+            host.onModalNamed(d.name(), [closeBox](Window& w) {
+                auto& key = static_cast<ShearKeyDialog&>(w);
+                key.txt1.click();
+                key.txt1.type("0.9");
+                key.txt3.click();
+                key.txt3.userEdit("");
+                if (closeBox) {
+                    key.userClose();
+                } else {
+                    key.cmd2.click();
+                }
+            });
+            d.ShowModal();
+            EXPECT_EQ(d.txt1.Text(), "0.4") << d.name() << (closeBox ? " close box" : " Cancel");
+            EXPECT_EQ(d.txt2.Text(), "1.2") << d.name();
+            EXPECT_EQ(d.txt3.Text(), "0.5") << d.name();
+        }
+    }
 }
 
 }  // namespace pelzaro

@@ -5,7 +5,7 @@
 namespace pelzaro {
 
 TEST_F(WallPagesTest, NoShapeChosenIsRefused) {
-    Form23& shapes = app.get<Form23>();
+    Form23& shapes = shown<Form23>(app);
     shapes.cmd1.click();
     EXPECT_EQ(host.lastMessage().text, "地盤の形状（1）又は（2）を選択してください。");
     EXPECT_EQ(focusedName(shapes), "opt1");
@@ -24,6 +24,7 @@ TEST_F(WallPagesTest, ShapeConfiguresTheWallPage) {
     app.get<Form19>().txt1.setText("0.4");
     app.m.H0 = 0.4f;
     app.m.Sigma_max = 50.0f;
+    p.cmd2.click();  // back to the ground shape
     Form23& shapes = app.get<Form23>();
     shapes.opt1.click();
     EXPECT_TRUE(p.opt5.Value()) << "a shape resets the key to none";
@@ -60,7 +61,9 @@ TEST_F(WallPagesTest, MemberDesignNeedsACurrentStabilityDisplay) {
     p.showStabilityResults();
     EXPECT_TRUE(p.stabilityDisplayCurrent());
     host.clearRecords();
-    app.get<Form26>().txt1.type("5");  // an edit of the key data
+    Form26& key = shown<Form26>(app);
+    key.txt1.type("5");  // an edit of the key data
+    key.Hide();
     EXPECT_FALSE(p.stabilityDisplayCurrent());
     p.cmd1.click();
     EXPECT_EQ(host.lastMessage().text, "安定性の検討をしてください。");
@@ -105,6 +108,35 @@ TEST_F(WallPagesTest, NoteOnTheBackSurchargeOpensModally) {
     p.cmd6.click();
     ASSERT_FALSE(host.modalsRun.empty());
     EXPECT_EQ(host.modalsRun.back(), "Form27");
+}
+
+}  // namespace pelzaro
+
+namespace pelzaro {
+
+// The toe's entries are light cyan, the heel's light yellow; the other boxes keep the page's.
+TEST_F(WallPagesTest, ToeAndHeelEntriesCarryTheirColours) {
+    Form4& p = wallPage();
+    auto colourOf = [](const Control& c) {
+        if (!c.BackColor()) return std::string("page");
+        const Rgb rgb = *c.BackColor();
+        return std::to_string(rgb.r) + "," + std::to_string(rgb.g) + "," + std::to_string(rgb.b);
+    };
+    const std::pair<const Control*, const char*> expected[] = {
+        {&p.txt12, "192,255,255"}, {&p.txt18, "192,255,255"}, {&p.txt23, "192,255,255"},
+        {&p.lbl22, "192,255,255"}, {&p.lbl23, "192,255,255"}, {&p.lbl10, "192,255,255"},
+        {&p.Frame2, "192,255,255"}, {&p.opt3, "192,255,255"}, {&p.opt4, "192,255,255"},
+        {&p.txt16, "255,255,192"}, {&p.txt19, "255,255,192"}, {&p.txt13, "page"},
+        {&p.txt17, "page"},        {&p.lbl45, "page"},
+    };
+    for (const auto& [control, colour] : expected) EXPECT_EQ(colourOf(*control), colour) << control->name();
+    int toeUnits = 0, heelUnits = 0;
+    for (const auto& label : p.sketch) {
+        if (label->Caption() != " m" || !label->BackColor()) continue;
+        (label->BackColor()->b == 255 ? toeUnits : heelUnits) += 1;
+    }
+    EXPECT_EQ(toeUnits, 2) << "the units of the toe length and end thickness";
+    EXPECT_EQ(heelUnits, 2) << "the units of the heel length and end thickness";
 }
 
 }  // namespace pelzaro

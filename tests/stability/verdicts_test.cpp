@@ -99,7 +99,7 @@ TEST_F(WallPagesTest, BearingRowFailsWithoutBeep) {
 
 TEST_F(WallPagesTest, ShearKeyRowsUnderTheResidentialStandard) {
     normalCase();
-    conditions.opt_T.click();
+    conditions.opt_T.setValue(true);
     Form4& p = showWall(true);
     chooseNormalMethods();
     p.opt6.click();
@@ -121,7 +121,7 @@ TEST_F(WallPagesTest, ShearKeyRowsUnderTheResidentialStandard) {
 
 TEST_F(WallPagesTest, UncalculatedKeyOpensItsDialogAndShowsNoRow) {
     normalCase();
-    conditions.opt_D.click();
+    conditions.opt_D.setValue(true);
     Form4& p = showWall(true);
     chooseNormalMethods();
     p.opt6.click();

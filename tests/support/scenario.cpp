@@ -73,7 +73,7 @@ void ScenarioTest::switchToSeismicCase(OptionButton Form25::*method) {
 }
 
 Form4& ScenarioTest::showWall(bool oneSided) {
-    Form23& shapes = app.get<Form23>();
+    Form23& shapes = shown<Form23>(app);
     (oneSided ? shapes.opt1 : shapes.opt2).click();
     shapes.cmd1.click();
     return wallPage();

@@ -33,6 +33,15 @@ const WallEntries& twoMetreWall();
 // user through the one-sided page.
 const WallEntries& twoMetreWallAlongTheEnterChain();
 
+// The window as the user has it in front: a page shown, a dialog open without blocking the
+// test. A user's action reaches only a window that is shown.
+template <class W>
+W& shown(App& app) {
+    W& w = app.get<W>();
+    if (!w.Visible()) w.Show();
+    return w;
+}
+
 struct ScenarioTest : ::testing::Test {
     TestHost host;
     App app{host};
@@ -52,7 +61,8 @@ struct ScenarioTest : ::testing::Test {
     void switchToSeismicCase(OptionButton Form25::*method);
     void goOnToTheGroundShape() { conditionsPage().cmd3.click(); }
 
-    // Chooses the ground shape and goes on to the wall dimensions.
+    // Chooses the ground shape (on the ground-shape page, shown if the test skipped the design
+    // conditions) and goes on to the wall dimensions.
     Form4& showWall(bool oneSided);
     // Puts each text into its box at once, as a paste would (no Enter chain).
     void enterWall(const WallEntries& wall);

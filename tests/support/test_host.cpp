@@ -34,6 +34,11 @@ MsgAnswer TestHost::msgBox(const Message& message) {
 
 void TestHost::runModal(Window& window) {
     modalsRun.push_back(window.name());
+    if (auto byName = named_.find(window.name()); byName != named_.end()) {
+        auto script = byName->second;
+        script(window);
+        return;
+    }
     auto it = scripts_.find(typeid(window).name());
     if (it == scripts_.end()) return;  // nobody acts: the caller closes the window
     auto script = it->second;          // the script may replace itself

@@ -30,6 +30,10 @@ public:
     void onModal(std::function<void(W&)> script) {
         scripts_[typeid(W).name()] = [script](Window& w) { script(static_cast<W&>(w)); };
     }
+    // The same for the window of that name, whatever its type.
+    void onModalNamed(const std::string& windowName, std::function<void(Window&)> script) {
+        named_[windowName] = std::move(script);
+    }
     void answerNext(MsgAnswer a) { answers.push_back(a); }
 
     const Message& lastMessage() const;
@@ -48,6 +52,7 @@ public:
 
 private:
     std::map<std::string, std::function<void(Window&)>> scripts_;
+    std::map<std::string, std::function<void(Window&)>> named_;
 };
 
 }  // namespace pelzaro

@@ -1,4 +1,4 @@
-#include "stability/dialog_snapshot.h"
+#include "forms/dialog_snapshot.h"
 
 #include <functional>
 
