@@ -79,3 +79,26 @@ bool noBadNumbers(const std::vector<std::string>& lines) {
 }
 
 }  // namespace pelzaro
+
+#include "kentou_shown.h"
+
+namespace pelzaro {
+
+std::vector<std::string> shown(const std::vector<std::string>& lines) {
+    std::vector<std::string> out;
+    for (const std::string& line : lines) {
+        if (line == "BEEP") {
+            out.push_back(line);
+            continue;
+        }
+        if (line.rfind("T ", 0) != 0) continue;
+        // T x y size colour "text"
+        std::string::size_type quote = line.find('"');
+        std::string head = line.substr(0, quote - 1);
+        std::string colour = head.substr(head.rfind(' ') + 1);
+        out.push_back(colour + " " + line.substr(quote + 1, line.size() - quote - 2));
+    }
+    return out;
+}
+
+}  // namespace pelzaro
