@@ -2,6 +2,7 @@
 // sliding with the key, by the passive resistance (residential-land standard) or by the shear
 // resistance along the base (road guideline).
 
+#include <algorithm>
 #include <cmath>
 
 #include "stability/calc/key_terms.h"
@@ -28,7 +29,8 @@ StabilityOutcome StabilityRun::shearKey() {
 }
 
 // Ground pressure at the far end of the passive wedge (B1 - L) and at the key (B1), on the
-// straight pressure line measured from the edge of maximum pressure; uniform when e = 0.
+// straight pressure line measured from the edge of maximum pressure, 0 beyond the contact;
+// uniform when e = 0.
 StabilityOutcome StabilityRun::keyOrdinates() {
     StabilityWork& w = w_;
     if (w.e == 0.0f) {
@@ -41,8 +43,10 @@ StabilityOutcome StabilityRun::keyOrdinates() {
     const double wedgeEnd = double(w.B1) - w.L_Tokki;
     const double s1 = w.e > 0.0f ? wedgeEnd : w.B - wedgeEnd;
     const double s2 = w.e > 0.0f ? double(w.B1) : double(w.B) - w.B1;
-    put(w.Sigma_1, (xn - s1) * w.Sigma_max / xn);
-    put(w.Sigma_2, (xn - s2) * w.Sigma_max / xn);
+    // The ground takes no tension: where the wedge's end or the key stands in the lifted part
+    // of the base, no pressure acts there.
+    put(w.Sigma_1, std::max(0.0, (xn - s1) * w.Sigma_max / xn));
+    put(w.Sigma_2, std::max(0.0, (xn - s2) * w.Sigma_max / xn));
     return StabilityOutcome::Ok;
 }
 
