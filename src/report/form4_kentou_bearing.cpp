@@ -21,8 +21,8 @@ std::string moment(float v) {
 void printResultantLines(ReportContext& c) {
     const Module1& m = c.m;
     const PageChoices& o = c.opt;
-    const ReportLine d{kBearingDLine, moment(m.Mr), kMinus, moment(m.Mo), kCloseOver,
-                       n3(m.SumV), kEquals, n3(m.d), kMetre};
+    const ReportLine d{kBearingDLine, moment(m.Mr), kMinus,  moment(m.Mo), kCloseOver,
+                       n3(m.SumV),    kEquals,      n3(m.d), kMetre};
     auto e = [&](const char* label) {
         return ReportLine{label, n3(m.B), kHalfMinus, n3(m.d), kEquals, n3(m.e), kMetre};
     };
@@ -37,8 +37,8 @@ void printResultantLines(ReportContext& c) {
 
 // The numbers line of a pressure formula: (SumV/B) x {1 +- (6 x |e| / B)} or the lifted form.
 ReportLine numbers(const Module1& m, const char* open, const char* close) {
-    return {kFormulaNumbers, n3(m.SumV), kSlash, n3(m.B), open, n3(std::fabs(m.e)), kSlash,
-            n3(m.B), close};
+    return {kFormulaNumbers,    n3(m.SumV), kSlash,  n3(m.B), open,
+            n3(std::fabs(m.e)), kSlash,     n3(m.B), close};
 }
 
 void printPressures(ReportContext& c) {

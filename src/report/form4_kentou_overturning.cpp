@@ -41,16 +41,23 @@ void printEccentricity(ReportContext& c, const EccentricityLimit& limit) {
     printResultant(c);
     const bool pass = eccentricityPasses(m.e, m.B, limit.n);
     const std::string bn = n3(baseFraction(m.B, limit.n));
-    ReportLine line{kELine, n3(m.B), kHalfMinus, n3(m.d), kEquals, n3(m.e),
-                    pass ? limit.passEnd : limit.failEnd, n3(m.B), limit.over, bn};
+    ReportLine line{kELine,
+                    n3(m.B),
+                    kHalfMinus,
+                    n3(m.d),
+                    kEquals,
+                    n3(m.e),
+                    pass ? limit.passEnd : limit.failEnd,
+                    n3(m.B),
+                    limit.over,
+                    bn};
     verdictBlock(c.pri, {line}, pass, kOK, kMetre);
 }
 
 void printFactor(ReportContext& c, FactorLimit limit) {
     const Module1& m = c.m;
     ReportLine line{kFLine, moment(m.Mr), kSlash, moment(m.Mo), kEquals, n3(m.F_Tentou)};
-    verdictBlock(c.pri, {line}, factorPasses(m.F_Tentou, limit), passText(limit),
-                 failText(limit));
+    verdictBlock(c.pri, {line}, factorPasses(m.F_Tentou, limit), passText(limit), failText(limit));
 }
 
 // d >= B/3 in two lines; a failure colours both.
@@ -59,9 +66,10 @@ void printResultantCheck(ReportContext& c) {
     const bool pass = resultantPasses(m.d, m.B);
     const std::string b3 = n3(baseFraction(m.B, 3));
     // The d check passes above B/3: its texts are those of the e line with the sign reversed.
-    ReportLine second{kDCheckSecond, moment(m.Mr), kMinus, moment(m.Mo), kCloseOver,
-                      n3(m.SumV), kEquals, n3(m.d), pass ? kFailB3 : kPassB3, n3(m.B), kOver3,
-                      b3};
+    ReportLine second{kDCheckSecond, moment(m.Mr), kMinus,
+                      moment(m.Mo),  kCloseOver,   n3(m.SumV),
+                      kEquals,       n3(m.d),      pass ? kFailB3 : kPassB3,
+                      n3(m.B),       kOver3,       b3};
     verdictBlock(c.pri, {{kDCheckFirst}, second}, pass, kOK, kMetre);
 }
 

@@ -35,13 +35,13 @@ void printTerms(ReportContext& c) {
     const std::string t = n3(shearFactor(m.Phi_B)), l1 = n3(len.L1), l2 = n3(len.L2);
     const std::string s2 = n3(m.Sigma_2);
     c.pri.Print({formula(m, loaded, cohesion)});
-    c.pri.Print({kHkNumbers1, n3(front ? m.Sigma_max : m.Sigma_min), kPlus, s2, kHalfTimes, l1,
-                 kTimes, t});
+    c.pri.Print(
+        {kHkNumbers1, n3(front ? m.Sigma_max : m.Sigma_min), kPlus, s2, kHalfTimes, l1, kTimes, t});
     if (front && !loaded) {
         c.pri.Print({kHkNumbers2Lifted, s2, kSlashHalfTimes, l2, kTimes, t});
     } else {
-        c.pri.Print({kHkNumbers2, n3(front ? m.Sigma_min : m.Sigma_max), kPlus, s2, kHalfTimes,
-                     l2, kTimes, t});
+        c.pri.Print({kHkNumbers2, n3(front ? m.Sigma_min : m.Sigma_max), kPlus, s2, kHalfTimes, l2,
+                     kTimes, t});
     }
     const std::string hk = n3(m.Hk);
     if (cohesion) {

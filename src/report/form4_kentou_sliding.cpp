@@ -27,19 +27,19 @@ void printBaseWidthGroup(ReportContext& c) {
     const Module1& m = c.m;
     c.pri.Print({kSumHLine, n3(m.SumH), kForceUnit});
     if (fullyLoaded(m)) {
-        c.pri.Print({kRHFull, cohesion(m), kTimes, n3(m.B), kPlus, n3(m.SumV), kTimes,
-                     friction(m), kEquals, n3(m.RH), kForceUnit});
+        c.pri.Print({kRHFull, cohesion(m), kTimes, n3(m.B), kPlus, n3(m.SumV), kTimes, friction(m),
+                     kEquals, n3(m.RH), kForceUnit});
         return;
     }
     const double k = contactFactor(m.e, m.B, m.Xn);
-    c.pri.Print({kRHFull, cohesion(m), kTimesOpen, n3(m.B), kTimes, n3(k), kClosePlus,
-                 n3(m.SumV), kTimes, friction(m), kEquals, n3(m.RH), kForceUnit});
+    c.pri.Print({kRHFull, cohesion(m), kTimesOpen, n3(m.B), kTimes, n3(k), kClosePlus, n3(m.SumV),
+                 kTimes, friction(m), kEquals, n3(m.RH), kForceUnit});
 }
 
 void printEffectiveWidthGroup(ReportContext& c) {
     const Module1& m = c.m;
-    c.pri.Print({kAeffLine, n3(m.B), kMinusTwice, n3(std::fabs(m.e)), kEquals, n3(m.A_eff),
-                 kAreaUnit});
+    c.pri.Print(
+        {kAeffLine, n3(m.B), kMinusTwice, n3(std::fabs(m.e)), kEquals, n3(m.A_eff), kAreaUnit});
     c.pri.Print({kSumHLine, n3(m.SumH), kForceUnit});
     c.pri.Print({kRHEffective, cohesion(m), kTimes, n3(m.A_eff), kPlus, n3(m.SumV), kTimes,
                  friction(m), kEquals, n3(m.RH), kForceUnit});

@@ -49,12 +49,12 @@ void printW1(ReportContext& c) {
                      kPlus, front ? smin : smax, kHalfTimes, l2, kEquals, w1, kForceUnit});
     } else if (front) {
         c.pri.Print({kW1Variant3});
-        c.pri.Print({kW1Numbers, smax, kPlus, s1, kHalfTimes, l1, kPlusParen, s2,
-                     kSlashHalfTimes, l2, kEquals, w1, kForceUnit});
+        c.pri.Print({kW1Numbers, smax, kPlus, s1, kHalfTimes, l1, kPlusParen, s2, kSlashHalfTimes,
+                     l2, kEquals, w1, kForceUnit});
     } else {
         c.pri.Print({kW1Variant4});
-        c.pri.Print({kW1Numbers4, s1, kSlashHalfTimes, l1, kPlusBrace, s2, kPlus, smax,
-                     kHalfTimes, l2, kEquals, w1, kForceUnit});
+        c.pri.Print({kW1Numbers4, s1, kSlashHalfTimes, l1, kPlusBrace, s2, kPlus, smax, kHalfTimes,
+                     l2, kEquals, w1, kForceUnit});
     }
 }
 

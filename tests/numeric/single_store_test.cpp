@@ -1,18 +1,23 @@
 // Storing doubles into the single-precision state: a value single precision cannot hold is
 // never stored as such, and a guarded run remembers it.
 
+#include "numeric/single_store.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "numeric/single_store.h"
-
 namespace pelzaro {
 namespace {
 
 TEST(SingleStore, OnlyValuesThatFitAreStored) {
-    struct Row { double v; float stored; bool fits; const char* why; } rows[] = {
+    struct Row {
+        double v;
+        float stored;
+        bool fits;
+        const char* why;
+    } rows[] = {
         {1.25, 1.25f, true, "a plain value"},
         {0.1, 0.1f, true, "rounded to the nearest single"},
         {-3.0e38, -3.0e38f, true, "large but within range"},

@@ -25,7 +25,7 @@ TEST(KentouInvariants, EachFailingBlockBeepsOnceOnEveryDrawing) {
     page.m.Sigma_max = 160.0f;  // bearing fails
     page.opt.case_N = false, page.opt.case_S = true, page.opt.n_F15AndBOver6 = false;
     page.opt.s_F12AndBOver3 = true, page.opt.s_slideF12 = true;
-    page.m.F_Katsudou = 1.0f;   // sliding fails, the section goes on
+    page.m.F_Katsudou = 1.0f;  // sliding fails, the section goes on
     const std::vector<std::string> first = page.draw();
     EXPECT_EQ(failingBlocks(first), 3);
     EXPECT_EQ(page.sink.beeps(), 3);
@@ -61,17 +61,21 @@ TEST(KentouInvariants, NoResultAndNoReasonIsAnError) {
 }
 
 TEST(KentouInvariants, AValueThatCannotBeComputedEndsTheSection) {
-    struct Row { const char* why; void (*spoil)(KentouPage&); } rows[] = {
+    struct Row {
+        const char* why;
+        void (*spoil)(KentouPage&);
+    } rows[] = {
         {"no base width: no ratio |e|/B", [](KentouPage& p) { p.m.B = 0.0f; }},
-        {"no base width, with a key", [](KentouPage& p) {
+        {"no base width, with a key",
+         [](KentouPage& p) {
              p.m.B = 0.0f;
              p.opt.keyNone = false, p.opt.keyPresent = true;
          }},
-        {"an infinite factor", [](KentouPage& p) {
-             p.m.F_Tentou = std::numeric_limits<float>::infinity();
-         }},
+        {"an infinite factor",
+         [](KentouPage& p) { p.m.F_Tentou = std::numeric_limits<float>::infinity(); }},
         {"a NaN pressure", [](KentouPage& p) { p.m.Sigma_min = std::nanf(""); }},
-        {"a NaN resistance", [](KentouPage& p) {
+        {"a NaN resistance",
+         [](KentouPage& p) {
              p.opt.keyNone = false, p.opt.keyPresent = true, p.opt.std_T = false;
              p.opt.std_D = true;
              p.m.Hk = std::nan("");

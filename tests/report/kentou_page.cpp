@@ -44,8 +44,10 @@ std::vector<std::string> between(const std::vector<std::string>& lines, const st
     std::vector<std::string> out;
     bool in = false;
     for (const std::string& line : lines) {
-        if (!in && line.find(from) != std::string::npos) in = true;
-        else if (in && !to.empty() && line.find(to) != std::string::npos) break;
+        if (!in && line.find(from) != std::string::npos)
+            in = true;
+        else if (in && !to.empty() && line.find(to) != std::string::npos)
+            break;
         if (in) out.push_back(line);
     }
     return out;

@@ -13,7 +13,10 @@ namespace {
 
 TEST(VerdictRules, LimitsInSinglePrecisionEqualityPasses) {
     const float below15 = std::nextafter(1.5f, 0.0f), below12 = std::nextafter(1.2f, 0.0f);
-    struct Row { const char* why; bool got, expected; } rows[] = {
+    struct Row {
+        const char* why;
+        bool got, expected;
+    } rows[] = {
         {"F = 1.5 passes 1.5", factorPasses(1.5f, FactorLimit::F15), true},
         {"just below 1.5 fails", factorPasses(below15, FactorLimit::F15), false},
         {"F = 1.0 passes 1.0", factorPasses(1.0f, FactorLimit::F10), true},
@@ -41,16 +44,26 @@ TEST(VerdictRules, CriteriaByCaseAndDialog) {
         bool PageChoices::*option;
         K expected;
     } rows[] = {
-        {"normal F >= 1.5", true, false, &PageChoices::n_F15, K{false, false, false, false, true, false, false}},
-        {"normal d >= B/3", true, false, &PageChoices::n_BOver3, K{false, false, false, true, false, false, false}},
-        {"normal e <= B/6", true, false, &PageChoices::n_BOver6, K{true, false, false, false, false, false, false}},
-        {"normal both", true, false, &PageChoices::n_F15AndBOver6, K{true, false, false, false, true, false, false}},
-        {"seismic F >= 1.0", false, true, &PageChoices::s_F10, K{false, false, false, false, false, true, false}},
-        {"seismic F >= 1.2", false, true, &PageChoices::s_F12, K{false, false, false, false, false, false, true}},
-        {"seismic e <= B/2", false, true, &PageChoices::s_BOver2, K{false, true, false, false, false, false, false}},
-        {"seismic e <= B/3", false, true, &PageChoices::s_BOver3, K{false, false, true, false, false, false, false}},
-        {"seismic F 1.0 and B/2", false, true, &PageChoices::s_F10AndBOver2, K{false, true, false, false, false, true, false}},
-        {"seismic F 1.2 and B/3", false, true, &PageChoices::s_F12AndBOver3, K{false, false, true, false, false, false, true}},
+        {"normal F >= 1.5", true, false, &PageChoices::n_F15,
+         K{false, false, false, false, true, false, false}},
+        {"normal d >= B/3", true, false, &PageChoices::n_BOver3,
+         K{false, false, false, true, false, false, false}},
+        {"normal e <= B/6", true, false, &PageChoices::n_BOver6,
+         K{true, false, false, false, false, false, false}},
+        {"normal both", true, false, &PageChoices::n_F15AndBOver6,
+         K{true, false, false, false, true, false, false}},
+        {"seismic F >= 1.0", false, true, &PageChoices::s_F10,
+         K{false, false, false, false, false, true, false}},
+        {"seismic F >= 1.2", false, true, &PageChoices::s_F12,
+         K{false, false, false, false, false, false, true}},
+        {"seismic e <= B/2", false, true, &PageChoices::s_BOver2,
+         K{false, true, false, false, false, false, false}},
+        {"seismic e <= B/3", false, true, &PageChoices::s_BOver3,
+         K{false, false, true, false, false, false, false}},
+        {"seismic F 1.0 and B/2", false, true, &PageChoices::s_F10AndBOver2,
+         K{false, true, false, false, false, true, false}},
+        {"seismic F 1.2 and B/3", false, true, &PageChoices::s_F12AndBOver3,
+         K{false, false, true, false, false, false, true}},
         {"the other case's dialog is not read", false, true, &PageChoices::n_F15, K{}},
         {"no case: no criterion", false, false, &PageChoices::s_F10, K{}},
     };
