@@ -3,6 +3,7 @@
 // the safety factor with the key. Hk and F are the stored results; tan(phiB) and the lengths of
 // base in contact come from the calculation's own functions, so the printed terms give Hk.
 
+#include <optional>
 #include <string>
 
 #include "report/form4_kentou_parts.h"

@@ -3,6 +3,7 @@
 // without a key ends the section.
 
 #include <cmath>
+#include <optional>
 
 #include "report/form4_kentou_parts.h"
 #include "report/form4_kentou_texts.h"

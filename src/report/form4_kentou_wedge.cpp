@@ -5,6 +5,8 @@
 // calculation's own functions.
 
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "report/form4_kentou_parts.h"
 #include "report/form4_kentou_texts.h"
