@@ -4,18 +4,18 @@
 #include "conditions/allowable_stress.h"
 #include "conditions/conditions_messages.h"
 #include "conditions/conditions_store.h"
-#include "conditions/form25.h"
 #include "conditions/form3.h"
 #include "forms/host.h"
 #include "numeric/lenient.h"
 #include "numeric/rounding.h"
+#include "report/page_choices.h"
 #include "state/module1.h"
 
 namespace pelzaro {
 
 SeismicMethod Form3::seismicMethod() {
-    // Reading the dialog's options creates it with none selected when it was never opened.
-    return app().get<Form25>().method();
+    // A dialog never opened has none selected; reading it does not create it.
+    return seismicMethodOf(readPageChoices(app()));
 }
 
 void Form3::commit(const ConditionsVars& v) {

@@ -2,53 +2,30 @@
 // and slab loads (TEKKIN) and the earth-pressure coefficient of the member design (Doatu),
 // and the choices of the earlier pages that the member calculation reads.
 
-#include "conditions/form25.h"
-#include "conditions/form3.h"
 #include "forms/host.h"
 #include "members/calc/member_state.h"
 #include "members/calc/refusal_messages.h"
 #include "members/form7.h"
 #include "numeric/format.h"
-#include "stability/form23.h"
-#include "stability/form4.h"
+#include "report/page_choices.h"
 #include "state/module1.h"
 
 namespace pelzaro {
 
 namespace members {
-namespace {
 
-void readConditions(App& app, MemberOptions& o) {
-    const Form3* f3 = app.find<Form3>();
-    if (!f3) return;
-    o.standard = f3->standard();
-    o.loadCase = f3->calcCase();
-}
-
-// A seismic dialog never opened has no method chosen, as at its creation; reading it does not
-// create it.
-void readSeismicMethod(App& app, MemberOptions& o) {
-    if (const Form25* f25 = app.find<Form25>()) o.method = f25->method();
-}
-
-void readWallPages(App& app, MemberOptions& o) {
-    if (const Form23* f23 = app.find<Form23>()) {
-        o.shape = f23->shape();
-    }
-    if (const Form4* f4 = app.find<Form4>()) {
-        o.frontSoil = f4->frontSoil();
-        o.surchargeReducedBy5 = f4->chk1.Value() == 1;
-    }
-}
-
-}  // namespace
-
+// The choices of the earlier pages through the one reader, which creates no page or dialog: a
+// seismic dialog never opened has no method chosen, as at its creation.
 MemberOptions readMemberOptions(App& app) {
+    const PageChoices p = readPageChoices(app);
     MemberOptions o;
-    readConditions(app, o);
-    readSeismicMethod(app, o);
-    readWallPages(app, o);
-    if (const Form7* f7 = app.find<Form7>()) o.surchargeInertia = f7->chk_1.Value() == 1;
+    o.standard = standardOf(p);
+    o.loadCase = calcCaseOf(p);
+    o.method = seismicMethodOf(p);
+    o.shape = groundShapeOf(p);
+    o.frontSoil = frontSoilOf(p);
+    o.surchargeReducedBy5 = p.surchargeLess5;
+    o.surchargeInertia = p.memberSurchargeInertia;
     return o;
 }
 

@@ -5,7 +5,7 @@
 #include "members/page_calc.h"
 #include "members/page_context.h"
 #include "numeric/lenient.h"
-#include "numeric/rounding.h"
+#include "numeric/single_store.h"
 #include "state/module1.h"
 
 namespace pelzaro {
@@ -13,8 +13,7 @@ namespace pelzaro {
 namespace {
 // A number typed on the page, as single precision; one that cannot be stored reads as 0.
 float storedValue(const std::string& text) {
-    double v = Val(text);
-    return fitsSingle(v) ? static_cast<float>(v) : 0.0f;
+    return singleOrZero(Val(text));
 }
 }  // namespace
 

@@ -7,15 +7,14 @@
 #include "members/page_calc.h"
 #include "members/page_context.h"
 #include "numeric/lenient.h"
-#include "numeric/rounding.h"
+#include "numeric/single_store.h"
 #include "state/module1.h"
 
 namespace pelzaro {
 
 namespace {
 float spacingOf(const Form7Row& r) {
-    double v = Val(r.designSpacing->Text());
-    return fitsSingle(v) ? static_cast<float>(v) : 0.0f;
+    return singleOrZero(Val(r.designSpacing->Text()));
 }
 
 void showValue(Label& label, const std::string& text, bool fails) {

@@ -1,36 +1,27 @@
 #include "members/page_context.h"
 
-#include "conditions/form25.h"
-#include "conditions/form3.h"
 #include "forms/app.h"
 #include "frame/mdiform1.h"
 #include "members/form7.h"
-#include "stability/form23.h"
+#include "report/page_choices.h"
 #include "stability/form4.h"
 #include "state/module1.h"
 
 namespace pelzaro {
 
-namespace {
-using Choices = OpeningChoices;
-
-Choices::KaSource kaSourceOf(Form3& f3) {
-    if (f3.opt1.Value()) return Choices::KaSource::Given;
-    if (f3.opt2.Value()) return Choices::KaSource::Computed;
-    return Choices::KaSource::None;
-}
-}  // namespace
-
-// The pages are read by their options; a page that does not exist has nothing chosen (reading
-// it must not create it: creating a page changes the page marker).
+// The pages are read by the one reader of the page choices, which never creates a page
+// (creating a page changes the page marker): a page that does not exist has nothing chosen.
 OpeningChoices readOpeningChoices(App& app) {
-    Choices c;
-    if (Form3* f3 = app.find<Form3>()) {
-        c.calcCase = f3->calcCase();
-        c.kaSource = kaSourceOf(*f3);
+    const PageChoices p = readPageChoices(app);
+    OpeningChoices c;
+    c.calcCase = calcCaseOf(p);
+    c.method = seismicMethodOf(p);
+    c.shape = groundShapeOf(p);
+    if (p.kaTyped) {
+        c.kaSource = OpeningChoices::KaSource::Given;
+    } else if (p.kaComputed) {
+        c.kaSource = OpeningChoices::KaSource::Computed;
     }
-    if (Form25* f25 = app.find<Form25>()) c.method = f25->method();
-    if (Form23* f23 = app.find<Form23>()) c.shape = f23->shape();
     return c;
 }
 

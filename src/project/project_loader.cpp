@@ -13,7 +13,7 @@
 #include "frame/mdiform1.h"
 #include "members/form7.h"
 #include "numeric/lenient.h"
-#include "numeric/rounding.h"
+#include "numeric/single_store.h"
 #include "project/binding.h"
 #include "project/layout.h"
 #include "project/project_reader.h"
@@ -54,8 +54,7 @@ std::string textOf(App& app, FormId form, const char* name) {
 // The leading number of a text as the design state stores it; a number beyond single
 // precision (a file may hold any text there) is no number at all.
 float leadingNumber(const std::string& text) {
-    double v = Val(text);
-    return fitsSingle(v) ? static_cast<float>(v) : 0.0f;
+    return singleOrZero(Val(text));
 }
 
 void setVisible(App& app, FormId form, std::initializer_list<const char*> names, bool visible) {

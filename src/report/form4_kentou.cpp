@@ -1,9 +1,105 @@
-#include "report/report_context.h"
+// The stability section of the wall chapter (report page 4): the heading, the overturning,
+// bearing and sliding checks, the shear key when the wall has one, and the ground-pressure
+// diagram. It prints only the results of the current stability run: a refused run prints its
+// reason as a failing line instead.
+
+#include <cmath>
+
+#include "report/form4_kentou_parts.h"
+#include "report/form4_kentou_texts.h"
+#include "report/report_error.h"
 #include "report/sections.h"
+#include "report/surface.h"
+#include "stability/calc/ground_pressure.h"
+#include "state/module1.h"
 
 namespace pelzaro {
 
-// Not drawn yet.
-void Form4_KENTOU(ReportContext&) {}
+namespace kentou {
+
+std::string n3(double v) {
+    return Num(v, "0.000");
+}
+
+float eccentricityRatioOf(const Module1& m) {
+    quotient(std::fabs(m.e), m.B, "|e| / B");
+    return eccentricityRatio(m.e, m.B);
+}
+
+bool fullyLoaded(const Module1& m) {
+    eccentricityRatioOf(m);
+    return withinMiddleThird(m.e, m.B);
+}
+
+const char* passText(FactorLimit limit) {
+    switch (limit) {
+        case FactorLimit::F15:
+            return kPass15;
+        case FactorLimit::F10:
+            return kPass10;
+        case FactorLimit::F12:
+            break;
+    }
+    return kPass12;
+}
+
+const char* failText(FactorLimit limit) {
+    switch (limit) {
+        case FactorLimit::F15:
+            return kFail15;
+        case FactorLimit::F10:
+            return kFail10;
+        case FactorLimit::F12:
+            break;
+    }
+    return kFail12;
+}
+
+void verdictBlock(Surface& pri, std::vector<ReportLine> lines, bool pass, const char* passEnd,
+                  const char* failEnd) {
+    lines.back().push_back(pass ? passEnd : failEnd);
+    if (!pass) {
+        Pri_NG(pri, lines);
+        return;
+    }
+    for (const ReportLine& line : lines) pri.Print(line);
+}
+
+namespace {
+
+void printHeading(ReportContext& c) {
+    blankLines(c.pri, c.layout.Loop_i, 5);
+    c.pri.FontSize(11);
+    Midashi_Case(c.pri, c.opt, c.m.Kh, {kIndent12, c.m.Syou_No, kHeading});
+    c.pri.Print();
+}
+
+// No result of the current inputs: the reason the run was refused, as a failing line, and
+// nothing of an earlier run.
+void printRefusal(ReportContext& c) {
+    if (c.m.Stability_Outcome == StabilityOutcome::Ok) {
+        throw ReportError("the stability check has no result for the current inputs");
+    }
+    Pri_NG(c.pri, {{"                " + stabilityRefusalMessage(c.m.Stability_Outcome)}});
+}
+
+}  // namespace
+
+}  // namespace kentou
+
+void Form4_KENTOU(ReportContext& c) {
+    using namespace kentou;
+    printHeading(c);
+    // A run that finished leaves a maximum ground pressure; 0 marks a refused or withdrawn one.
+    if (c.m.Sigma_max == 0.0f) {
+        printRefusal(c);
+        return;
+    }
+    printOverturning(c);
+    printBearing(c);
+    if (!printSliding(c)) return;
+    if (c.opt.shapeOneSided && !c.opt.shapeTwoSided) printShearKey(c);
+    drawDiagram(c);
+}
 
 }  // namespace pelzaro

@@ -3,6 +3,7 @@
 // options of the stability check, the stability verdicts and the way on to the member design.
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "forms/app.h"
@@ -17,8 +18,8 @@ struct Verdict {
     const char* name;
     float value;
     bool pass;
-    const char* passText;
-    const char* failText;
+    std::string passText;
+    std::string failText;
 };
 
 class Form4 : public Window {

@@ -2,16 +2,13 @@
 // design conditions, the seismic and check-method dialogs and the key dialog of the governing
 // standard, runs the calculation and reports a refused run in the style of the input checks.
 
-#include "conditions/form25.h"
-#include "conditions/form3.h"
 #include "forms/host.h"
 #include "numeric/lenient.h"
-#include "numeric/rounding.h"
+#include "numeric/single_store.h"
+#include "report/page_choices.h"
 #include "stability/calc/stability_calc.h"
-#include "stability/form14.h"
+#include "stability/calc/verdicts.h"
 #include "stability/form19.h"
-#include "stability/form21.h"
-#include "stability/form23.h"
 #include "stability/form26.h"
 #include "stability/form4.h"
 #include "state/module1.h"
@@ -24,13 +21,11 @@ namespace {
 // stored: the run is refused rather than calculated with another value.
 class FieldReader {
   public:
-    float operator()(const TextBox& box) {
-        const double v = Val(box.Text());
-        if (fitsSingle(v)) return static_cast<float>(v);
-        tooLarge = true;
-        return 0.0f;
-    }
-    bool tooLarge = false;
+    float operator()(const TextBox& box) { return store_(Val(box.Text())); }
+    bool tooLarge() const { return store_.overflowed(); }
+
+  private:
+    SingleStore store_;
 };
 
 WallDimensions readWall(const Form4& p, FieldReader& read) {
@@ -55,45 +50,41 @@ DesignConditions readConditions(const Module1& m) {
     return c;
 }
 
-// The value of a group of two options; neither selected is a choice not yet made.
-template <class E>
-E pick(const OptionButton& first, E a, const OptionButton& second, E b, E none) {
-    if (first.Value()) return a;
-    if (second.Value()) return b;
-    return none;
+PvInMoment pvOf(const PageChoices& c) {
+    if (c.pvCounted) return PvInMoment::Pv_Counted;
+    if (c.pvNotCounted) return PvInMoment::Pv_NotCounted;
+    return PvInMoment::None;
 }
 
-// The width rule from whichever check-method dialog holds it, the full width tested first.
-LoadedWidth readWidth(const Form14& normal, const Form21& seismic) {
-    if (normal.opt5.Value() || seismic.opt8.Value()) return LoadedWidth::Width_Full;
-    if (normal.opt4.Value() || seismic.opt7.Value()) return LoadedWidth::Width_Reduced;
-    return LoadedWidth::None;
+ShearKey keyOf(const PageChoices& c) {
+    if (c.keyNone) return ShearKey::Key_None;
+    if (c.keyPresent) return ShearKey::Key_Present;
+    return ShearKey::None;
 }
 
 KeyDimensions readKey(const ShearKeyDialog& d, FieldReader& read) {
     return KeyDimensions{read(d.txt1), read(d.txt2), read(d.txt3)};
 }
 
-void readOptions(App& app, const Form4& p, StabilityInput& in) {
-    in.shape = app.get<Form23>().shape();
-    const Form3& f3 = app.get<Form3>();
-    in.standard = f3.standard();
-    in.calcCase = f3.calcCase();
-    in.method = app.get<Form25>().method();
-    in.pv =
-        pick(p.opt1, PvInMoment::Pv_Counted, p.opt2, PvInMoment::Pv_NotCounted, PvInMoment::None);
-    in.frontSoil = p.frontSoil();
-    in.key = pick(p.opt5, ShearKey::Key_None, p.opt6, ShearKey::Key_Present, ShearKey::None);
-    in.surchargeReducedBy5 = p.chk1.Value() == 1;
-    const Form21& seismic = app.get<Form21>();
-    in.width = readWidth(app.get<Form14>(), seismic);
-    in.surchargeInertia = seismic.chk1.Value() == 1;
+// The choices through the one reader of the page choices: a dialog never opened has nothing
+// chosen, and reading it does not create it.
+void readOptions(const PageChoices& c, StabilityInput& in) {
+    in.shape = groundShapeOf(c);
+    in.standard = standardOf(c);
+    in.calcCase = calcCaseOf(c);
+    in.method = seismicMethodOf(c);
+    in.pv = pvOf(c);
+    in.frontSoil = frontSoilOf(c);
+    in.key = keyOf(c);
+    in.surchargeReducedBy5 = c.surchargeLess5;
+    in.width = loadedWidthOf(c);
+    in.surchargeInertia = c.s_surchargeInertia;
 }
 
 StabilityInput readInput(App& app, const Form4& p, FieldReader& read) {
     StabilityInput in;
     in.wall = readWall(p, read);
-    readOptions(app, p, in);
+    readOptions(readPageChoices(app), in);
     // The front surcharge field belongs to the one-sided shape only.
     if (in.shape == GroundShape::Shape_OneSided) in.wall.Q_Zenmen = read(p.txt23);
     in.cond = readConditions(app.m);
@@ -112,7 +103,8 @@ void Form4::DANMEM_1() {
     FieldReader read;
     const StabilityInput in = readInput(app(), *this, read);
     const StabilityOutcome outcome =
-        read.tooLarge ? StabilityOutcome::TooLarge : calculateStability(in, state());
+        read.tooLarge() ? StabilityOutcome::TooLarge : calculateStability(in, state());
+    state().Stability_Outcome = outcome;
     if (outcome == StabilityOutcome::Ok) return;
     // No result of a refused run counts as valid.
     state().Sigma_max = 0.0f;

@@ -8,9 +8,9 @@
 #include "forms/palette.h"
 #include "frame/mdiform1.h"
 #include "numeric/format.h"
-#include "stability/form14.h"
+#include "report/page_choices.h"
+#include "stability/calc/verdicts.h"
 #include "stability/form19.h"
-#include "stability/form21.h"
 #include "stability/form26.h"
 #include "stability/form4.h"
 #include "stability/links.h"
@@ -19,18 +19,30 @@
 namespace pelzaro {
 
 namespace {
-// A safety factor or d passes at or above its limit.
-Verdict atLeast(const char* name, float value, float limit, const char* passText,
-                const char* failText) {
-    return {name, value, value >= limit, passText, failText};
+const char* limitText(FactorLimit limit) {
+    switch (limit) {
+        case FactorLimit::F15:
+            return "1.5";
+        case FactorLimit::F10:
+            return "1.0";
+        case FactorLimit::F12:
+            break;
+    }
+    return "1.2";
 }
 
-// The eccentricity, shown without its sign, passes at or below B/n.
-Verdict eccentricityWithin(float e, float baseWidth, int n, const char* passText,
-                           const char* failText) {
-    float limit = baseWidth / static_cast<float>(n);
-    float size = std::fabs(e);
-    return {"e(m)=", size, size <= limit, passText, failText};
+// A safety factor against its limit; `gap` separates the number from "∴".
+Verdict factorVerdict(float factor, FactorLimit limit, const char* gap) {
+    const std::string l = limitText(limit);
+    return {"F =", factor, factorPasses(factor, limit), "> " + l + gap + "∴O.K",
+            "< " + l + gap + "∴NG"};
+}
+
+// The eccentricity, shown without its sign, against B/n.
+Verdict eccentricityVerdict(float e, float baseWidth, int n) {
+    const std::string l = "B/" + std::to_string(n);
+    return {"e(m)=", std::fabs(e), eccentricityPasses(e, baseWidth, n), "< " + l + "∴O.K",
+            "> " + l + "∴NG"};
 }
 }  // namespace
 
@@ -102,45 +114,48 @@ enum class Criterion { None, F15, F10, F12, DB3, EB6, EB2, EB3 };
 Verdict overturningVerdict(Criterion c, const Module1& m) {
     switch (c) {
         case Criterion::F15:
-            return atLeast("F =", m.F_Tentou, 1.5f, "> 1.5∴O.K", "< 1.5∴NG");
+            return factorVerdict(m.F_Tentou, FactorLimit::F15, "");
         case Criterion::F10:
-            return atLeast("F =", m.F_Tentou, 1.0f, "> 1.0∴O.K", "< 1.0∴NG");
+            return factorVerdict(m.F_Tentou, FactorLimit::F10, "");
         case Criterion::F12:
-            return atLeast("F =", m.F_Tentou, 1.2f, "> 1.2∴O.K", "< 1.2∴NG");
+            return factorVerdict(m.F_Tentou, FactorLimit::F12, "");
         case Criterion::DB3:
-            return atLeast("d(m)=", m.d, m.B / 3.0f, "> B/3∴O.K", "< B/3∴NG");
+            return {"d(m)=", m.d, resultantPasses(m.d, m.B), "> B/3∴O.K", "< B/3∴NG"};
         case Criterion::EB6:
-            return eccentricityWithin(m.e, m.B, 6, "< B/6∴O.K", "> B/6∴NG");
+            return eccentricityVerdict(m.e, m.B, 6);
         case Criterion::EB2:
-            return eccentricityWithin(m.e, m.B, 2, "< B/2∴O.K", "> B/2∴NG");
+            return eccentricityVerdict(m.e, m.B, 2);
         default:
-            return eccentricityWithin(m.e, m.B, 3, "< B/3∴O.K", "> B/3∴NG");
+            return eccentricityVerdict(m.e, m.B, 3);
     }
+}
+
+// The first row shows the safety factor when the criterion has one; a combined criterion
+// shows its eccentricity limit in the second row.
+Criterion firstRow(const OverturningChecks& k) {
+    return k.F15   ? Criterion::F15
+           : k.F10 ? Criterion::F10
+           : k.F12 ? Criterion::F12
+           : k.dB3 ? Criterion::DB3
+           : k.eB6 ? Criterion::EB6
+           : k.eB2 ? Criterion::EB2
+           : k.eB3 ? Criterion::EB3
+                   : Criterion::None;
+}
+
+Criterion secondRow(const OverturningChecks& k) {
+    return k.F15 && k.eB6   ? Criterion::EB6
+           : k.F10 && k.eB2 ? Criterion::EB2
+           : k.F12 && k.eB3 ? Criterion::EB3
+                            : Criterion::None;
 }
 }  // namespace
 
-// The first row and, for a combined criterion, the second, by the chosen option of the
-// dialog of the current case; the other case's dialog plays no part.
+// The rows of the criteria that the dialog of the current case chooses; the other case's
+// dialog plays no part.
 void Form4::writeOverturningRows() {
-    Criterion first = Criterion::None, second = Criterion::None;
-    if (caseNormal(app())) {
-        const Form14& d = app().get<Form14>();
-        first = d.opt1.Value() || d.opt6.Value() ? Criterion::F15
-                : d.opt2.Value()                 ? Criterion::DB3
-                : d.opt3.Value()                 ? Criterion::EB6
-                                                 : Criterion::None;
-        if (d.opt6.Value()) second = Criterion::EB6;
-    } else if (caseSeismic(app())) {
-        const Form21& d = app().get<Form21>();
-        first = d.opt1.Value() || d.opt9.Value()    ? Criterion::F10
-                : d.opt2.Value() || d.opt10.Value() ? Criterion::F12
-                : d.opt3.Value()                    ? Criterion::EB2
-                : d.opt4.Value()                    ? Criterion::EB3
-                                                    : Criterion::None;
-        second = d.opt9.Value()    ? Criterion::EB2
-                 : d.opt10.Value() ? Criterion::EB3
-                                   : Criterion::None;
-    }
+    const OverturningChecks checks = overturningChecks(readPageChoices(app()));
+    const Criterion first = firstRow(checks), second = secondRow(checks);
     if (first != Criterion::None) {
         writeRow(lbl52, lbl53, lbl54, overturningVerdict(first, state()), true);
     }
@@ -151,7 +166,7 @@ void Form4::writeOverturningRows() {
 
 void Form4::writeBearingRow() {
     const Module1& m = state();
-    bool pass = m.Sigma_max <= m.Qa;
+    bool pass = bearingPasses(m.Sigma_max, m.Qa);
     lbl56.setCaption("σmax=");
     lbl57.setCaption(Format(m.Sigma_max, "0.000"));
     lbl58.setCaption("kN/m2");
@@ -169,7 +184,7 @@ void Form4::writeBearingRow() {
 void Form4::writeSlidingRow() {
     float f = state().F_Katsudou;
     if (caseNormal(app())) {
-        Verdict v = atLeast("F =", f, 1.5f, "> 1.5 ∴O.K", "< 1.5 ∴NG");
+        Verdict v = factorVerdict(f, FactorLimit::F15, " ");
         if (v.pass || opt5.Value()) {
             writeRow(lbl64, lbl65, lbl66, v, true);
             return;
@@ -183,12 +198,10 @@ void Form4::writeSlidingRow() {
 }
 
 void Form4::writeSeismicSliding(float f) {
-    if (!caseSeismic(app())) return;
-    const Form21& d = app().get<Form21>();
-    if (d.opt5.Value()) {
-        writeRow(lbl64, lbl65, lbl66, atLeast("F =", f, 1.0f, "> 1.0 ∴O.K", "< 1.0 ∴NG"), true);
-    } else if (d.opt6.Value()) {
-        writeRow(lbl64, lbl65, lbl66, atLeast("F =", f, 1.2f, "> 1.2 ∴O.K", "< 1.2 ∴NG"), true);
+    const PageChoices choices = readPageChoices(app());
+    if (!choices.case_S) return;
+    if (std::optional<FactorLimit> limit = slidingLimit(choices)) {
+        writeRow(lbl64, lbl65, lbl66, factorVerdict(f, *limit, " "), true);
     }
 }
 
@@ -201,13 +214,12 @@ bool Form4::keyCalculated() {
 void Form4::writeKeyRows() {
     const Module1& m = state();
     if (standardResidential(app())) {
-        writeRow(lbl68, lbl69, lbl70, atLeast("F =", m.F_Katsudou, 1.0f, "> 1.0 ∴O.K", "< 1.0 ∴NG"),
+        writeRow(lbl68, lbl69, lbl70, factorVerdict(m.F_Katsudou, kSlidingLimitBeforeKey, " "),
                  true);
         for (Label* l : {&lbl67, &lbl68, &lbl69, &lbl70}) l->setVisible(true);
     }
     if (caseNormal(app())) {
-        writeRow(lbl64, lbl65, lbl66, atLeast("F =", m.F_Tokki, 1.5f, "> 1.5 ∴O.K", "< 1.5 ∴NG"),
-                 true);
+        writeRow(lbl64, lbl65, lbl66, factorVerdict(m.F_Tokki, FactorLimit::F15, " "), true);
     } else {
         writeSeismicSliding(m.F_Tokki);
     }

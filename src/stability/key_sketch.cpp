@@ -2,15 +2,17 @@
 
 #include <cmath>
 
+#include "stability/calc/ground_pressure.h"
+
 namespace pelzaro {
 
 SketchVariant sketchVariant(float e, float baseWidth) {
     if (baseWidth == 0.0f || !std::isfinite(baseWidth) || !std::isfinite(e)) {
         return SketchVariant::None;
     }
-    float r = std::fabs(e) / baseWidth;
     bool front = e >= 0.0f;
-    if (r < 1.0f / 6.0f) {
+    // At exactly |e|/B = 1/6 the sketch shows the triangle.
+    if (eccentricityRatio(e, baseWidth) < kOneSixth) {
         return front ? SketchVariant::TrapezoidFrontLarger : SketchVariant::TrapezoidRearLarger;
     }
     return front ? SketchVariant::TriangleFront : SketchVariant::TriangleRear;

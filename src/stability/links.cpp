@@ -2,55 +2,43 @@
 
 #include <string>
 
-#include "conditions/form25.h"
-#include "conditions/form3.h"
 #include "forms/app.h"
 #include "forms/controls.h"
 #include "members/form7.h"
-#include "stability/form23.h"
+#include "report/page_choices.h"
 
 namespace pelzaro {
 
-namespace {
-// A page that does not exist yet has nothing chosen; reading it must not create it, as its
-// creation would mark it as the current page.
-bool conditionsOption(App& app, OptionButton Form3::*option) {
-    const Form3* page = app.find<Form3>();
-    return page != nullptr && (page->*option).Value();
-}
-}  // namespace
-
+// Every choice comes from the one reader of the page choices, which never creates a page: a
+// page's creation would mark it as the current page.
 bool caseNormal(App& app) {
-    return conditionsOption(app, &Form3::opt3);
+    return readPageChoices(app).case_N;
 }
 bool caseSeismic(App& app) {
-    return conditionsOption(app, &Form3::opt4);
+    return readPageChoices(app).case_S;
 }
 bool standardResidential(App& app) {
-    return conditionsOption(app, &Form3::opt_T);
+    return readPageChoices(app).std_T;
 }
 bool standardRoad(App& app) {
-    return conditionsOption(app, &Form3::opt_D);
+    return readPageChoices(app).std_D;
 }
 bool kaGiven(App& app) {
-    return conditionsOption(app, &Form3::opt1);
+    return readPageChoices(app).kaTyped;
 }
 bool kaComputed(App& app) {
-    return conditionsOption(app, &Form3::opt2);
+    return readPageChoices(app).kaComputed;
 }
 
 SeismicMethod seismicMethod(App& app) {
-    const Form25* dialog = app.find<Form25>();
-    return dialog ? dialog->method() : SeismicMethod::None;
+    return seismicMethodOf(readPageChoices(app));
 }
 
 bool shapeOneSided(App& app) {
-    const Form23* page = app.find<Form23>();
-    return page != nullptr && page->opt1.Value();
+    return readPageChoices(app).shapeOneSided;
 }
 bool shapeTwoSided(App& app) {
-    const Form23* page = app.find<Form23>();
-    return page != nullptr && page->opt2.Value();
+    return readPageChoices(app).shapeTwoSided;
 }
 
 bool memberStressShown(App& app) {

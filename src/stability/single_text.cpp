@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "numeric/lenient.h"
-#include "numeric/rounding.h"
+#include "numeric/single_store.h"
 
 namespace pelzaro {
 
@@ -24,8 +24,7 @@ std::string singleText(float value) {
 }
 
 float readSingle(const std::string& text) {
-    double v = Val(text);
-    return fitsSingle(v) ? static_cast<float>(v) : 0.0f;
+    return singleOrZero(Val(text));
 }
 
 }  // namespace pelzaro

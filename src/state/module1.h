@@ -7,6 +7,7 @@
 #include <string>
 
 #include "numeric/lenient.h"
+#include "stability/calc/stability_outcome.h"
 #include "state/conditions_vars.h"
 #include "state/member_vars.h"
 #include "state/report_vars.h"
@@ -49,6 +50,9 @@ struct Markers {
     int Flg_Page = Page_None;  // the page created or activated last
     // Non-zero: the stability calculation has run since the last invalidation, New or Close.
     float Sigma_max = 0.0f;    // maximum ground pressure, kN/m2
+    // How the last stability run ended: Ok, or why it was refused (then Sigma_max is 0). The
+    // report prints the reason in place of any earlier result.
+    StabilityOutcome Stability_Outcome = StabilityOutcome::Ok;
     int Flg_Ouryoku = 0;       // 1: the stress check has run
     DeltaCalcFlag Flg_DeltaCalc;  // 1: the stability wall friction angle was computed, 0 typed
 };

@@ -100,6 +100,31 @@ TEST_F(Danmem, RefusalIsReportedAndLeavesNoResult) {
     EXPECT_EQ(app.m.B, b);
 }
 
+// The dialogs are read through the one reader of the page choices: a dialog never opened has
+// nothing chosen, and the run does not create it (creating the seismic check-method dialog
+// would clear the surcharge height Hq).
+TEST_F(Danmem, ReadingTheDialogsCreatesNone) {
+    app.m.Hq = 1.5f;
+    page.DANMEM_1();
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(app.isLoaded<Form14>());
+    EXPECT_FALSE(app.isLoaded<Form21>());
+    EXPECT_FALSE(app.isLoaded<Form25>());
+    EXPECT_EQ(app.m.Hq, 1.5f);
+}
+
+// The report prints the reason of a refused run instead of any earlier result.
+TEST_F(Danmem, TheOutcomeOfTheLastRunIsKept) {
+    page.DANMEM_1();
+    EXPECT_EQ(app.m.Stability_Outcome, StabilityOutcome::Ok);
+    app.m.KA = 0.0f;
+    page.DANMEM_1();
+    EXPECT_EQ(app.m.Stability_Outcome, StabilityOutcome::NoOverturningMoment);
+    page.txt14.setText("1e40");
+    page.DANMEM_1();
+    EXPECT_EQ(app.m.Stability_Outcome, StabilityOutcome::TooLarge);
+}
+
 TEST_F(Danmem, ANumberBeyondSinglePrecisionIsRefused) {
     page.txt14.setText("1e40");
     page.DANMEM_1();

@@ -103,6 +103,8 @@ const KeyCase kKeyCases[] = {
     {frontUpliftWall, 0.4f, 1.6f, true, "maximum at the front, the heel end lifts"},
     {exampleWall, 0.5f, 2.0f, false, "maximum at the rear, all in contact"},
     {rearUpliftWall, 0.5f, 3.4f, true, "maximum at the rear, the toe end lifts"},
+    // e = -1.558 m on B = 6.8 m: contact from 1.274 m on; the key and its wedge stand before it.
+    {rearUpliftWall, 0.1f, 1.0f, true, "maximum at the rear, the key in the lifted part"},
 };
 
 TEST(ShearKeyPositions, OrdinatesLieOnThePressureLine) {
@@ -136,7 +138,8 @@ TEST(ShearKeyPositions, ShearResistanceTakesTheReactionInContact) {
         StabilityWork w;
         ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
         const double contactStart = w.e < 0.0f && c.uplift ? w.B - std::fabs(w.Xn) : 0.0;
-        const double hk = t * w.SumV + 10.0 * (c.b1 - contactStart);
+        // No cohesion where there is no contact: a key in the lifted part has none before it.
+        const double hk = t * w.SumV + 10.0 * std::max(0.0, c.b1 - contactStart);
         EXPECT_NEAR(w.Hk, hk, 1e-5 * hk);
         expectClose(w.F_Tokki, w.Hk / w.SumH, "F_Tokki");
     }
@@ -156,6 +159,27 @@ TEST(ShearKeyPositions, CohesionWidthUnderTheResidentialStandard) {
         expectClose(w.F_Tokki, resisting / w.SumH, "F_Tokki, full width");
         expectClose(w.RH, 0.6 * w.SumV + 10.0 * width, "RH without the key");
     }
+}
+
+// Maximum at the front, the key beyond the end of contact: nothing behind it resists, the
+// reaction in front of the wedge is only the contact that exists, and no length is negative.
+TEST(ShearKeyEdges, KeyBeyondTheContactAtTheFront) {
+    StabilityWork w;
+    ASSERT_EQ(runStability(frontUpliftWall(), w), StabilityOutcome::Ok);
+    const float xn = w.Xn, b1 = xn + 0.5f * (w.B - xn);
+    ASSERT_LT(b1 - 0.2f, w.B);
+    StabilityInput in = withKey(frontUpliftWall(), DesignStandard::Std_T, 0.1f, b1);
+    ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
+    EXPECT_EQ(w.Sigma_2, 0.0f) << "no pressure where the base has lifted";
+    const double wedgeStart = b1 - w.L_Tokki;
+    const double w1 = reactionOver(w, 0, wedgeStart) + reactionOver(w, b1, w.B);
+    EXPECT_NEAR(w.W1_Tokki, w1, 1e-5 * w1);
+    in = withKey(frontUpliftWall(), DesignStandard::Std_D, 0.1f, b1);
+    in.cond.C = 10.0f;
+    ASSERT_EQ(runStability(in, w), StabilityOutcome::Ok);
+    const double t = std::tan(30.0 * 3.14159 / 180.0);
+    const double hk = t * w.SumV + 10.0 * xn;  // cohesion only over the contact
+    EXPECT_NEAR(w.Hk, hk, 1e-5 * hk);
 }
 
 TEST(ShearKeyEdges, KeyWithoutHeightFallsBackToFrictionAndCohesion) {

@@ -59,6 +59,8 @@ TEST_F(TwoSidedExample, HasNoOverturningMoment) {
     expectClose(w.Sigma_min, 40.321774, "Sigma_min");
     EXPECT_EQ(w.PAY_Sannyuu, 0.0f);
     EXPECT_EQ(w.DeltaPAY_Sannyuu, 0.0f);
+    // A' = B - 2|e| = 4.2 - 0.0818518 is stored on every run, whatever the shape.
+    expectClose(w.A_eff, 4.1181482, "A_eff");
 }
 
 TEST_F(TwoSidedExample, KeepsTheOneSidedResults) {

@@ -3,14 +3,14 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "members/calc/single.h"
-#include "numeric/rounding.h"
+#include "numeric/single_store.h"
+#include "stability/calc/ground_pressure.h"
 
 namespace pelzaro::members {
 namespace {
 
 // The pressure at the point reached by walking the given widths from the maximum edge.
-float ordinate(double sigmaMax, float xn, std::initializer_list<float> widths, Single& st) {
+float ordinate(double sigmaMax, float xn, std::initializer_list<float> widths, SingleStore& st) {
     double rest = xn;
     double distance = 0.0;
     for (float w : widths) {
@@ -22,7 +22,7 @@ float ordinate(double sigmaMax, float xn, std::initializer_list<float> widths, S
 }
 
 // Ordinates measured from the toe end (maximum pressure at the toe).
-void fromToe(const ReactionInput& in, float xn, GroundReaction& r, Single& st) {
+void fromToe(const ReactionInput& in, float xn, GroundReaction& r, SingleStore& st) {
     const double s = in.Sigma_max;
     const float halfSpan = in.B_Tyuuou / 2.0f;
     r.VP = in.Sigma_max;
@@ -35,7 +35,7 @@ void fromToe(const ReactionInput& in, float xn, GroundReaction& r, Single& st) {
 }
 
 // The mirror image: maximum pressure at the heel end.
-void fromHeel(const ReactionInput& in, float xn, GroundReaction& r, Single& st) {
+void fromHeel(const ReactionInput& in, float xn, GroundReaction& r, SingleStore& st) {
     const double s = in.Sigma_max;
     const float halfSpan = in.B_Tyuuou / 2.0f;
     r.VR = in.Sigma_max;
@@ -61,11 +61,6 @@ double zeroPressureDistance(const ReactionInput& in, bool trapezoid) {
 
 }  // namespace
 
-bool withinMiddleThird(float e, float B) {
-    const float r = static_cast<float>(std::fabs(static_cast<double>(e) / B));
-    return r <= static_cast<float>(1.0 / 6.0);
-}
-
 ReactionOutcome groundReaction(const ReactionInput& in) {
     ReactionOutcome out;
     if (!fitsSingle(in.B) || !fitsSingle(in.e) || !fitsSingle(in.Sigma_max)) {
@@ -82,7 +77,7 @@ ReactionOutcome groundReaction(const ReactionInput& in) {
         return out;
     }
     const bool trapezoid = withinMiddleThird(in.e, in.B);
-    Single st;
+    SingleStore st;
     const float xn = st(zeroPressureDistance(in, trapezoid));
     if (!st.ok() || !(xn > 0.0f)) {
         out.refusal = st.ok() ? ReactionRefusal::ResultantOutsideBase : ReactionRefusal::NotFinite;

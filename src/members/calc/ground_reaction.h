@@ -45,8 +45,4 @@ struct ReactionOutcome {
 
 ReactionOutcome groundReaction(const ReactionInput& in);
 
-// The middle-third test on single-precision values: |e|/B <= 1/6 keeps the whole base in
-// compression.
-bool withinMiddleThird(float e, float B);
-
 }  // namespace pelzaro::members

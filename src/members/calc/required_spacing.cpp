@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "members/calc/allowable_steel.h"
-#include "members/calc/single.h"
+#include "numeric/single_store.h"
 #include "numeric/format.h"
 
 namespace pelzaro::members {
@@ -11,7 +11,7 @@ namespace {
 
 using D = double;
 
-void barData(const SpacingInput& in, SpacingResult& r, Single& st) {
+void barData(const SpacingInput& in, SpacingResult& r, SingleStore& st) {
     r.Kaburi = in.Kaburi;
     r.a1 = in.a1;
     r.U = in.U;
@@ -24,7 +24,7 @@ void barData(const SpacingInput& in, SpacingResult& r, Single& st) {
     }
 }
 
-void section(const SpacingInput& in, SpacingResult& r, Single& st) {
+void section(const SpacingInput& in, SpacingResult& r, SingleStore& st) {
     r.D = in.D;
     r.d = st(D(in.D) - r.dk / 10.0);
     r.j = st(7.0 / 8.0 * r.d);
@@ -44,7 +44,7 @@ SpacingStatus divisorsStatus(const SpacingInput& in, const SpacingResult& r) {
 
 // Bars per metre for the steel area and for the bond perimeter; the larger governs (the area
 // when they are equal).
-void barsPerMetre(const SpacingInput& in, SpacingResult& r, Single& st) {
+void barsPerMetre(const SpacingInput& in, SpacingResult& r, SingleStore& st) {
     r.At = st(D(in.M) / (100.0 * r.Sigma_sa * r.j));
     r.Honsuu1 = st(D(r.At) / r.a1);
     r.Honsuu = r.Honsuu1;
@@ -57,7 +57,7 @@ void barsPerMetre(const SpacingInput& in, SpacingResult& r, Single& st) {
 }  // namespace
 
 SpacingResult requiredSpacing(const SpacingInput& in) {
-    Single st;
+    SingleStore st;
     SpacingResult r;
     barData(in, r, st);
     section(in, r, st);

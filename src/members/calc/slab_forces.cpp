@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "members/calc/single.h"
+#include "numeric/single_store.h"
 
 namespace pelzaro::members {
 namespace {
@@ -23,7 +23,7 @@ bool spanFullyLoaded(const SlabInput& in) {
     return farFace <= std::fabs(in.Xn);
 }
 
-SpanMoments spanMoments(const SlabInput& in, Single& st) {
+SpanMoments spanMoments(const SlabInput& in, SingleStore& st) {
     const D L2 = D(in.B_Tyuuou) * in.B_Tyuuou;
     SpanMoments c;
     c.C1 = st(L2 * in.W1 / 12.0);
@@ -39,7 +39,7 @@ SpanMoments spanMoments(const SlabInput& in, Single& st) {
 
 // Mid-span: simple-beam moment of the uniform share (L²/8), the largest moment of the
 // triangular share (L²/(9·√3) of its height), less the mean of the two end moments.
-void midSpan(const SlabInput& in, SlabPartForces& f, Single& st) {
+void midSpan(const SlabInput& in, SlabPartForces& f, SingleStore& st) {
     const D L2 = D(in.B_Tyuuou) * in.B_Tyuuou;
     f.M1 = st(L2 * in.W1 / 8.0 - f.span.C1);
     if (in.e == 0.0f) {
@@ -52,7 +52,7 @@ void midSpan(const SlabInput& in, SlabPartForces& f, Single& st) {
 }
 
 // A fixed end of the span whose reaction ordinate is `here`; the other end has `there`.
-void spanEnd(const SlabInput& in, float here, float there, SlabPartForces& f, Single& st) {
+void spanEnd(const SlabInput& in, float here, float there, SlabPartForces& f, SingleStore& st) {
     const D L = in.B_Tyuuou;
     f.M1 = f.span.C1;
     f.S1 = st(L * in.W1 / 2.0);
@@ -68,7 +68,7 @@ void spanEnd(const SlabInput& in, float here, float there, SlabPartForces& f, Si
 }
 
 // Downward load of a cantilever, `root` at the wall and `tip` at the free end.
-void cantileverLoad(D L, float root, float tip, SlabPartForces& f, Single& st) {
+void cantileverLoad(D L, float root, float tip, SlabPartForces& f, SingleStore& st) {
     if (root == tip) {
         f.M1 = st(L * L * root / 2.0);
         f.S1 = st(L * root);
@@ -79,12 +79,12 @@ void cantileverLoad(D L, float root, float tip, SlabPartForces& f, Single& st) {
 }
 
 // Trapezoidal reaction over a whole cantilever of length L.
-void wholeReaction(D L, float root, float tip, SlabPartForces& f, Single& st) {
+void wholeReaction(D L, float root, float tip, SlabPartForces& f, SingleStore& st) {
     f.M2 = st(L * L * (D(tip) + tip + root) / 6.0);
     f.S2 = st((D(tip) + root) * L / 2.0);
 }
 
-Outcome heel(const SlabInput& in, SlabPartForces& f, Single& st) {
+Outcome heel(const SlabInput& in, SlabPartForces& f, SingleStore& st) {
     const D Lk = in.B_Kakato;
     cantileverLoad(Lk, in.W2, in.W3, f, st);
     const float xn = std::fabs(in.Xn);
@@ -109,7 +109,7 @@ bool toeFullyLoaded(const SlabInput& in) {
     return !(in.B - in.B_Tumasaki < xn && xn < in.B);
 }
 
-Outcome toe(const SlabInput& in, SlabPartForces& f, Single& st) {
+Outcome toe(const SlabInput& in, SlabPartForces& f, SingleStore& st) {
     if (!toeFullyLoaded(in)) return refused(ForceRefusal::ContactOutsideMethod);
     const D Lt = in.B_Tumasaki;
     cantileverLoad(Lt, in.W4, in.W5, f, st);
@@ -117,7 +117,7 @@ Outcome toe(const SlabInput& in, SlabPartForces& f, Single& st) {
     return Outcome{ForceRefusal::None, f};
 }
 
-Outcome span(MemberPart part, const SlabInput& in, SlabPartForces& f, Single& st) {
+Outcome span(MemberPart part, const SlabInput& in, SlabPartForces& f, SingleStore& st) {
     if (in.e != 0.0f && !spanFullyLoaded(in)) return refused(ForceRefusal::ContactOutsideMethod);
     f.span = spanMoments(in, st);
     if (part == MemberPart::C) midSpan(in, f, st);
@@ -127,7 +127,7 @@ Outcome span(MemberPart part, const SlabInput& in, SlabPartForces& f, Single& st
 }
 
 // The key is loaded over its height H0 by the uniform passive pressure of the shear-key check.
-Outcome shearKey(const SlabInput& in, Single& st) {
+Outcome shearKey(const SlabInput& in, SingleStore& st) {
     SlabPartForces f;
     f.M = st(1e5 * (D(in.H0) * in.H0 * in.P_Tokki / 2.0));
     f.S = st(1e3 * (D(in.H0) * in.P_Tokki));
@@ -135,7 +135,7 @@ Outcome shearKey(const SlabInput& in, Single& st) {
     return Outcome{ForceRefusal::None, f};
 }
 
-Outcome partForces(MemberPart part, const SlabInput& in, Single& st) {
+Outcome partForces(MemberPart part, const SlabInput& in, SingleStore& st) {
     SlabPartForces f;
     switch (part) {
         case MemberPart::C:
@@ -154,7 +154,7 @@ Outcome partForces(MemberPart part, const SlabInput& in, Single& st) {
 }  // namespace
 
 ForceOutcome<SlabPartForces> slabForces(MemberPart part, const SlabInput& in) {
-    Single st;
+    SingleStore st;
     if (part == MemberPart::H) return shearKey(in, st);
     if (in.e != 0.0f && !(std::fabs(in.Xn) > 0.0f)) return refused(ForceRefusal::NoBase);
     Outcome out = partForces(part, in, st);

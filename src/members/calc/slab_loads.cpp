@@ -2,14 +2,10 @@
 
 #include <cmath>
 
-#include "numeric/rounding.h"
+#include "numeric/single_store.h"
 
 namespace pelzaro::members {
 namespace {
-
-float toSingle(double v) {
-    return fitsSingle(v) ? static_cast<float>(v) : 0.0f;
-}
 
 // Soil over the toe: the symmetric shape mirrors the back soil; the one-sided shape counts the
 // front soil only when the user includes it. Without that choice the soil is left out, which
@@ -23,12 +19,12 @@ void toeLoads(const SlabLoadInput& in, SlabLoads& w) {
     const double gs = in.Gamma_S, gc = in.Gamma_C;
     const double depth = toeSoilDepth(in);
     if (depth < 0.0) {
-        w.W4 = toSingle(gc * in.D_Teiban + in.Q_Zenmen);
-        w.W5 = toSingle(static_cast<double>(in.D_Tumasaki) * gc + in.Q_Zenmen);
+        w.W4 = singleOrZero(gc * in.D_Teiban + in.Q_Zenmen);
+        w.W5 = singleOrZero(static_cast<double>(in.D_Tumasaki) * gc + in.Q_Zenmen);
         return;
     }
-    w.W4 = toSingle(depth * gs + gc * in.D_Teiban + in.Q_Zenmen);
-    w.W5 = toSingle((static_cast<double>(in.D_Tumasaki_H) + depth) * gs +
+    w.W4 = singleOrZero(depth * gs + gc * in.D_Teiban + in.Q_Zenmen);
+    w.W5 = singleOrZero((static_cast<double>(in.D_Tumasaki_H) + depth) * gs +
                     static_cast<double>(in.D_Tumasaki) * gc + in.Q_Zenmen);
 }
 
@@ -37,10 +33,10 @@ void toeLoads(const SlabLoadInput& in, SlabLoads& w) {
 SlabLoads slabLoads(const SlabLoadInput& in) {
     const double gs = in.Gamma_S, gc = in.Gamma_C;
     SlabLoads w;
-    w.W1 = toSingle(gc * in.D_Teiban + gs * in.H_Tyuuou + in.Q_Tyuuou);
+    w.W1 = singleOrZero(gc * in.D_Teiban + gs * in.H_Tyuuou + in.Q_Tyuuou);
     if (in.B_Kakato != 0.0f) {
-        w.W2 = toSingle(static_cast<double>(in.H_Haimen) * gs + gc * in.D_Teiban + in.Q_Haimen);
-        w.W3 = toSingle((static_cast<double>(in.D_Kakato_H) + in.H_Haimen) * gs +
+        w.W2 = singleOrZero(static_cast<double>(in.H_Haimen) * gs + gc * in.D_Teiban + in.Q_Haimen);
+        w.W3 = singleOrZero((static_cast<double>(in.D_Kakato_H) + in.H_Haimen) * gs +
                         static_cast<double>(in.D_Kakato) * gc + in.Q_Haimen);
     }
     if (in.B_Tumasaki != 0.0f) toeLoads(in, w);

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "members/calc/allowable_steel.h"
-#include "members/calc/single.h"
+#include "numeric/single_store.h"
 #include "numeric/format.h"
 #include "numeric/lenient.h"
 
@@ -26,7 +26,7 @@ StressStatus inputStatus(const StressInput& in) {
     return StressStatus::Ok;
 }
 
-void sectionRatios(const StressInput& in, StressResult& r, Single& st) {
+void sectionRatios(const StressInput& in, StressResult& r, SingleStore& st) {
     const D dMm = 10.0 * in.d;
     r.As = st(100.0 * in.a1 * 1000.0 / in.spacing);
     r.p = st(D(r.As) / (kWidthMm * dMm));
@@ -35,7 +35,7 @@ void sectionRatios(const StressInput& in, StressResult& r, Single& st) {
     r.j1 = st(1.0 - r.k / 3.0);
 }
 
-void stresses(const StressInput& in, StressResult& r, Single& st) {
+void stresses(const StressInput& in, StressResult& r, SingleStore& st) {
     const D dMm = 10.0 * in.d, mNmm = 10.0 * in.M;
     r.sigmaC = st(2.0 * mNmm / (dMm * dMm * r.j1 * r.k * kWidthMm));
     r.sigmaS = st(mNmm / (D(r.As) * r.j1 * dMm));
@@ -45,7 +45,7 @@ void stresses(const StressInput& in, StressResult& r, Single& st) {
 }
 
 // The allowable shear stress: tau_a1, under the road guideline corrected by Ce and Cpt.
-float shearLimit(const StressInput& in, StressResult& r, Single& st) {
+float shearLimit(const StressInput& in, StressResult& r, SingleStore& st) {
     if (in.standard != DesignStandard::Std_D) return in.Tau_a1;
     r.roadShear = true;
     r.Ce = depthFactorCe(st(10.0 * in.d));
@@ -55,7 +55,7 @@ float shearLimit(const StressInput& in, StressResult& r, Single& st) {
     return r.Tau_ca;
 }
 
-void verdicts(const StressInput& in, StressResult& r, Single& st) {
+void verdicts(const StressInput& in, StressResult& r, SingleStore& st) {
     r.Sigma_sa = memberSteelStress(in.standard, in.loadCase, in.a1, in.Sigma_sa, in.Sigma_sa_N);
     r.sigmaCFails = r.sigmaC > in.Sigma_ca;
     r.sigmaSFails = r.sigmaS > r.Sigma_sa;
@@ -105,7 +105,7 @@ StressResult checkStress(const StressInput& in) {
     r.Kankaku = in.spacing;
     r.status = inputStatus(in);
     if (!r.ok()) return r;
-    Single st;
+    SingleStore st;
     sectionRatios(in, r, st);
     stresses(in, r, st);
     if (st.ok()) verdicts(in, r, st);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "members/calc/single.h"
+#include "numeric/single_store.h"
 #include "numeric/rounding.h"
 
 namespace pelzaro::members {
@@ -16,20 +16,20 @@ D horizontalFactor(const WallInput& in) {
     return std::cos(degToRad(D(in.Theta_Danmen) + in.Delta_Danmen));
 }
 
-float soilPressure(const WallInput& in, D depth, D c, Single& st) {
+float soilPressure(const WallInput& in, D depth, D c, SingleStore& st) {
     return st(depth * depth * (0.5 * in.KA_Danmen * in.Gamma_S) * c);
 }
 
 // Earth pressure of the back surcharge over a depth; a surcharge reduced by 5 kN/m2 below
 // zero never pulls on the wall.
-float surchargePressure(const WallInput& in, D depth, D c, Single& st) {
+float surchargePressure(const WallInput& in, D depth, D c, SingleStore& st) {
     const D q = in.surchargeReducedBy5 ? D(in.Q_Haimen) - 5.0 : D(in.Q_Haimen);
     const D p = q * in.KA_Danmen * depth * c;
     if (in.surchargeReducedBy5 && !(p > 0.0)) return 0.0f;
     return st(p);
 }
 
-WallPieces piecesAbove(D h, D rectangle, D inner, D outer, Single& st) {
+WallPieces piecesAbove(D h, D rectangle, D inner, D outer, SingleStore& st) {
     WallPieces p;
     p.A1_1 = st(h * rectangle);
     p.A1_2 = st(h * inner);
@@ -41,7 +41,7 @@ WallPieces piecesAbove(D h, D rectangle, D inner, D outer, Single& st) {
 }
 
 // Centroid height of the wall pieces above the section; false for a wall without area.
-bool wallCentroid(const WallPieces& p, float& y, Single& st) {
+bool wallCentroid(const WallPieces& p, float& y, SingleStore& st) {
     const D area = D(p.A1_2) + p.A1_1 + p.A1_3;
     if (area == 0.0) return false;
     y = st((D(p.y1_2) * p.A1_2 + D(p.y1_1) * p.A1_1 + D(p.y1_3) * p.A1_3) / area);
@@ -50,7 +50,7 @@ bool wallCentroid(const WallPieces& p, float& y, Single& st) {
 
 // Back soil above the mid-height section, between the back ground surface and the section.
 // A section at or above the ground surface (hs <= 0) has no soil above it.
-void backSoilA(const WallInput& in, D hs, WallForcesA& f, Single& st) {
+void backSoilA(const WallInput& in, D hs, WallForcesA& f, SingleStore& st) {
     hs = std::max(hs, 0.0);
     const D nOut = in.N_Usiro_Out, bh = in.B_Haimen;
     const D widthAtGround = bh - nOut * in.H4 / (D(in.H4) + in.H_Haimen);
@@ -65,7 +65,7 @@ void backSoilA(const WallInput& in, D hs, WallForcesA& f, Single& st) {
     f.y2_A = f.y_Haimen_A;
 }
 
-ForceRefusal seismicPartA(const WallInput& in, WallForcesA& f, Single& st) {
+ForceRefusal seismicPartA(const WallInput& in, WallForcesA& f, SingleStore& st) {
     if (D(in.H4) + in.H_Haimen == 0.0) return ForceRefusal::NoWallHeight;
     const D h = (D(in.H4) + in.H_Haimen) / 2.0;
     f.pieces =
@@ -84,7 +84,7 @@ D surchargeInertiaMomentA(const WallInput& in, D hs) {
     return std::max(hs, 0.0) * kq * (in.Hq_Danmen / (D(in.D_Teiban) + in.H_Haimen));
 }
 
-void designForcesA(const WallInput& in, WallForcesA& f, Single& st) {
+void designForcesA(const WallInput& in, WallForcesA& f, SingleStore& st) {
     const D half = in.H_Haimen / 2.0, kh = in.Kh;
     const D m0 = half * f.DeltaPAX_A / 2.0 + half * f.PAX_A / 3.0;
     const D s0 = D(f.DeltaPAX_A) + f.PAX_A;
@@ -102,7 +102,7 @@ void designForcesA(const WallInput& in, WallForcesA& f, Single& st) {
     f.S_A = st(1e3 * s);
 }
 
-ForceRefusal seismicPartB(const WallInput& in, WallForcesB& f, Single& st) {
+ForceRefusal seismicPartB(const WallInput& in, WallForcesB& f, SingleStore& st) {
     const D h = D(in.H4) + in.H_Haimen;
     const D nIn = in.N_Usiro_In, nOut = in.N_Usiro_Out;
     f.W_B = st(((nOut + nIn) * h / 2.0 + h * in.T1_Usiro) * in.Gamma_C);
@@ -112,7 +112,7 @@ ForceRefusal seismicPartB(const WallInput& in, WallForcesB& f, Single& st) {
     return ForceRefusal::None;
 }
 
-void designForcesB(const WallInput& in, WallForcesB& f, Single& st) {
+void designForcesB(const WallInput& in, WallForcesB& f, SingleStore& st) {
     const D H = in.H_Haimen, kh = in.Kh;
     const D m0 = f.DeltaPAX_B * H / 2.0 + f.PAX_B * H / 3.0;
     const D s0 = D(f.DeltaPAX_B) + f.PAX_B;
@@ -138,7 +138,7 @@ ForceOutcome<T> refused(ForceRefusal why) {
 }  // namespace
 
 ForceOutcome<WallForcesA> wallForcesA(const WallInput& in) {
-    Single st;
+    SingleStore st;
     WallForcesA f;
     const D c = horizontalFactor(in);
     f.PAX_A = soilPressure(in, in.H_Haimen / 2.0, c, st);
@@ -155,7 +155,7 @@ ForceOutcome<WallForcesA> wallForcesA(const WallInput& in) {
 }
 
 ForceOutcome<WallForcesB> wallForcesB(const WallInput& in) {
-    Single st;
+    SingleStore st;
     WallForcesB f;
     const D c = horizontalFactor(in);
     f.PAX_B = soilPressure(in, in.H_Haimen, c, st);

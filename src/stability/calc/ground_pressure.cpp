@@ -11,10 +11,14 @@ float snappedEccentricity(float e) {
     return (-1e-6f < e && e < 1e-6f) ? 0.0f : e;
 }
 
-bool withinMiddleThird(float e, float b) {
+float eccentricityRatio(float e, float b) {
     const double ratio = std::fabs(static_cast<double>(e)) / b;
-    if (!(ratio < 1.0)) return false;  // far outside (and not rounded beyond single range)
-    return static_cast<float>(ratio) <= 1.0f / 6.0f;
+    if (!(ratio < 1.0)) return 1.0f;  // far outside (and not rounded beyond single range)
+    return static_cast<float>(ratio);
+}
+
+bool withinMiddleThird(float e, float b) {
+    return eccentricityRatio(e, b) <= kOneSixth;
 }
 
 namespace {

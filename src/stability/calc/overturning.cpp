@@ -49,6 +49,9 @@ StabilityOutcome StabilityRun::groundReaction() {
     put(w.e, w.B / 2.0 - w.d);
     if (tooLarge_) return StabilityOutcome::TooLarge;
     w.e = snappedEccentricity(w.e);
+    // The effective width is stored on every run, whatever the cohesion and the width rule:
+    // the report prints it with the effective-width options.
+    put(w.A_eff, w.B - 2.0 * std::fabs(w.e));
     const GroundPressure p = groundPressure(w.SumV, w.B, w.e);
     switch (p.status) {
         case GroundPressure::Status::Ok:

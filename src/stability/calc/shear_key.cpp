@@ -2,21 +2,13 @@
 // sliding with the key, by the passive resistance (residential-land standard) or by the shear
 // resistance along the base (road guideline).
 
+#include <algorithm>
 #include <cmath>
 
-#include "numeric/rounding.h"
+#include "stability/calc/key_terms.h"
 #include "stability/calc/stability_run.h"
 
 namespace pelzaro {
-
-namespace {
-
-// tan(45 deg + phiB/2): the passive wedge's slope.
-double passiveSlope(float phiB) {
-    return std::tan(degToRad(45.0 + phiB / 2.0));
-}
-
-}  // namespace
 
 StabilityOutcome StabilityRun::shearKey() {
     // The factor without the key stays for the results page.
@@ -37,7 +29,8 @@ StabilityOutcome StabilityRun::shearKey() {
 }
 
 // Ground pressure at the far end of the passive wedge (B1 - L) and at the key (B1), on the
-// straight pressure line measured from the edge of maximum pressure; uniform when e = 0.
+// straight pressure line measured from the edge of maximum pressure, 0 beyond the contact;
+// uniform when e = 0.
 StabilityOutcome StabilityRun::keyOrdinates() {
     StabilityWork& w = w_;
     if (w.e == 0.0f) {
@@ -50,8 +43,10 @@ StabilityOutcome StabilityRun::keyOrdinates() {
     const double wedgeEnd = double(w.B1) - w.L_Tokki;
     const double s1 = w.e > 0.0f ? wedgeEnd : w.B - wedgeEnd;
     const double s2 = w.e > 0.0f ? double(w.B1) : double(w.B) - w.B1;
-    put(w.Sigma_1, (xn - s1) * w.Sigma_max / xn);
-    put(w.Sigma_2, (xn - s2) * w.Sigma_max / xn);
+    // The ground takes no tension: where the wedge's end or the key stands in the lifted part
+    // of the base, no pressure acts there.
+    put(w.Sigma_1, std::max(0.0, (xn - s1) * w.Sigma_max / xn));
+    put(w.Sigma_2, std::max(0.0, (xn - s2) * w.Sigma_max / xn));
     return StabilityOutcome::Ok;
 }
 
@@ -60,8 +55,8 @@ StabilityOutcome StabilityRun::keyOrdinates() {
 // the loaded width, and the passive force P * H0.
 void StabilityRun::passiveWedgeResistance() {
     StabilityWork& w = w_;
-    const double l1 = double(w.B1) - w.L_Tokki, l2 = double(w.B) - w.B1;
-    const double xn = std::fabs(w.Xn), s1 = w.Sigma_1, s2 = w.Sigma_2;
+    const KeyLengths len = wedgeLengths(w.e, w.B, w.B1, w.L_Tokki, w.Xn);
+    const double l1 = len.L1, l2 = len.L2, s1 = w.Sigma_1, s2 = w.Sigma_2;
     const double smax = w.Sigma_max, smin = w.Sigma_min;
     const bool front = w.e >= 0.0f;
     double w1;
@@ -69,8 +64,7 @@ void StabilityRun::passiveWedgeResistance() {
         w1 = front ? (s1 + smax) / 2 * l1 + (s2 + smin) / 2 * l2
                    : (s1 + smin) / 2 * l1 + (s2 + smax) / 2 * l2;
     } else {
-        w1 = front ? (s1 + smax) / 2 * l1 + s2 / 2 * (xn - w.B1)
-                   : s1 / 2 * (l1 - (w.B - xn)) + (s2 + smax) / 2 * l2;
+        w1 = front ? (s1 + smax) / 2 * l1 + s2 / 2 * l2 : s1 / 2 * l1 + (s2 + smax) / 2 * l2;
     }
     put(w.W1_Tokki, w1);
     const double c = in_.cond.C, sumH = w.SumH;
@@ -78,7 +72,7 @@ void StabilityRun::passiveWedgeResistance() {
     if (c == 0.0) {
         put(w.F_Tokki, base / sumH);
     } else if (in_.width == LoadedWidth::Width_Full) {
-        put(w.F_Tokki, (c * (uplift() ? xn : double(w.B)) + base) / sumH);
+        put(w.F_Tokki, (c * cohesionWidth(w.e, w.B, w.Xn) + base) / sumH);
     } else if (in_.width == LoadedWidth::Width_Reduced) {
         put(w.F_Tokki, (c * w.A_eff + base) / sumH);
     }
@@ -87,22 +81,15 @@ void StabilityRun::passiveWedgeResistance() {
 // Road guideline: shear resistance tan(phiB) times the reaction in front of the key (L1) and
 // behind it (L2), plus the cohesion on L1. Only the base in contact resists: under uplift with
 // the maximum at the rear, the length in front of the key begins where contact begins, B - |Xn|
-// from the front end.
+// from the front end, and the reaction behind the key rises from q3 to the maximum at the back.
 void StabilityRun::shearResistance() {
     StabilityWork& w = w_;
-    const double t = std::tan(degToRad(in_.cond.Phi_B));
-    const double xn = std::fabs(w.Xn), b = w.B, b1 = w.B1, s2 = w.Sigma_2;
-    const double smax = w.Sigma_max, smin = w.Sigma_min;
-    const bool lifted = uplift();
-    double l1 = b1, hk;
-    if (w.e >= 0.0f) {
-        const double l2 = lifted ? xn - b1 : b - b1;
-        hk = (s2 + smax) / 2 * l1 * t + (s2 + smin) / 2 * l2 * t;
-    } else {
-        if (lifted) l1 = b1 - (b - xn);
-        hk = (s2 + smin) / 2 * l1 * t + (s2 + smax) / 2 * (b - b1) * t;
-    }
-    if (in_.cond.C != 0.0f) hk += double(in_.cond.C) * l1;
+    const double t = shearFactor(in_.cond.Phi_B);
+    const KeyLengths len = shearLengths(w.e, w.B, w.B1, w.Xn);
+    const double s2 = w.Sigma_2, smax = w.Sigma_max, smin = w.Sigma_min;
+    double hk = w.e >= 0.0f ? (s2 + smax) / 2 * len.L1 * t + (s2 + smin) / 2 * len.L2 * t
+                            : (s2 + smin) / 2 * len.L1 * t + (s2 + smax) / 2 * len.L2 * t;
+    if (in_.cond.C != 0.0f) hk += double(in_.cond.C) * len.L1;
     if (!std::isfinite(hk)) {
         tooLarge_ = true;
         hk = 0.0;

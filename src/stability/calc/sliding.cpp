@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "stability/calc/key_terms.h"
 #include "stability/calc/stability_run.h"
 
 namespace pelzaro {
@@ -32,8 +33,8 @@ void StabilityRun::horizontalTotal() {
 }
 
 // Friction mu * SumV, plus the cohesion on the loaded width when the ground has cohesion: the
-// whole base while it is all in contact, the contact length |Xn| under uplift, or the
-// effective width A' = B - 2|e|.
+// whole base while it is all in contact, the contact length |Xn| under uplift (the base width
+// times the contact factor |Xn|/B), or the effective width A' = B - 2|e|.
 void StabilityRun::slidingResistance() {
     StabilityWork& w = w_;
     const double c = in_.cond.C, friction = double(in_.cond.Mu) * w.SumV;
@@ -41,10 +42,8 @@ void StabilityRun::slidingResistance() {
         put(w.RH, friction);
         return;
     }
-    put(w.A_eff, w.B - 2.0 * std::fabs(w.e));
     if (in_.width == LoadedWidth::Width_Full) {
-        const double contact = uplift() ? std::fabs(w.Xn) : w.B;
-        put(w.RH, c * contact + friction);
+        put(w.RH, c * cohesionWidth(w.e, w.B, w.Xn) + friction);
     } else if (in_.width == LoadedWidth::Width_Reduced) {
         put(w.RH, c * w.A_eff + friction);
     }

@@ -1,6 +1,6 @@
 #include "stability/calc/stability_calc.h"
 
-#include "numeric/rounding.h"
+#include "numeric/single_store.h"
 #include "stability/calc/ground_pressure.h"
 #include "stability/calc/stability_run.h"
 #include "state/module1.h"
@@ -19,12 +19,8 @@ std::optional<double> weightedMean(std::initializer_list<Piece> pieces) {
 }
 
 void StabilityRun::put(float& to, double value) {
-    if (!fitsSingle(value)) {
-        tooLarge_ = true;
-        to = 0.0f;
-        return;
-    }
-    to = static_cast<float>(value);
+    store_.put(to, value);
+    if (store_.overflowed()) tooLarge_ = true;
 }
 
 bool StabilityRun::uplift() const {

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <optional>
 
+#include "numeric/single_store.h"
 #include "stability/calc/stability_calc.h"
 
 namespace pelzaro {
@@ -67,6 +68,7 @@ class StabilityRun {
 
     const StabilityInput& in_;
     StabilityWork& w_;
+    SingleStore store_;
     bool tooLarge_ = false;
 
     // Local quantities of one run, not stored.
