@@ -25,13 +25,18 @@ void cellAt(Surface& pri, double rounded, double x0, bool thousandsBand, double 
     textAt(pri, alignedX(rounded, x0, thousandsBand), y, {printed});
 }
 
-std::string cell4(double rounded) { return Num(rounded, "0.0000"); }
+std::string cell4(double rounded) {
+    return Num(rounded, "0.0000");
+}
 
-void dash(Surface& pri, double x, double y) { pri.Line(x, y, x + 300, y); }
+void dash(Surface& pri, double x, double y) {
+    pri.Line(x, y, x + 300, y);
+}
 
 void grid(Surface& pri, float& loop) {
     pri.Line(1000, 7900, 11200, 7900);
-    countedLoop(loop, 0, 9, [&](double i) { pri.Line(1000, 8500 + 500 * i, 11200, 8500 + 500 * i); });
+    countedLoop(loop, 0, 9,
+                [&](double i) { pri.Line(1000, 8500 + 500 * i, 11200, 8500 + 500 * i); });
     pri.Line(7600, 8200, 11200, 8200);
     pri.Line(1000, 7900, 1000, 13000);
     pri.Line(2000, 7900, 2000, 12500);  // the totals' label spans the first two columns
@@ -129,8 +134,8 @@ void centroidLines(ReportContext& c, bool heights) {
     pri.CurrentX(1850);
     pri.CurrentY(13400);
     const float x = static_cast<float>(quotient(m.SumWx, m.SumW, "the centroid x = ΣW·x / ΣW"));
-    pri.Print({kCentroidX, Num(Marume(m.SumWx, 3), "0.000"), kSlash, Num(Marume(m.SumW, 3), "0.000"),
-               kEq, Num(x, "0.000"), kMetre});
+    pri.Print({kCentroidX, Num(Marume(m.SumWx, 3), "0.000"), kSlash,
+               Num(Marume(m.SumW, 3), "0.000"), kEq, Num(x, "0.000"), kMetre});
     if (heights) {
         const float y = static_cast<float>(quotient(m.SumWy, m.SumW, "the centroid y = ΣW·y / ΣW"));
         pri.CurrentX(1850);

@@ -23,25 +23,28 @@ void label(Surface& pri, double x, double y, std::initializer_list<std::string> 
 }
 
 // A dimension in millimetres; a dimension of 0 prints nothing.
-std::string mm(double metres) { return Num(metres * 1000.0, "##,###"); }
+std::string mm(double metres) {
+    return Num(metres * 1000.0, "##,###");
+}
 
-void dimensionLabels(ReportContext& c, const WallDrawing& d) {
-    Surface& pri = c.pri;
+// The top row over the wall tops: thicknesses, outer batters and the clear width.
+void topRowLabels(Surface& pri, const WallDrawing& d) {
     const Module1& m = d.m;
-    const PageChoices& opt = c.opt;
-    const double H = double(m.H4) + m.H3;
-    const double xB = d.X(m.B);
-
-    // The top row, over the wall tops.
-    label(pri, d.X(double(m.N_Mae_Out) + m.B_Tumasaki + m.T1_Mae / 2.0) - 100, 1900, {mm(m.T1_Mae)});
+    label(pri, d.X(double(m.N_Mae_Out) + m.B_Tumasaki + m.T1_Mae / 2.0) - 100, 1900,
+          {mm(m.T1_Mae)});
     if (m.N_Mae_Out != 0.0f) label(pri, d.X(m.B_Tumasaki) - 200, 1900, {mm(m.N_Mae_Out)});
     label(pri, d.X(double(m.N_Mae_Out) + m.B_Tumasaki + m.T1_Mae + m.B_Tyuuou_Ue / 2.0) - 200, 1900,
           {mm(m.B_Tyuuou_Ue)});
     label(pri, d.X(m.B - (double(m.N_Usiro_Out) + m.B_Kakato + m.T1_Usiro / 2.0)) - 150, 1900,
           {mm(m.T1_Usiro)});
     if (m.N_Usiro_Out != 0.0f) label(pri, d.X(double(m.B) - m.B_Kakato), 1900, {mm(m.N_Usiro_Out)});
+}
 
-    // The heights, left and right. The front wall's label stands halfway down H1 + H4.
+// The heights, left and right. The front wall's label stands halfway down H1 + H4.
+void heightLabels(Surface& pri, const WallDrawing& d, const PageChoices& opt) {
+    const Module1& m = d.m;
+    const double H = double(m.H4) + m.H3;
+    const double xB = d.X(m.B);
     if (opt.shapeOneSided) {
         label(pri, 1400, d.Y(H - m.H2 - (double(m.H1) + m.H4) / 2.0) - 50, {mm(m.H1)});
         label(pri, 1400, d.Y(H - m.H2 / 2.0) - 75, {mm(m.H2)});
@@ -52,6 +55,13 @@ void dimensionLabels(ReportContext& c, const WallDrawing& d) {
     }
     label(pri, xB + 1050, d.Y(m.H4 + m.H3 / 2.0) - 50, {mm(m.H3)});
     if (opt.shapeTwoSided) label(pri, 1400, d.Y(m.H4 + m.H3 / 2.0) - 50, {mm(m.H3)});
+}
+
+// The soil depths and slab thicknesses beside the heel, the toe and between the walls.
+void soilAndSlabLabels(Surface& pri, const WallDrawing& d, const PageChoices& opt) {
+    const Module1& m = d.m;
+    const double H = double(m.H4) + m.H3;
+    const double xB = d.X(m.B);
     if (m.B_Kakato != 0.0f) {
         const double h = double(m.H_Haimen) + m.D_Kakato_H;
         label(pri, xB + 400, d.Y(m.H4 + h / 2.0) - 50, {mm(h)});
@@ -74,15 +84,27 @@ void dimensionLabels(ReportContext& c, const WallDrawing& d) {
     if (m.B_Kakato != 0.0f) label(pri, xB + 450, d.Y(H - m.D_Kakato / 2.0) - 75, {mm(m.D_Kakato)});
     if (m.B_Tumasaki != 0.0f)
         label(pri, 2150, d.Y(H - m.D_Tumasaki / 2.0) - 75, {mm(m.D_Tumasaki)});
+}
 
-    // The bottom rows: the base parts, then the whole width.
-    const double yParts = d.Y(H) + 400;
+// The bottom rows: the base parts, then the whole width.
+void bottomLabels(Surface& pri, const WallDrawing& d) {
+    const Module1& m = d.m;
+    const double yBase = d.Y(double(m.H4) + m.H3);
+    const double yParts = yBase + 400;
     if (m.B_Tumasaki != 0.0f) label(pri, d.X(m.B_Tumasaki / 2.0) - 150, yParts, {mm(m.B_Tumasaki)});
     label(pri, d.X(m.B_Tumasaki + m.T2_Mae / 2.0) - 100, yParts, {mm(m.T2_Mae)});
-    label(pri, d.X(double(m.T2_Mae) + m.B_Tumasaki + m.B_Tyuuou / 2.0) - 200, yParts, {mm(m.B_Tyuuou)});
+    label(pri, d.X(double(m.T2_Mae) + m.B_Tumasaki + m.B_Tyuuou / 2.0) - 200, yParts,
+          {mm(m.B_Tyuuou)});
     label(pri, d.X(double(m.B) - m.B_Kakato - m.T2_Usiro / 2.0) - 100, yParts, {mm(m.T2_Usiro)});
     if (m.B_Kakato != 0.0f) label(pri, d.X(m.B - m.B_Kakato / 2.0) - 100, yParts, {mm(m.B_Kakato)});
-    label(pri, d.X(m.B / 2.0) - 200, d.Y(H) + 700, {mm(m.B)});
+    label(pri, d.X(m.B / 2.0) - 200, yBase + 700, {mm(m.B)});
+}
+
+void dimensionLabels(ReportContext& c, const WallDrawing& d) {
+    topRowLabels(c.pri, d);
+    heightLabels(c.pri, d, c.opt);
+    soilAndSlabLabels(c.pri, d, c.opt);
+    bottomLabels(c.pri, d);
 }
 
 // A surcharge's two lines: its name, then its value in kN/m2, 400 and 200 twips above the top
@@ -103,7 +125,8 @@ void surchargeLabels(ReportContext& c, const WallDrawing& d) {
                          quotient(double(m.N_Usiro_Out) * m.H4, H,
                                   "the back surcharge label (height of the rear wall)");
         const double x = d.X(a) + 300;
-        const double y = d.Y(m.H4) - (10.0 * m.Q_Haimen + 1200.0 * std::tan(degToRad(m.Beta))) - 400;
+        const double y =
+            d.Y(m.H4) - (10.0 * m.Q_Haimen + 1200.0 * std::tan(degToRad(m.Beta))) - 400;
         surchargeLabel(c.pri, kSurcharge, x, y, x, m.Q_Haimen);
     }
     if (m.Q_Tyuuou != 0.0f) {
@@ -118,7 +141,8 @@ void surchargeLabels(ReportContext& c, const WallDrawing& d) {
         if (opt.shapeOneSided && !(m.D_Teiban > m.H2)) {
             surchargeLabel(c.pri, kSurcharge, xa, d.Y(H - m.H2) - q - 400, xb, m.Q_Zenmen);
         } else if (opt.shapeOneSided) {
-            surchargeLabel(c.pri, kSurchargeWide, xa, d.Y(H - m.D_Teiban) - q - 400, xb, m.Q_Zenmen);
+            surchargeLabel(c.pri, kSurchargeWide, xa, d.Y(H - m.D_Teiban) - q - 400, xb,
+                           m.Q_Zenmen);
         } else {
             surchargeLabel(c.pri, kSurcharge, xa, d.Y(m.H4) - q - 400, xb, m.Q_Zenmen);
         }

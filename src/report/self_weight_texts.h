@@ -37,7 +37,8 @@ constexpr const char* kPerMetre = "kN/m";
 constexpr const char* kCentreLoad = "                中央上載荷重･･･W=";
 constexpr const char* kFrontLoad = "                前面上載荷重･･･W=";
 constexpr const char* kMetre = "m";
-constexpr const char* kRowLabel[8] = {"①前たて壁", "②後たて壁", "③ 底　版", "④かかと版", "⑤つま先版", "⑥ 中央土", "⑦ 背面土", "⑧ 前面土"};
+constexpr const char* kRowLabel[8] = {"①前たて壁", "②後たて壁", "③ 底　版", "④かかと版",
+                                      "⑤つま先版", "⑥ 中央土",  "⑦ 背面土", "⑧ 前面土"};
 
 }  // namespace weight_text
 }  // namespace pelzaro

@@ -12,14 +12,22 @@ bool frontOuterFaceVertical(const Module1& m) {
 
 float partArea(const Module1& m, int k) {
     switch (k) {
-    case 1: return m.A1;
-    case 2: return m.A2;
-    case 3: return m.A3;
-    case 4: return m.A4;
-    case 5: return m.A5;
-    case 6: return m.A6;
-    case 7: return m.A7;
-    case 8: return m.A8;
+        case 1:
+            return m.A1;
+        case 2:
+            return m.A2;
+        case 3:
+            return m.A3;
+        case 4:
+            return m.A4;
+        case 5:
+            return m.A5;
+        case 6:
+            return m.A6;
+        case 7:
+            return m.A7;
+        case 8:
+            return m.A8;
     }
     return 0.0f;
 }

@@ -12,7 +12,7 @@ namespace pelzaro {
 float wallDrawingScale(float H3, float H4);
 
 class WallDrawing {
-public:
+  public:
     // A scale that is not positive cannot place anything: a report error.
     WallDrawing(const Module1& m, float scale);
 
@@ -23,7 +23,7 @@ public:
 
     const Module1& m;
 
-private:
+  private:
     float scale_;
 };
 

@@ -48,15 +48,45 @@ TEST(SelfWeightTable, AlignmentBandsAtTheirLimits) {
     } cases[] = {
         {1, 9.9999f, 1, 1, {5050, "9.9999"}, {6900, "9.9999"}, {9400, "9.9999"}, {10500, "9.9999"}},
         // 9.99995 is stored as 9.9999504..., which rounds to 10.0000.
-        {1, 9.99995f, 1, 0.1f, {4950, "10.0000"}, {6800, "10.0000"}, {9300, "10.0000"},
+        {1,
+         9.99995f,
+         1,
+         0.1f,
+         {4950, "10.0000"},
+         {6800, "10.0000"},
+         {9300, "10.0000"},
          {10500, "1.0000"}},
-        {10, 10, 10, 1, {4950, "10.0000"}, {6700, "100.0000"}, {9100, "1000.0000"},
+        {10,
+         10,
+         10,
+         1,
+         {4950, "10.0000"},
+         {6700, "100.0000"},
+         {9100, "1000.0000"},
          {10300, "100.0000"}},
-        {24, 100, 0.5f, 0.25f, {4850, "100.0000"}, {6700, "2400.0000"}, {9100, "1200.0000"},
+        {24,
+         100,
+         0.5f,
+         0.25f,
+         {4850, "100.0000"},
+         {6700, "2400.0000"},
+         {9100, "1200.0000"},
          {10300, "600.0000"}},
-        {1, 99.99f, 10, 0.5f, {4950, "99.9900"}, {6800, "99.9900"}, {9200, "999.9000"},
+        {1,
+         99.99f,
+         10,
+         0.5f,
+         {4950, "99.9900"},
+         {6800, "99.9900"},
+         {9200, "999.9000"},
          {10400, "49.9950"}},
-        {1, 1000, 1, 1, {4850, "1000.0000"}, {6700, "1000.0000"}, {9100, "1000.0000"},
+        {1,
+         1000,
+         1,
+         1,
+         {4850, "1000.0000"},
+         {6700, "1000.0000"},
+         {9100, "1000.0000"},
          {10200, "1000.0000"}},
     };
     for (const Case& c : cases) {
@@ -93,7 +123,7 @@ TEST(SelfWeightTable, RoundedAndStoredAreaCells) {
         const char* text;
     } cases[] = {
         {1, -0.03125f, "-0.0312"}, {3, -0.03125f, "-0.0313"}, {8, -0.03125f, "-0.0313"},
-        {7, -0.03125f, "-0.0312"}, {2, 2.71875f, "2.7188"}, {5, 2.71875f, "2.7188"},
+        {7, -0.03125f, "-0.0312"}, {2, 2.71875f, "2.7188"},   {5, 2.71875f, "2.7188"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row);
@@ -145,8 +175,10 @@ TEST(SelfWeightTable, DashesBySeismicMethod) {
         int rowDashes = 0, totalDashes = 0, yCells = 0, yLines = 0;
         for (const ReportEvent& e : d.events) {
             if (e.kind == ReportEvent::Segment && e.y1 == e.y2 && e.x2 - e.x1 == 300) {
-                if (e.y1 == 12750) ++totalDashes;
-                else ++rowDashes;
+                if (e.y1 == 12750)
+                    ++totalDashes;
+                else
+                    ++rowDashes;
             }
             if (e.kind == ReportEvent::Text && e.x1 == 8400) ++yCells;
             if (e.kind == ReportEvent::Text && e.text.find("ｙ=ΣW･y/ΣW=") != std::string::npos) {
@@ -179,10 +211,18 @@ Module1 templateWall() {
     return m;
 }
 
-void verticalRear(Module1& m) { m.T1_Usiro = 0.4f, m.N_Usiro_In = 0.0f, m.N_Usiro_Out = 0.0f; }
-void levelHeel(Module1& m) { m.D_Kakato = 0.4f, m.D_Kakato_H = 0.0f; }
-void verticalFront(Module1& m) { m.T1_Mae = 0.4f, m.N_Mae_In = 0.0f, m.N_Mae_Out = 0.0f; }
-void levelToe(Module1& m) { m.D_Tumasaki = 0.4f, m.D_Tumasaki_H = 0.0f; }
+void verticalRear(Module1& m) {
+    m.T1_Usiro = 0.4f, m.N_Usiro_In = 0.0f, m.N_Usiro_Out = 0.0f;
+}
+void levelHeel(Module1& m) {
+    m.D_Kakato = 0.4f, m.D_Kakato_H = 0.0f;
+}
+void verticalFront(Module1& m) {
+    m.T1_Mae = 0.4f, m.N_Mae_In = 0.0f, m.N_Mae_Out = 0.0f;
+}
+void levelToe(Module1& m) {
+    m.D_Tumasaki = 0.4f, m.D_Tumasaki_H = 0.0f;
+}
 
 struct TemplateCase {
     const char* name;
@@ -193,39 +233,66 @@ struct TemplateCase {
 
 TEST(SelfWeightTable, AreaTemplates) {
     const TemplateCase cases[] = {
-        {"back soil, heel, vertical face, level heel", 7,
-         [](Module1& m) { verticalRear(m), levelHeel(m); }, {"2100 11650 0.800×2.400"}},
-        {"back soil, heel, battered face, level heel", 7, levelHeel,
+        {"back soil, heel, vertical face, level heel",
+         7,
+         [](Module1& m) { verticalRear(m), levelHeel(m); },
+         {"2100 11650 0.800×2.400"}},
+        {"back soil, heel, battered face, level heel",
+         7,
+         levelHeel,
          {"2100 11650 (0.800＋0.880)×2.400/2"}},
-        {"back soil, heel, vertical face, haunch", 7, verticalRear,
+        {"back soil, heel, vertical face, haunch",
+         7,
+         verticalRear,
          {"2100 11650 0.800×(2.400＋2.500)/2"}},
-        {"back soil, heel, battered face, haunch", 7, [](Module1&) {},
+        {"back soil, heel, battered face, haunch",
+         7,
+         [](Module1&) {},
          {"2100 11550 2.400×(0.800＋0.880)/2", "2900 11750 ＋0.800×0.100/2"}},
-        {"back soil, no heel, battered face", 7, [](Module1& m) { m.B_Kakato = 0.0f; },
+        {"back soil, no heel, battered face",
+         7,
+         [](Module1& m) { m.B_Kakato = 0.0f; },
          {"2100 11650 0.080×2.400/2"}},
-        {"back soil, no heel, vertical face: not shown", 7,
-         [](Module1& m) { m.B_Kakato = 0.0f, verticalRear(m); }, {}},
-        {"front soil, vertical face, level toe", 8,
-         [](Module1& m) { verticalFront(m), levelToe(m); }, {"2100 12150 0.600×0.600"}},
-        {"front soil, battered face, level toe", 8, levelToe,
+        {"back soil, no heel, vertical face: not shown",
+         7,
+         [](Module1& m) { m.B_Kakato = 0.0f, verticalRear(m); },
+         {}},
+        {"front soil, vertical face, level toe",
+         8,
+         [](Module1& m) { verticalFront(m), levelToe(m); },
+         {"2100 12150 0.600×0.600"}},
+        {"front soil, battered face, level toe",
+         8,
+         levelToe,
          {"2100 12150 0.600×(0.600＋0.660)/2"}},
-        {"front soil, vertical face, haunch", 8, verticalFront,
+        {"front soil, vertical face, haunch",
+         8,
+         verticalFront,
          {"2100 12150 0.600×(0.600＋0.700)/2"}},
-        {"front soil, battered face, haunch", 8, [](Module1&) {},
+        {"front soil, battered face, haunch",
+         8,
+         [](Module1&) {},
          {"2100 12050 0.600×(0.600＋0.660)/2", "2900 12250 ＋0.600×0.100/2"}},
-        {"front wall of one thickness with batters: both forms", 1,
+        {"front wall of one thickness with batters: both forms",
+         1,
          [](Module1& m) { m.T1_Mae = 0.4f, m.N_Mae_Out = -0.1f; },
          {"2100 8650 0.400×1.400", "2100 8550 1.000×(0.400＋0.400)/2", "3200 8750 ＋0.400×0.400"}},
         {"front wall, vertical", 1, verticalFront, {"2100 8650 0.400×1.400"}},
-        {"rear wall, battered", 2, [](Module1&) {},
+        {"rear wall, battered",
+         2,
+         [](Module1&) {},
          {"2100 9050 3.000×(0.250＋0.400)/2", "3200 9250 ＋0.400×0.400"}},
         {"heel with haunch", 4, [](Module1&) {}, {"2100 10150 0.800×(0.400＋0.300)/2"}},
         {"level toe", 5, levelToe, {"2100 10650 0.600×0.400"}},
         // 0.5 x 0.1 / 1.0 + 2.0 + 0.5 x 0.05 / 3.0 = 2.058
-        {"centre soil between battered faces", 6, [](Module1&) {},
+        {"centre soil between battered faces",
+         6,
+         [](Module1&) {},
          {"2100 11150 0.500×(2.000＋2.058)/2"}},
-        {"centre soil between vertical faces", 6,
-         [](Module1& m) { m.N_Mae_In = 0.0f, m.N_Usiro_In = 0.0f; }, {"2100 11150 2.000×0.500"}},
+        {"centre soil between vertical faces",
+         6,
+         [](Module1& m) { m.N_Mae_In = 0.0f, m.N_Usiro_In = 0.0f; },
+         {"2100 11150 2.000×0.500"}},
     };
     for (const TemplateCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -253,10 +320,16 @@ TEST(SurchargeLoads, OnlyTheLoadsThereAre) {
         float qBack, wBack, qFront, wFront;
         std::vector<std::string> lines;
     } cases[] = {
-        {0, 0, 3.0f, 1.98f,
+        {0,
+         0,
+         3.0f,
+         1.98f,
          {"T 0 14060 11 0 \"　          ２）上載荷重\"",
           "T 0 14500 11 0 \"                前面上載荷重･･･W=3.00×0.6600=1.9800kN/m\""}},
-        {12.25f, 10.78f, 1.125f, 0.7425f,
+        {12.25f,
+         10.78f,
+         1.125f,
+         0.7425f,
          {"T 0 14060 11 0 \"　          ２）上載荷重\"",
           "T 0 14500 11 0 \"                背面上載荷重･･･W=12.25×0.8800=10.7800kN/m\"",
           "T 0 14720 11 0 \"                前面上載荷重･･･W=1.125×0.6600=0.7425kN/m\""}},

@@ -76,9 +76,9 @@ TEST(LoadPageOfEverySample, HoldsItsInvariants) {
         ASSERT_NE(s.app.m.Sigma_max, 0.0f) << "the stability calculation has not run";
         const Page p = drawPageOf(s.app, 2);
         EXPECT_EQ(p.error, "");
-        EXPECT_EQ(openEnds(outlineSegments(p.events, s.app.m.B_Kakato != 0,
-                                           s.app.m.B_Tumasaki != 0)),
-                  std::vector<std::string>{});
+        EXPECT_EQ(
+            openEnds(outlineSegments(p.events, s.app.m.B_Kakato != 0, s.app.m.B_Tumasaki != 0)),
+            std::vector<std::string>{});
         EXPECT_EQ(overlaps(p.events), std::vector<std::string>{});
         EXPECT_LT(lowestPoint(p.events), 15600);
         for (const std::string& l : p.lines) {

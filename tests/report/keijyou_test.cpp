@@ -90,7 +90,8 @@ TEST(LoadPage, KeyLinesOfTheBatteredWall) {
     EXPECT_TRUE(has("T 2512 4007 9 0 \"上載荷重\""));
     // The closing lines at 6700 whatever the drawing's size.
     EXPECT_TRUE(has("T 0 6700 11 0 \"                   地表面と水平面とのなす角度 β=0ﾟ\""));
-    EXPECT_TRUE(has("T 0 6920 11 0 \"                   壁背面と鉛直面とのなす角度 θ=0.00ﾟ（仮想背面）\""));
+    EXPECT_TRUE(
+        has("T 0 6920 11 0 \"                   壁背面と鉛直面とのなす角度 θ=0.00ﾟ（仮想背面）\""));
     EXPECT_TRUE(has("T 0 7140 11 0 \"                   粘着力０の土圧に対しては、H=Ho=2.500m\""));
 }
 

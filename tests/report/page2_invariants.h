@@ -42,7 +42,8 @@ inline std::vector<std::string> overlaps(const std::vector<ReportEvent>& events)
 inline double lowestPoint(const std::vector<ReportEvent>& events) {
     double low = 0;
     for (const ReportEvent& e : events) {
-        if (e.kind == ReportEvent::Text && !e.text.empty()) low = std::max(low, e.y1 + 20.0 * e.size);
+        if (e.kind == ReportEvent::Text && !e.text.empty())
+            low = std::max(low, e.y1 + 20.0 * e.size);
         if (e.kind == ReportEvent::Segment) low = std::max({low, e.y1, e.y2});
     }
     return low;

@@ -2,8 +2,12 @@
 
 namespace pelzaro {
 
-double frontWallHeightAboveSlab(const StabilityVars& w) { return double(w.H_Zenmen) + w.H1; }
-double rearWallHeightAboveSlab(const StabilityVars& w) { return double(w.H_Haimen) + w.H4; }
+double frontWallHeightAboveSlab(const StabilityVars& w) {
+    return double(w.H_Zenmen) + w.H1;
+}
+double rearWallHeightAboveSlab(const StabilityVars& w) {
+    return double(w.H_Haimen) + w.H4;
+}
 
 SoilSetBacks soilSetBacks(const StabilityVars& w) {
     const double hwMae = frontWallHeightAboveSlab(w);
