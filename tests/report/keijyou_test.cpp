@@ -1,0 +1,217 @@
+// The load-calculation page: the wall drawn to scale with its annotations (and the self-weight
+// block below it), against transcripts worked out by hand, the scale and the transforms, and
+// what must hold on every drawing of the page.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "page2_fixtures.h"
+#include "page2_invariants.h"
+#include "report/shown_parts.h"
+#include "report/wall_drawing.h"
+
+namespace pelzaro {
+namespace {
+
+std::vector<std::string> expectedLines(const std::string& name) {
+    std::ifstream in(std::string(PELZARO_TEST_DATA) + "/report/" + name);
+    EXPECT_TRUE(in.good()) << name;
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+void expectSameEvents(const std::vector<std::string>& actual,
+                      const std::vector<std::string>& expected) {
+    for (size_t i = 0; i < std::max(actual.size(), expected.size()); ++i) {
+        const std::string a = i < actual.size() ? actual[i] : "(nothing)";
+        const std::string e = i < expected.size() ? expected[i] : "(nothing)";
+        if (a != e) {
+            ADD_FAILURE() << "event " << i + 1 << ": drawn " << a << ", expected " << e;
+            return;
+        }
+    }
+}
+
+// The three walls, each page worked out by hand from its dimensions (the wall, its heading,
+// every outline segment, hatch stroke, dimension line, label and dotted line, then the table,
+// the centroid lines and the surcharge loads).
+struct PageCase {
+    const char* file;
+    StabilityInput (*input)();
+};
+const PageCase kPages[] = {
+    {"page2-battered.txt", batteredWallInput},
+    {"page2-plain.txt", plainWallInput},
+    {"page2-symmetric.txt", symmetricWallInput},
+};
+
+TEST(LoadPage, TranscriptsWorkedByHand) {
+    for (const PageCase& p : kPages) {
+        SCOPED_TRACE(p.file);
+        const StabilityInput in = p.input();
+        Module1 m = stateOf(in);
+        const Drawn d = drawOn(m, choicesOf(in), {Form4_KEIJYOU, Form4_JIJYUU});
+        EXPECT_EQ(d.error, "");
+        expectSameEvents(d.lines, expectedLines(p.file));
+    }
+}
+
+// A few lines of the battered wall spelled out: scale 2.8 x 0.35 = 0.98 m per 1000 twips, so
+// X(a) = 2850 + a / 0.00098 and Y(d) = 2600 + d / 0.00098.
+TEST(LoadPage, KeyLinesOfTheBatteredWall) {
+    const StabilityInput in = batteredWallInput();
+    Module1 m = stateOf(in);
+    const Drawn d = drawOn(m, choicesOf(in), {Form4_KEIJYOU});
+    auto has = [&](const std::string& line) {
+        return std::find(d.lines.begin(), d.lines.end(), line) != d.lines.end();
+    };
+    EXPECT_FLOAT_EQ(m.Syukusyaku, 0.98f);
+    // Headings on the sixth and eighth text lines.
+    EXPECT_EQ(d.lines[0], "T 0 1100 11 0 \"          § 3.1．ＲＣ擁壁（Ａ）の設計\"");
+    EXPECT_EQ(d.lines[1], "T 0 1540 11 0 \"            3.1－１ 荷重の計算（常時）\"");
+    // Front wall top: a = 0.7 to 0.9, depth 2.8 - 1.5 = 1.3: x 3564 to 3768, y 3927.
+    EXPECT_EQ(d.lines[2], "L 3564 3927 3768 3927 solid 0");
+    // Base underside from the toe root (0.6) to the heel root (3.4) at depth 2.8: y 5457.
+    EXPECT_EQ(d.lines[9], "L 3462 5457 6319 5457 solid 0");
+    // Heel top from the heel root down to its free end (depth 2.5, y 5151) at X(4.2) = 7136.
+    EXPECT_EQ(d.lines[10], "L 6319 5049 7136 5151 solid 0");
+    // The back ground meets the rear outer face at a = 3.3 + 0.1 x 0.3 / 2.4 = 3.3125.
+    EXPECT_EQ(d.lines[16], "L 6230 2906 8036 2906 solid 0");
+    // Labels: H3 of 2,500 at X(4.2) + 1050, Y(0.3 + 1.25) - 50. The back surcharge of 10:
+    // X(3.3 + 0.1 x 0.3 / 2.8) + 300 = 6528, Y(0.3) - 100 - 400 = 2406, its value 200 lower.
+    EXPECT_TRUE(has("T 8186 4132 9 0 \"2,500\""));
+    EXPECT_TRUE(has("T 6528 2406 9 0 \"上載荷重\""));
+    EXPECT_TRUE(has("T 6528 2606 9 0 \"10.0kN/m2\""));
+    // One-sided ground with the front ground (1.0) above the slab top (0.4): "上載荷重" at
+    // X(0.6) - 950 and Y(1.8) - 30 - 400.
+    EXPECT_TRUE(has("T 2512 4007 9 0 \"上載荷重\""));
+    // The closing lines at 6700 whatever the drawing's size.
+    EXPECT_TRUE(has("T 0 6700 11 0 \"                   地表面と水平面とのなす角度 β=0ﾟ\""));
+    EXPECT_TRUE(
+        has("T 0 6920 11 0 \"                   壁背面と鉛直面とのなす角度 θ=0.00ﾟ（仮想背面）\""));
+    EXPECT_TRUE(has("T 0 7140 11 0 \"                   粘着力０の土圧に対しては、H=Ho=2.500m\""));
+}
+
+// The scale: 0.35 up to a 1 m rear wall, (H3 + H4) x 0.35 above; the rear wall's top at 2600
+// and the base underside 1000 / 0.35 = 2857 twips lower from 1 m upward.
+TEST(WallDrawingScale, AndTheTransforms) {
+    struct Case {
+        float H3, H4, scale;
+        double backGround, baseUnderside;
+    } cases[] = {
+        {0.6f, 0.2f, 0.35f, 2600 + 0.2 / 0.35 * 1000, 2600 + 0.8 / 0.35 * 1000},
+        {0.7f, 0.3f, 0.35f, 2600 + 0.3 / 0.35 * 1000, 2600 + 1000 / 0.35},
+        {3.0f, 1.0f, 1.4f, 2600 + 1000 / 1.4, 2600 + 4000 / 1.4},
+        {2.5f, 0.3f, 0.98f, 2600 + 300 / 0.98, 2600 + 2800 / 0.98},
+    };
+    for (const Case& c : cases) {
+        const float scale = wallDrawingScale(c.H3, c.H4);
+        EXPECT_FLOAT_EQ(scale, c.scale) << c.H3 << " + " << c.H4;
+        Module1 m;
+        const WallDrawing d(m, scale);
+        EXPECT_NEAR(d.Y(0), 2600, 1e-9);
+        EXPECT_NEAR(d.Y(c.H4), c.backGround, 1e-3);
+        EXPECT_NEAR(d.Y(double(c.H4) + c.H3), c.baseUnderside, 1e-3);
+        EXPECT_NEAR(d.X(0), 2850, 1e-9);
+        EXPECT_NEAR(d.X(0.7), 2850 + 700 / c.scale, 1e-2);
+    }
+    // A height of 0.8 m and 1 m both give 0.35 exactly as computed from 3.5 / 10.
+    EXPECT_EQ(wallDrawingScale(0.5f, 0.3f), static_cast<float>(3.5 / 10));
+    EXPECT_EQ(wallDrawingScale(0.5f, 0.5f), static_cast<float>(3.5 / 10));
+}
+
+// Invariants of the three walls: the sections end at size 11, colour 0, solid, at the left
+// edge; the outline closes; no text overlaps another; nothing reaches y 15600.
+TEST(LoadPage, InvariantsOfTheHandWorkedWalls) {
+    for (const PageCase& p : kPages) {
+        SCOPED_TRACE(p.file);
+        const StabilityInput in = p.input();
+        Module1 m = stateOf(in);
+        Drawn d = drawOn(m, choicesOf(in), {Form4_KEIJYOU});
+        EXPECT_EQ(d.size, 11);
+        EXPECT_EQ(d.colour, 0);
+        EXPECT_EQ(d.style, 0);
+        EXPECT_EQ(d.x, 0);
+        EXPECT_EQ(openEnds(outlineSegments(d.events, m.B_Kakato != 0, m.B_Tumasaki != 0)),
+                  std::vector<std::string>{});
+        d = drawOn(m, choicesOf(in), {Form4_KEIJYOU, Form4_JIJYUU});
+        EXPECT_EQ(d.size, 11);
+        EXPECT_EQ(d.colour, 0);
+        EXPECT_EQ(d.style, 0);
+        EXPECT_EQ(overlaps(d.events), std::vector<std::string>{});
+        EXPECT_LT(lowestPoint(d.events), 15600);
+    }
+}
+
+// The report shows parts, it never changes them: the areas stay as the calculation left them.
+TEST(LoadPage, LeavesTheDesignStateAsItFoundIt) {
+    StabilityInput in = plainWallInput();
+    Module1 m = stateOf(in);
+    m.A7 = 1e-8f;  // a residue of rounding behind a vertical rear face without heel
+    m.A8 = 0.02f;  // front soil counted by the calculation without a toe
+    const Module1 before = m;
+    drawOn(m, choicesOf(in), {Form4_KEIJYOU, Form4_JIJYUU});
+    EXPECT_EQ(m.A7, before.A7);
+    EXPECT_EQ(m.A8, before.A8);
+    EXPECT_EQ(m.SumW, before.SumW);
+}
+
+// Which parts carry their number in the drawing: the back soil is left out without heel and
+// with a vertical rear face whatever residue the calculation left; the front soil is shown
+// whenever it was counted.
+TEST(LoadPage, PartNumbersFollowTheSharedRule) {
+    struct Case {
+        const char* name;
+        float B_Kakato, N_Usiro_In, A7, A8;
+        bool seven, eight;
+    } cases[] = {
+        {"no heel, vertical face, residue", 0.0f, 0.0f, 1e-8f, 0.0f, false, false},
+        {"no heel, battered inner face only", 0.0f, 0.05f, 0.0f, 0.0f, false, false},
+        {"heel", 0.5f, 0.0f, 0.4f, 0.0f, true, false},
+        {"front soil counted without toe", 0.0f, 0.0f, 0.0f, 0.02f, false, true},
+        {"negative front soil", 0.0f, 0.0f, 0.0f, -0.02f, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StabilityInput in = plainWallInput();
+        Module1 m = stateOf(in);
+        m.B_Kakato = c.B_Kakato;
+        // Keep the foot thickness: an inner batter thins the top, the outer face stays.
+        m.N_Usiro_In = c.N_Usiro_In;
+        m.T1_Usiro = m.T2_Usiro - c.N_Usiro_In;
+        m.A7 = c.A7;
+        m.A8 = c.A8;
+        EXPECT_EQ(showsPart(m, 7), c.seven);
+        EXPECT_EQ(showsPart(m, 8), c.eight);
+        const Drawn d = drawOn(m, choicesOf(in), {Form4_KEIJYOU});
+        int seven = 0, eight = 0;
+        for (const ReportEvent& e : d.events) {
+            seven += e.kind == ReportEvent::Text && e.text == "⑦";
+            eight += e.kind == ReportEvent::Text && e.text == "⑧";
+        }
+        EXPECT_EQ(seven, c.seven ? 1 : 0);
+        EXPECT_EQ(eight, c.eight ? 1 : 0);
+    }
+}
+
+// A wall without height above the slab has no soil surfaces: the section stops with a report
+// error after what it drew, and prints no "inf" or "nan".
+TEST(LoadPage, AWallWithoutHeightAboveTheSlabStopsWithAReason) {
+    StabilityInput in = plainWallInput();
+    Module1 m = stateOf(in);
+    m.H_Zenmen = 0.0f;
+    m.H1 = 0.0f;
+    const Drawn d = drawOn(m, choicesOf(in), {Form4_KEIJYOU, Form4_JIJYUU});
+    EXPECT_NE(d.error, "");
+    EXPECT_FALSE(d.lines.empty());  // the headings stay
+    for (const std::string& l : d.lines) {
+        EXPECT_EQ(l.find("inf"), std::string::npos) << l;
+        EXPECT_EQ(l.find("nan"), std::string::npos) << l;
+    }
+}
+
+}  // namespace
+}  // namespace pelzaro

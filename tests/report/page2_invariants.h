@@ -1,0 +1,85 @@
+#pragma once
+// Checks that hold on every drawing of the load-calculation page: the outline of the wall
+// closes, no two texts overlap, nothing reaches the page number's band.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "report/recording_sink.h"
+#include "report/text_width.h"
+
+namespace pelzaro {
+
+struct PrintedBox {
+    double x1, y1, x2, y2;
+    std::string text;
+};
+
+inline std::vector<PrintedBox> textBoxes(const std::vector<ReportEvent>& events) {
+    std::vector<PrintedBox> boxes;
+    for (const ReportEvent& e : events) {
+        if (e.kind != ReportEvent::Text || e.text.empty()) continue;
+        // Positions as the transcript gives them, whole twips.
+        const double x = std::llround(e.x1), y = std::llround(e.y1);
+        boxes.push_back({x, y, x + textWidthTwips(e.text, e.size), y + 20.0 * e.size, e.text});
+    }
+    return boxes;
+}
+
+// Every pair of texts whose boxes (fixed-pitch width, one line high) share an area.
+inline std::vector<std::string> overlaps(const std::vector<ReportEvent>& events) {
+    const std::vector<PrintedBox> b = textBoxes(events);
+    std::vector<std::string> found;
+    for (size_t i = 0; i < b.size(); ++i)
+        for (size_t j = i + 1; j < b.size(); ++j)
+            if (b[i].x1 < b[j].x2 && b[j].x1 < b[i].x2 && b[i].y1 < b[j].y2 && b[j].y1 < b[i].y2)
+                found.push_back("\"" + b[i].text + "\" / \"" + b[j].text + "\"");
+    return found;
+}
+
+// The lowest point that anything reaches: a text's bottom or a segment's end.
+inline double lowestPoint(const std::vector<ReportEvent>& events) {
+    double low = 0;
+    for (const ReportEvent& e : events) {
+        if (e.kind == ReportEvent::Text && !e.text.empty())
+            low = std::max(low, e.y1 + 20.0 * e.size);
+        if (e.kind == ReportEvent::Segment) low = std::max({low, e.y1, e.y2});
+    }
+    return low;
+}
+
+// The segments of the wall outline are the first ones of the page: the walls and the slab
+// (eight), the heel (three, or the rear end of the base) and the toe (three, or its front end).
+inline std::vector<ReportEvent> outlineSegments(const std::vector<ReportEvent>& events, bool heel,
+                                                bool toe) {
+    const size_t count = 8 + (heel ? 3 : 1) + (toe ? 3 : 1);
+    std::vector<ReportEvent> outline;
+    for (const ReportEvent& e : events)
+        if (e.kind == ReportEvent::Segment && outline.size() < count) outline.push_back(e);
+    return outline;
+}
+
+// The ends of the outline that meet no end of another outline segment (within a twip).
+inline std::vector<std::string> openEnds(const std::vector<ReportEvent>& outline) {
+    std::vector<std::string> open;
+    auto meets = [](double ax, double ay, double bx, double by) {
+        return std::fabs(ax - bx) <= 1.0 && std::fabs(ay - by) <= 1.0;
+    };
+    for (size_t i = 0; i < outline.size(); ++i) {
+        const ReportEvent& s = outline[i];
+        for (int end = 0; end < 2; ++end) {
+            const double x = end ? s.x2 : s.x1, y = end ? s.y2 : s.y1;
+            bool met = false;
+            for (size_t j = 0; j < outline.size() && !met; ++j) {
+                if (j == i) continue;
+                const ReportEvent& o = outline[j];
+                met = meets(x, y, o.x1, o.y1) || meets(x, y, o.x2, o.y2);
+            }
+            if (!met) open.push_back(transcriptLine(s) + (end ? " (end)" : " (start)"));
+        }
+    }
+    return open;
+}
+
+}  // namespace pelzaro
