@@ -1,9 +1,162 @@
-#include "report/report_context.h"
+// The self weight of the wall, part by part, in a ruled table below the wall drawing, with
+// the totals of the calculation and the centroid of the whole weight; then the surcharges.
+
+#include "report/conventions.h"
+#include "report/report_error.h"
 #include "report/sections.h"
+#include "report/self_weight.h"
+#include "report/self_weight_texts.h"
+#include "report/shown_parts.h"
+#include "report/wall_drawing.h"
 
 namespace pelzaro {
 
-// Not drawn yet.
-void Form4_JIJYUU(ReportContext&) {}
+namespace {
+
+void textAt(Surface& pri, double x, double y, std::initializer_list<std::string> items) {
+    pri.CurrentX(x);
+    pri.CurrentY(y);
+    pri.Print(items);
+}
+
+// A right-aligned cell: placed by its value rounded to four decimals.
+void cellAt(Surface& pri, double rounded, double x0, bool thousandsBand, double y,
+            const std::string& printed) {
+    textAt(pri, alignedX(rounded, x0, thousandsBand), y, {printed});
+}
+
+std::string cell4(double rounded) { return Num(rounded, "0.0000"); }
+
+void dash(Surface& pri, double x, double y) { pri.Line(x, y, x + 300, y); }
+
+void grid(Surface& pri, float& loop) {
+    pri.Line(1000, 7900, 11200, 7900);
+    countedLoop(loop, 0, 9, [&](double i) { pri.Line(1000, 8500 + 500 * i, 11200, 8500 + 500 * i); });
+    pri.Line(7600, 8200, 11200, 8200);
+    pri.Line(1000, 7900, 1000, 13000);
+    pri.Line(2000, 7900, 2000, 12500);  // the totals' label spans the first two columns
+    pri.Line(5750, 7900, 5750, 13000);
+    pri.Line(6650, 7900, 6650, 13000);
+    pri.Line(7600, 7900, 7600, 13000);
+    pri.Line(8300, 8200, 8300, 13000);
+    pri.Line(9000, 7900, 9000, 13000);
+    pri.Line(10100, 8200, 10100, 13000);
+    pri.Line(11200, 7900, 11200, 13000);
+}
+
+void headerAndLabels(Surface& pri) {
+    using namespace weight_text;
+    pri.FontSize(9);
+    textAt(pri, 1300, 8100, {kHdrSection});
+    textAt(pri, 3350, 8100, {kHdrArea});
+    textAt(pri, 5850, 8000, {kHdrUnitWeight});
+    textAt(pri, 5800, 8250, {kHdrGamma});
+    textAt(pri, 6850, 8000, {kHdrWeight});
+    textAt(pri, 6800, 8250, {kHdrW});
+    textAt(pri, 7800, 7950, {kHdrCentroid});
+    textAt(pri, 7900, 8250, {kHdrX});
+    textAt(pri, 8550, 8250, {kHdrY});
+    textAt(pri, 9400, 7950, {kHdrMoment});
+    textAt(pri, 9400, 8250, {kHdrWx});
+    textAt(pri, 10500, 8250, {kHdrWy});
+    for (int k = 1; k <= 8; ++k) textAt(pri, 1050, 8650 + 500 * (k - 1), {kRowLabel[k - 1]});
+    textAt(pri, 3000, 12650, {kTotalLabel});
+}
+
+struct RowValues {
+    float unitWeight;
+    double unitWeightX;
+    bool roundedArea;  // the area cell rounded to four decimals first, or printed as stored
+    float x, y;
+};
+
+RowValues rowValues(const Module1& m, int k) {
+    const float arms[8][2] = {{m.X1, m.Y1}, {m.X2, m.Y2}, {m.X3, m.Y3}, {m.X4, m.Y4},
+                              {m.X5, m.Y5}, {m.X6, m.Y6}, {m.X7, m.Y7}, {m.X8, m.Y8}};
+    const bool concrete = k <= 5;
+    return RowValues{concrete ? m.Gamma_C : m.Gamma_S, concrete ? 6000.0 : 6050.0,
+                     k == 1 || k == 2 || k == 7, arms[k - 1][0], arms[k - 1][1]};
+}
+
+void row(ReportContext& c, int k, bool dashes, bool heights) {
+    using namespace weight_text;
+    Surface& pri = c.pri;
+    const Module1& m = c.m;
+    if (!showsPart(m, k)) return;
+    const double y = 8650 + 500 * (k - 1);
+    const RowValues v = rowValues(m, k);
+    const float area = partArea(m, k);
+
+    printAreaTemplate(pri, m, k, y);
+    textAt(pri, 4700, y, {kEquals});
+    const double areaR = Marume(area, 4);
+    cellAt(pri, areaR, 5050, false, y, v.roundedArea ? cell4(areaR) : Num(area, "0.0000"));
+    textAt(pri, v.unitWeightX, y, {Num(v.unitWeight, "0.0")});
+    const double w = double(v.unitWeight) * area;
+    cellAt(pri, Marume(w, 4), 6900, false, y, cell4(Marume(w, 4)));
+    textAt(pri, 7700, y, {Num(v.x, "0.000")});
+    const double wx = double(v.unitWeight) * area * v.x;
+    cellAt(pri, Marume(wx, 4), 9400, true, y, cell4(Marume(wx, 4)));
+    if (dashes) {
+        dash(pri, 8500, y + 100);
+        dash(pri, 10500, y + 100);
+    }
+    if (heights) {
+        textAt(pri, 8400, y, {Num(v.y, "0.000")});
+        const double wy = double(v.unitWeight) * area * v.y;
+        cellAt(pri, Marume(wy, 4), 10500, true, y, cell4(Marume(wy, 4)));
+    }
+}
+
+void totals(ReportContext& c, bool dashes, bool heights) {
+    Surface& pri = c.pri;
+    const Module1& m = c.m;
+    const double y = 12650, yDash = 12750;
+    dash(pri, 6050, yDash);
+    cellAt(pri, Marume(m.SumW, 4), 6900, false, y, cell4(Marume(m.SumW, 4)));
+    dash(pri, 7800, yDash);
+    dash(pri, 8500, yDash);
+    cellAt(pri, Marume(m.SumWx, 4), 9400, true, y, cell4(Marume(m.SumWx, 4)));
+    if (dashes) dash(pri, 10500, yDash);
+    if (heights) cellAt(pri, Marume(m.SumWy, 4), 10500, true, y, cell4(Marume(m.SumWy, 4)));
+}
+
+void centroidLines(ReportContext& c, bool heights) {
+    using namespace weight_text;
+    Surface& pri = c.pri;
+    const Module1& m = c.m;
+    pri.FontSize(11);
+    pri.CurrentX(1850);
+    pri.CurrentY(13400);
+    const float x = static_cast<float>(quotient(m.SumWx, m.SumW, "the centroid x = ΣW·x / ΣW"));
+    pri.Print({kCentroidX, Num(Marume(m.SumWx, 3), "0.000"), kSlash, Num(Marume(m.SumW, 3), "0.000"),
+               kEq, Num(x, "0.000"), kMetre});
+    if (heights) {
+        const float y = static_cast<float>(quotient(m.SumWy, m.SumW, "the centroid y = ΣW·y / ΣW"));
+        pri.CurrentX(1850);
+        pri.Print({kCentroidY, Num(Marume(m.SumWy, 3), "0.000"), kSlash,
+                   Num(Marume(m.SumW, 3), "0.000"), kEq, Num(y, "0.000"), kMetre});
+    }
+}
+
+}  // namespace
+
+void Form4_JIJYUU(ReportContext& c) {
+    Surface& pri = c.pri;
+    // Without wall inertia the y arms play no part: dashes stand in their columns.
+    const bool dashes = c.opt.case_N || c.opt.method_K1;
+    const bool heights = c.opt.method_K2 || c.opt.method_D1;
+
+    pri.CurrentY(7600);
+    pri.Print({weight_text::kSelfWeightHeading});
+    grid(pri, c.layout.Loop_i);
+    headerAndLabels(pri);
+    pri.FontSize(10);
+    for (int k = 1; k <= 8; ++k) row(c, k, dashes, heights);
+    totals(c, dashes, heights);
+    centroidLines(c, heights);
+    c.layout.Doatu_OfsY = 0;
+    printSurchargeLoads(pri, c.m);
+}
 
 }  // namespace pelzaro

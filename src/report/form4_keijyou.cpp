@@ -1,9 +1,37 @@
-#include "report/report_context.h"
+// The wall's chapter opens: five empty lines, the chapter and load headings, then the section
+// of the U-wall drawn to scale and annotated.
+
+#include "report/conventions.h"
+#include "report/report_error.h"
 #include "report/sections.h"
+#include "report/wall_drawing.h"
+#include "report/wall_drawing_texts.h"
 
 namespace pelzaro {
 
-// Not drawn yet.
-void Form4_KEIJYOU(ReportContext&) {}
+float wallDrawingScale(float H3, float H4) {
+    const float height = static_cast<float>(double(H4) + H3);
+    if (height <= 1.0f) return static_cast<float>(3.5 / 10);
+    return static_cast<float>(double(height) * 3.5 / 10);
+}
+
+WallDrawing::WallDrawing(const Module1& state, float scale) : m(state), scale_(scale) {
+    if (!(scale > 0.0f)) throw ReportError("the scale of the wall drawing: division by zero");
+}
+
+void Form4_KEIJYOU(ReportContext& c) {
+    using namespace drawing_text;
+    const Module1& m = c.m;
+    c.layout.Syukusyaku = wallDrawingScale(m.H3, m.H4);
+
+    blankLines(c.pri, c.layout.Loop_i, 5);
+    c.pri.Print({kChapterLead, m.Syou_No, kChapterMid, m.Kigou, kChapterTail});
+    c.pri.Print();
+    Midashi_Case(c.pri, c.opt, m.Kh, {kLoadLead, m.Syou_No, kLoadTitle});
+
+    const WallDrawing drawing(m, c.layout.Syukusyaku);
+    drawWallOutline(c, drawing);
+    annotateWallDrawing(c, drawing);
+}
 
 }  // namespace pelzaro

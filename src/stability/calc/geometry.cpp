@@ -1,5 +1,6 @@
 // The page's values, the derived geometry of the section and the key inputs.
 
+#include "stability/calc/soil_surfaces.h"
 #include "stability/calc/stability_run.h"
 
 namespace pelzaro {
@@ -54,14 +55,15 @@ StabilityOutcome StabilityRun::deriveGeometry() {
     }
     if (tooLarge_) return StabilityOutcome::TooLarge;
     if (!(w.B > 0.0f)) return StabilityOutcome::NoBaseWidth;
-    Hw_Mae = double(w.H_Zenmen) + w.H1;
-    Hw_Usiro = double(w.H_Haimen) + w.H4;
+    Hw_Mae = frontWallHeightAboveSlab(w);
+    Hw_Usiro = rearWallHeightAboveSlab(w);
     // The batters are spread over each wall's height above the slab.
     if (Hw_Mae == 0.0 || Hw_Usiro == 0.0) return StabilityOutcome::NoWallHeight;
-    Nc_Mae = w.H_Tyuuou * double(w.N_Mae_In) / Hw_Mae;
-    Nc_Usiro = w.H_Tyuuou * double(w.N_Usiro_In) / Hw_Usiro;
-    Ng_Mae = w.H_Zenmen * double(w.N_Mae_Out) / Hw_Mae;
-    Ng_Usiro = w.H_Haimen * double(w.N_Usiro_Out) / Hw_Usiro;
+    setBacks_ = soilSetBacks(w);
+    Nc_Mae = setBacks_.centreFront;
+    Nc_Usiro = setBacks_.centreRear;
+    Ng_Mae = setBacks_.groundFront;
+    Ng_Usiro = setBacks_.groundRear;
     return StabilityOutcome::Ok;
 }
 

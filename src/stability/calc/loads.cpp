@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "numeric/rounding.h"
+#include "stability/calc/soil_surfaces.h"
 #include "stability/calc/stability_run.h"
 
 namespace pelzaro {
@@ -75,9 +76,10 @@ void StabilityRun::frontSoilArea() {
 // Each surcharge loads the free surface of its soil.
 void StabilityRun::surchargeLoads() {
     StabilityWork& w = w_;
-    put(w.W_Q_Haimen, w.Q_Haimen * (Ng_Usiro + w.B_Kakato));
-    put(w.W_Q_Tyuuou, w.Q_Tyuuou * (Nc_Mae + w.B_Tyuuou + Nc_Usiro));
-    put(w.W_Q_Zenmen, w.Q_Zenmen * (Ng_Mae + w.B_Tumasaki));
+    const SurchargeWidths width = surchargeWidths(w, setBacks_);
+    put(w.W_Q_Haimen, w.Q_Haimen * width.back);
+    put(w.W_Q_Tyuuou, w.Q_Tyuuou * width.centre);
+    put(w.W_Q_Zenmen, w.Q_Zenmen * width.front);
 }
 
 void StabilityRun::verticalTotals() {
