@@ -44,20 +44,58 @@ SeismicAngleOutcome seismicAngle(float Kh, float Kv) {
     return out;
 }
 
+CoulombTrig coulombTrig(float phi, float delta, float beta, float theta) {
+    CoulombTrig t;
+    t.cos2PhiTheta = cos2(double(phi) - theta);
+    t.sinPhiDelta = std::sin(rad(double(delta) + phi));
+    t.sinPhiBeta = std::sin(rad(std::fabs(double(phi) - beta)));
+    t.cos2Theta = cos2(theta);
+    t.cosThetaDelta = std::cos(rad(double(delta) + theta));
+    t.cosThetaBeta = std::cos(rad(std::fabs(double(theta) - beta)));
+    return t;
+}
+
+MononobeOkabeTrig mononobeOkabeTrig(float phi, float delta, float beta, float theta,
+                                    float ThetaK) {
+    MononobeOkabeTrig t;
+    t.cos2PhiThetaThetaK = cos2(double(phi) - theta - ThetaK);
+    t.sinPhiBetaThetaK = std::sin(rad(std::fabs(double(phi) - beta - ThetaK)));
+    t.sinPhiDelta = std::sin(rad(double(delta) + phi));
+    t.cosThetaK = std::cos(rad(ThetaK));
+    t.cos2Theta = cos2(theta);
+    t.cosDeltaThetaThetaK = std::cos(rad(double(delta) + theta + ThetaK));
+    t.cosThetaBeta = std::cos(rad(std::fabs(double(theta) - beta)));
+    return t;
+}
+
+bool mononobeOkabeRootVanishes(float phi, float beta, float ThetaK) {
+    return single(double(beta) + ThetaK) > phi;
+}
+
+AuxiliaryAngleTrig auxiliaryAngleTrig(float ThetaK, float beta, float phi) {
+    return AuxiliaryAngleTrig{std::sin(rad(double(ThetaK) + beta)), std::sin(rad(phi))};
+}
+
+WallFrictionSumTrig wallFrictionSumTrig(float ThetaK, float DDelta, float beta) {
+    const double sum = rad(double(DDelta) + ThetaK - beta);
+    return WallFrictionSumTrig{std::sin(sum), std::cos(sum)};
+}
+
 EarthPressureOutcome coulomb(float phi, float delta, float beta, float theta) {
     EarthPressureOutcome out;
     if (!(single(double(delta) + theta) < 90.0f)) {
         out.refusal = CalcRefusal::AngleSumAt90;
         return out;
     }
+    const CoulombTrig trig = coulombTrig(phi, delta, beta, theta);
     EarthPressureTerms& t = out.value;
-    t.KA_Num = single(cos2(double(phi) - theta));
-    t.KA_Cos2Theta = single(cos2(theta));
-    t.KA_CosThetaDelta = single(std::cos(rad(double(delta) + theta)));
-    t.KA_SinPhiDelta = single(std::sin(rad(double(delta) + phi)));
-    t.KA_SinPhiBeta = phi < beta ? 0.0f : single(std::sin(rad(std::fabs(double(phi) - beta))));
-    t.KA_CosThetaDelta2 = single(std::cos(rad(double(delta) + theta)));
-    t.KA_CosThetaBeta = single(std::cos(rad(std::fabs(double(theta) - beta))));
+    t.KA_Num = single(trig.cos2PhiTheta);
+    t.KA_Cos2Theta = single(trig.cos2Theta);
+    t.KA_CosThetaDelta = single(trig.cosThetaDelta);
+    t.KA_SinPhiDelta = single(trig.sinPhiDelta);
+    t.KA_SinPhiBeta = coulombRootVanishes(phi, beta) ? 0.0f : single(trig.sinPhiBeta);
+    t.KA_CosThetaDelta2 = single(trig.cosThetaDelta);
+    t.KA_CosThetaBeta = single(trig.cosThetaBeta);
     out.refusal = finishKA(t, double(t.KA_CosThetaDelta) * t.KA_Cos2Theta);
     return out;
 }
@@ -73,17 +111,18 @@ EarthPressureOutcome mononobeOkabe(float phi, float delta, float beta, float the
         out.refusal = CalcRefusal::AngleSumAt90;
         return out;
     }
+    const MononobeOkabeTrig trig = mononobeOkabeTrig(phi, delta, beta, theta, ThetaK);
     EarthPressureTerms& t = out.value;
-    t.KA_Num = single((1.0 - Kv) * cos2(double(phi) - theta - ThetaK));
-    t.KA_CosThetaK = single(std::cos(rad(ThetaK)));
-    t.KA_Cos2Theta = single(cos2(theta));
-    t.KA_CosThetaDelta = single(std::cos(rad(double(delta) + theta + ThetaK)));
-    t.KA_SinPhiDelta = single(std::sin(rad(double(delta) + phi)));
+    t.KA_Num = single((1.0 - Kv) * trig.cos2PhiThetaThetaK);
+    t.KA_CosThetaK = single(trig.cosThetaK);
+    t.KA_Cos2Theta = single(trig.cos2Theta);
+    t.KA_CosThetaDelta = single(trig.cosDeltaThetaThetaK);
+    t.KA_SinPhiDelta = single(trig.sinPhiDelta);
     // Ground angle plus composite angle beyond phi: no sliding wedge term, the root vanishes.
-    bool beyond = single(double(beta) + ThetaK) > phi;
-    t.KA_SinPhiBeta = beyond ? 0.0f : single(std::sin(rad(std::fabs(double(phi) - beta - ThetaK))));
-    t.KA_CosThetaDelta2 = single(std::cos(rad(double(delta) + theta + ThetaK)));
-    t.KA_CosThetaBeta = single(std::cos(rad(std::fabs(double(theta) - beta))));
+    t.KA_SinPhiBeta =
+        mononobeOkabeRootVanishes(phi, beta, ThetaK) ? 0.0f : single(trig.sinPhiBetaThetaK);
+    t.KA_CosThetaDelta2 = single(trig.cosDeltaThetaThetaK);
+    t.KA_CosThetaBeta = single(trig.cosThetaBeta);
     double product = double(t.KA_CosThetaK) * t.KA_Cos2Theta * t.KA_CosThetaDelta;
     out.refusal = finishKA(t, product);
     return out;
@@ -92,12 +131,13 @@ EarthPressureOutcome mononobeOkabe(float phi, float delta, float beta, float the
 WallFrictionOutcome wallFriction(float ThetaK, float beta, float phi) {
     WallFrictionOutcome out;
     WallFrictionTerms& w = out.value;
-    double sinPhi = std::sin(rad(phi));
+    const AuxiliaryAngleTrig aux = auxiliaryAngleTrig(ThetaK, beta, phi);
+    const double sinPhi = aux.sinPhi;
     if (std::fabs(sinPhi) < 1e-9) {
         out.refusal = CalcRefusal::PhiZero;
         return out;
     }
-    w.Sin_DDelta = single(std::sin(rad(double(ThetaK) + beta)) / sinPhi);
+    w.Sin_DDelta = single(aux.sinBetaThetaK / sinPhi);
     double cosDD = 1.0 - double(w.Sin_DDelta) * w.Sin_DDelta;
     if (!(cosDD > 0.0) || !fitsSingle(w.Sin_DDelta)) {
         out.refusal = CalcRefusal::NoWallFriction;
@@ -105,13 +145,13 @@ WallFrictionOutcome wallFriction(float ThetaK, float beta, float phi) {
     }
     w.DDelta_rad = single(std::atan(w.Sin_DDelta / std::sqrt(cosDD)));
     w.DDelta = single(radToDeg(w.DDelta_rad));
-    double angle = rad(double(w.DDelta) + ThetaK - beta);
-    double denominator = 1.0 - sinPhi * std::cos(angle);
+    const WallFrictionSumTrig trig = wallFrictionSumTrig(ThetaK, w.DDelta, beta);
+    double denominator = 1.0 - sinPhi * trig.cosSum;
     if (std::fabs(denominator) < 1e-9) {
         out.refusal = CalcRefusal::NoWallFriction;
         return out;
     }
-    w.Tan_Delta = single(sinPhi * std::sin(angle) / denominator);
+    w.Tan_Delta = single(sinPhi * trig.sinSum / denominator);
     if (!fitsSingle(w.Tan_Delta)) {
         out.refusal = CalcRefusal::NotFinite;
         return out;

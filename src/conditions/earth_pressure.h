@@ -48,6 +48,50 @@ struct BaseFrictionOutcome {
     float Mu = 0;
 };
 
+// The trigonometric terms of the Coulomb coefficient in double precision, before the
+// calculation rounds them for the design state; the report prints them from here too.
+struct CoulombTrig {
+    double cos2PhiTheta;   // cos^2(phi - theta)
+    double sinPhiDelta;    // sin(phi + delta)
+    double sinPhiBeta;     // sin|phi - beta|
+    double cos2Theta;      // cos^2(theta)
+    double cosThetaDelta;  // cos(theta + delta)
+    double cosThetaBeta;   // cos|theta - beta|
+};
+CoulombTrig coulombTrig(float phi, float delta, float beta, float theta);
+// Ground steeper than the friction angle: no sliding wedge, the root term is left out.
+inline bool coulombRootVanishes(float phi, float beta) { return phi < beta; }
+
+// The same for Mononobe-Okabe; the factor (1 - Kv) is the caller's.
+struct MononobeOkabeTrig {
+    double cos2PhiThetaThetaK;   // cos^2(phi - theta - thetaK)
+    double sinPhiBetaThetaK;     // sin|phi - beta - thetaK|
+    double sinPhiDelta;          // sin(phi + delta)
+    double cosThetaK;            // cos(thetaK)
+    double cos2Theta;            // cos^2(theta)
+    double cosDeltaThetaThetaK;  // cos(delta + theta + thetaK)
+    double cosThetaBeta;         // cos|theta - beta|
+};
+MononobeOkabeTrig mononobeOkabeTrig(float phi, float delta, float beta, float theta,
+                                    float ThetaK);
+// Ground angle plus composite angle (summed in single precision) beyond phi: the root term is
+// left out.
+bool mononobeOkabeRootVanishes(float phi, float beta, float ThetaK);
+
+// The terms of the wall friction angle on the virtual back face, in double precision: first
+// those that give the auxiliary angle DDelta, then those of tan(delta) with DDelta in degrees
+// as stored.
+struct AuxiliaryAngleTrig {
+    double sinBetaThetaK;  // sin(beta + thetaK)
+    double sinPhi;         // sin(phi)
+};
+AuxiliaryAngleTrig auxiliaryAngleTrig(float ThetaK, float beta, float phi);
+struct WallFrictionSumTrig {
+    double sinSum;  // sin(thetaK + DDelta - beta)
+    double cosSum;  // cos(thetaK + DDelta - beta)
+};
+WallFrictionSumTrig wallFrictionSumTrig(float ThetaK, float DDelta, float beta);
+
 SeismicAngleOutcome seismicAngle(float Kh, float Kv);
 
 EarthPressureOutcome coulomb(float phi, float delta, float beta, float theta);

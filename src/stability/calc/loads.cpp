@@ -9,6 +9,11 @@
 
 namespace pelzaro {
 
+WallFrictionShares wallFrictionShares(float Delta) {
+    const double delta = degToRad(Delta);
+    return WallFrictionShares{std::cos(delta), std::sin(delta)};
+}
+
 void StabilityRun::resetRows() {
     StabilityWork& w = w_;
     w.A1 = w.A2 = w.A3 = w.A4 = w.A5 = w.A6 = w.A7 = w.A8 = 0.0f;
@@ -22,17 +27,17 @@ void StabilityRun::earthPressure() {
     StabilityWork& w = w_;
     const DesignConditions& c = in_.cond;
     put(w.PA, double(w.H) * w.H * (0.5 * c.KA * c.Gamma_S));
-    const double delta = degToRad(c.Delta);
-    put(w.PAX, w.PA * std::cos(delta));
-    put(w.PAY, w.PA * std::sin(delta));
+    const WallFrictionShares shares = wallFrictionShares(c.Delta);
+    put(w.PAX, w.PA * shares.cosDelta);
+    put(w.PAY, w.PA * shares.sinDelta);
     // The back surcharge may be reduced by 5 kN/m2 for its earth pressure; no lower bound.
     if (in_.surchargeReducedBy5) {
         put(w.DeltaPA, (double(w.Q_Haimen) - 5.0) * c.KA * w.H);
     } else {
         put(w.DeltaPA, double(c.KA) * w.Q_Haimen * w.H);
     }
-    put(w.DeltaPAX, w.DeltaPA * std::cos(delta));
-    put(w.DeltaPAY, w.DeltaPA * std::sin(delta));
+    put(w.DeltaPAX, w.DeltaPA * shares.cosDelta);
+    put(w.DeltaPAY, w.DeltaPA * shares.sinDelta);
 }
 
 void StabilityRun::rowAreas() {

@@ -17,6 +17,14 @@ struct StabilityWork : StabilityVars {
     float Sigma_max = 0.0f;
 };
 
+// The shares of an earth pressure inclined by the wall friction angle delta (degrees) that act
+// horizontally (cos delta) and vertically (sin delta), in double precision.
+struct WallFrictionShares {
+    double cosDelta;
+    double sinDelta;
+};
+WallFrictionShares wallFrictionShares(float Delta);
+
 // One run on `work`, which holds the previous run's values: a value that a condition skips
 // keeps them. On a refusal `work` is left part-way and must not be used.
 StabilityOutcome runStability(const StabilityInput& in, StabilityWork& work);
