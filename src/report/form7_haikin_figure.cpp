@@ -89,8 +89,11 @@ void drawFigure(ReportContext& c, const members::GroundReaction& r) {
 
     // The ground surface and the soil boundary behind the wall, and in front of it when the
     // ground is the same on both sides.
-    const double fromTop =
-        quotient(m.H4, static_cast<double>(m.H_Haimen) + m.H4, "the depth of the ground surface");
+    // The share of the wall's height above the back ground surface; a surface at the top of
+    // the wall (H4 = 0) meets the face at its top whatever the soil depth.
+    const double fromTop = m.H4 == 0.0f ? 0.0
+                                        : quotient(m.H4, static_cast<double>(m.H_Haimen) + m.H4,
+                                                   "the depth of the ground surface");
     const double xr =
         B - (m.N_Usiro_Out + Bk) + (static_cast<double>(T2U) - m.T1_Usiro - m.N_Usiro_In) * fromTop;
     const double xf = static_cast<double>(m.N_Mae_Out) + Bt -

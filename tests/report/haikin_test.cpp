@@ -454,6 +454,59 @@ TEST_F(HaikinPage, TheOutlineClosesForEveryToeHeelAndShape) {
             }
 }
 
+// The labels printed in the figure at size 11, in order.
+std::vector<std::string> figureLabels(const std::vector<std::string>& lines) {
+    std::vector<std::string> out;
+    for (const std::string& l : lines)
+        if (l.rfind("T ", 0) == 0 && l.find(" 11 0 \"") != std::string::npos &&
+            l.rfind("T 0 ", 0) != 0)
+            out.push_back(l);
+    return out;
+}
+
+TEST_F(HaikinPage, LoadAndReactionLabelsWhereLoadsDifferAndTheReactionIsATrapezoid) {
+    m.Sigma_max = 100.0f, m.e = 0.3f;
+    m.W3 = 40.0f, m.W5 = 12.0f;  // haunched heel and toe: root and tip loads differ
+    const std::vector<std::string> expected = {
+        text(5083, 3980, 11, "W1"),  // Y(1.7) - 353.5 - 200
+        text(6733, 3944, 11, "W2"),  // X(2.3) + 50, Y(1.7) - 389.5 - 200
+        text(7683, 4100, 11, "W3"),  // X(2.9), Y(1.8) - 400 - 200
+        text(3433, 4224, 11, "W4"),  // X(0.5) - 250, Y(1.7) - 109.5 - 200
+        text(2650, 4380, 11, "W5"),  // Y(1.8) - 120 - 200
+        text(3483, 5931, 11, "V1"), text(3983, 5852, 11, "V2"), text(5083, 5694, 11, "V3"),
+        text(5983, 5535, 11, "V4"), text(6683, 5456, 11, "V5"), text(7683, 5297, 11, "VR"),
+        text(2650, 6063, 11, "VP"),
+    };
+    EXPECT_EQ(figureLabels(draw()), expected);
+}
+
+TEST_F(HaikinPage, WithoutToeAndHeelOnlyTheirLabelsAndWidthsAreLeftOut) {
+    wall(false, false);
+    m.W2 = m.W3 = m.W4 = m.W5 = 0.0f;
+    m.Sigma_max = 100.0f, m.e = 0.1f;
+    std::vector<std::string> labels;
+    for (const std::string& l : figureLabels(draw())) labels.push_back(l.substr(l.find('"')));
+    EXPECT_EQ(labels, (std::vector<std::string>{"\"W1\"", "\"V1\"", "\"V2\"", "\"V3\"", "\"V4\"",
+                                                "\"V5\""}));
+    int widths = 0;  // the values on the line of the part widths
+    for (const std::string& l : sink.lines()) widths += l.find(" 9 0 ") != std::string::npos;
+    EXPECT_EQ(widths, 6 + 3) << "heights, slab and total width; wall, span, wall";
+    EXPECT_TRUE(endsClean());
+}
+
+TEST_F(HaikinPage, AGroundSurfaceAtTheTopOfTheWallHasNoExtensionAndNoValue) {
+    m.H4 = 0.0f, m.H3 = 2.0f, m.H_Haimen = 1.7f;
+    std::vector<std::string> lines = draw();
+    EXPECT_EQ(error, "");
+    int values = 0;
+    for (const std::string& l : lines) values += l.find(" 9 0 ") != std::string::npos;
+    EXPECT_EQ(values, 10) << "the H4 value prints nothing";
+    int atTop = 0;  // the extension at the top of the rear wall, not a second one at H4
+    for (const std::string& l : segments(lines)) atTop += l == seg(9033, 1700, 7783, 1700);
+    EXPECT_EQ(atTop, 1);
+    EXPECT_TRUE(endsClean());
+}
+
 TEST_F(HaikinPage, AReactionTheCalculationRefusesPrintsItsReasonAndNoFigure) {
     m.e = 1.45f;  // the resultant at the front edge: no contact length
     std::vector<std::string> lines = draw();
