@@ -231,12 +231,10 @@ void drawFigure(ReportContext& c, const members::GroundReaction& r) {
             f.label(f.X(a3) - 100, below(r.V3), "V3");
             f.label(f.X(a4) - 200, below(r.V4), "V4");
             f.label(f.X(a5), below(r.V5), "V5");
-            if (shape == ReactionCase::Trapezoid) {
-                if (heel) f.label(XB, below(r.VR), "VR");
-                if (toe) f.label(2650, below(r.VP), "VP");
-            } else if (heel) {
-                f.label(f.X(a5), below(r.VR), "VR");  // beside V5, as VP stands beside V1
-            }
+            // Behind the middle third at the heel the toe end has no pressure; VR stands at
+            // the rear end as in the trapezoid, clear of the V5 label above its own ordinate.
+            if (heel) f.label(XB, below(r.VR), "VR");
+            if (toe && shape == ReactionCase::Trapezoid) f.label(2650, below(r.VP), "VP");
             break;
         case ReactionCase::ToeTriangle:
             f.label(f.X(a1) - 200, below(r.V1), "V1");

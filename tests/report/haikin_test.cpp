@@ -480,6 +480,24 @@ TEST_F(HaikinPage, LoadAndReactionLabelsWhereLoadsDifferAndTheReactionIsATrapezo
     EXPECT_EQ(figureLabels(draw()), expected);
 }
 
+TEST_F(HaikinPage, ReactionLabelsOfTheTwoTriangles) {
+    m.Sigma_max = 100.0f;
+    auto reactionLabels = [&] {
+        std::vector<std::string> labels = figureLabels(draw());
+        return std::vector<std::string>(labels.begin() + 3, labels.end());  // after W1, W2, W4
+    };
+    m.e = 0.6f;  // V2 unshifted, VP beside V1
+    EXPECT_EQ(reactionLabels(),
+              (std::vector<std::string>{text(3483, 5867, 11, "V1"), text(4183, 5750, 11, "V2"),
+                                        text(5083, 5514, 11, "V3"), text(5983, 5279, 11, "V4"),
+                                        text(6683, 5161, 11, "V5"), text(3483, 6063, 11, "VP")}));
+    m.e = -0.6f;  // the mirror: VR at the rear end, no VP (the toe end has no pressure)
+    EXPECT_EQ(reactionLabels(),
+              (std::vector<std::string>{text(3483, 5122, 11, "V1"), text(3983, 5240, 11, "V2"),
+                                        text(5083, 5475, 11, "V3"), text(5983, 5710, 11, "V4"),
+                                        text(6683, 5828, 11, "V5"), text(7683, 6063, 11, "VR")}));
+}
+
 TEST_F(HaikinPage, WithoutToeAndHeelOnlyTheirLabelsAndWidthsAreLeftOut) {
     wall(false, false);
     m.W2 = m.W3 = m.W4 = m.W5 = 0.0f;
