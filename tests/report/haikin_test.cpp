@@ -33,7 +33,9 @@ const std::string kUniformV = "            V=";
 const std::string kKN = "KN/m2";
 const std::string kW1 = "            W1=(";
 const std::string kW2 = "            W2=(";
+const std::string kW3 = "            W3=(";
 const std::string kW4 = "            W4=(";
+const std::string kW5 = "            W5=(";
 const std::string kTimes = "×";
 const std::string kSoilPlus = ")＋(";
 const std::string kPlus = ")＋";
@@ -385,6 +387,47 @@ TEST_F(HaikinPage, AnEccentricityOfExactlyOneSixthIsStillATrapezoid) {
 
 // The segments of the reaction sketch, for the wall of the fixture at 100 kN/m2 (10 twips
 // each); Yb = 5033, the ordinates stand at x 2850 (VP), 3683, 4183, 5183, 6183, 6683, 7683 (VR).
+// The heel and toe loads with haunches (heel 0.2 + 0.1, toe 0.2 + 0.1), the toe's soil as the
+// loads were computed for each ground shape and front-soil choice.
+TEST_F(HaikinPage, TheLoadLinesOfHeelAndToe) {
+    m.W3 = 38.3f;
+    const std::string W2 = kW2 + "1.200" + kTimes + "18.0" + kSoilPlus + "0.300" + kTimes + "24.5" +
+                           kPlus + "10.00=38.950" + kKN;
+    const std::string W3 = kW3 + "1.300" + kTimes + "18.0" + kSoilPlus + "0.200" + kTimes + "24.5" +
+                           kPlus + "10.00=38.300" + kKN;
+    struct Case {
+        bool twoSided, frontSoilIn;
+        float W4, W5;
+        std::string line4, line5;
+    } cases[] = {
+        {false, true, 10.95f, 10.3f,
+         kW4 + "0.200" + kTimes + "18.0" + kSoilPlus + "0.300" + kTimes + "24.5" + kPlus +
+             "0.00=10.950" + kKN,
+         kW5 + "0.300" + kTimes + "18.0" + kSoilPlus + "0.200" + kTimes + "24.5" + kPlus +
+             "0.00=10.300" + kKN},
+        {false, false, 7.35f, 4.9f, kW4 + "0.300" + kTimes + "24.5" + kPlus + "0.00=7.350" + kKN,
+         kW5 + "0.200" + kTimes + "24.5" + kPlus + "0.00=4.900" + kKN},
+        {true, false, 28.95f, 28.3f,
+         kW4 + "1.200" + kTimes + "18.0" + kSoilPlus + "0.300" + kTimes + "24.5" + kPlus +
+             "0.00=28.950" + kKN,
+         kW5 + "1.300" + kTimes + "18.0" + kSoilPlus + "0.200" + kTimes + "24.5" + kPlus +
+             "0.00=28.300" + kKN},
+    };
+    for (const Case& c : cases) {
+        opt.shapeOneSided = !c.twoSided, opt.shapeTwoSided = c.twoSided;
+        opt.frontSoilIn = c.frontSoilIn, opt.frontSoilOut = !c.frontSoilIn && !c.twoSided;
+        m.W4 = c.W4, m.W5 = c.W5;
+        std::vector<std::string> texts = flowingTexts(draw());
+        auto w1 = std::find_if(texts.begin(), texts.end(),
+                               [](const std::string& t) { return t.rfind(kW1, 0) == 0; });
+        ASSERT_GE(texts.end() - w1, 6);
+        std::vector<std::string> loads(w1 + 1, w1 + 5);
+        EXPECT_EQ(loads, (std::vector<std::string>{W2, W3, c.line4, c.line5}))
+            << "two-sided " << c.twoSided << " front soil " << c.frontSoilIn;
+        EXPECT_EQ((w1 + 5)->rfind(kBeta, 0), 0u) << "the angles follow the toe";
+    }
+}
+
 TEST_F(HaikinPage, TheReactionSketchHasTheOrdinatesOfEachCase) {
     m.Sigma_max = 100.0f;
     struct Case {
