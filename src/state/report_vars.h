@@ -11,7 +11,7 @@ struct ReportVars {
     int Doatu2_OfsY = 0;   // twips: shift of the load summary below the earth-pressure variant
     int Kentou_OfsY = 0;   // twips: vertical origin of the stability diagrams
     float Syukusyaku = 0.0f;    // metres of wall per 1000 twips in a wall-section drawing
-    float Syukusyaku_V = 0.0f;  // kN/m2 of ground pressure per 1000 twips in the member figure
+    float Syukusyaku_V = 0.0f;  // twips per kN/m2 of load or ground pressure in the member figure
 };
 
 }  // namespace pelzaro

@@ -66,6 +66,25 @@ CoefficientFormula coefficientFormula(CalcCase loadCase, SeismicMethod method) {
     return CoefficientFormula::None;
 }
 
+CoefficientTerms coefficientTerms(const CoefficientInput& in, float ThetaK) {
+    auto rad = [](float degrees) { return degToRad(static_cast<double>(degrees)); };
+    auto square = [](double v) { return v * v; };
+    const float phi = in.Phi, theta = in.Theta_Danmen, delta = in.Delta_Danmen, beta = in.Beta;
+    CoefficientTerms t;
+    t.c1 = square(std::cos(rad(phi - theta)));
+    t.c2 = square(std::cos(rad(theta)));
+    t.c3 = std::cos(rad(delta + theta));
+    t.c4 = std::cos(rad(std::fabs(theta - beta)));
+    t.s1 = std::sin(rad(phi + delta));
+    t.s2 = std::sin(rad(std::fabs(phi - beta)));
+    t.m1 = square(std::cos(rad(phi - theta - ThetaK)));
+    t.m2 = std::sin(rad(std::fabs(phi - beta - ThetaK)));
+    t.m3 = std::cos(rad(ThetaK));
+    t.m4 = std::cos(rad(delta + theta + ThetaK));
+    t.k1 = 1.0f - in.Kv;
+    return t;
+}
+
 CoefficientOutcome memberCoefficient(const CoefficientInput& in, CoefficientFormula formula) {
     switch (formula) {
         case CoefficientFormula::Coulomb:

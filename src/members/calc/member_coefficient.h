@@ -42,4 +42,23 @@ struct CoefficientOutcome {
 
 CoefficientOutcome memberCoefficient(const CoefficientInput& in, CoefficientFormula formula);
 
+// The trigonometric terms the two formulas are built from, as a written derivation shows them:
+// each angle combination is formed in degrees (single precision), converted with 3.14159 and
+// evaluated in double. ThetaK is the seismic composite angle in degrees (0 for Coulomb).
+struct CoefficientTerms {
+    double c1 = 0;  // cos^2(phi - theta)
+    double c2 = 0;  // cos^2(theta)
+    double c3 = 0;  // cos(delta + theta)
+    double c4 = 0;  // cos|theta - beta|
+    double s1 = 0;  // sin(phi + delta)
+    double s2 = 0;  // sin|phi - beta|
+    double m1 = 0;  // cos^2(phi - theta - thetaK)
+    double m2 = 0;  // sin|phi - beta - thetaK|
+    double m3 = 0;  // cos(thetaK)
+    double m4 = 0;  // cos(delta + theta + thetaK)
+    float k1 = 0;   // 1 - Kv
+};
+
+CoefficientTerms coefficientTerms(const CoefficientInput& in, float ThetaK);
+
 }  // namespace pelzaro::members

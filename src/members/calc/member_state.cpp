@@ -8,19 +8,6 @@
 namespace pelzaro::members {
 namespace {
 
-ReactionInput reactionInput(const Module1& m) {
-    ReactionInput in;
-    in.B_Tumasaki = m.B_Tumasaki;
-    in.T2_Mae = m.T2_Mae;
-    in.B_Tyuuou = m.B_Tyuuou;
-    in.T2_Usiro = m.T2_Usiro;
-    in.B_Kakato = m.B_Kakato;
-    in.B = m.B;
-    in.e = m.e;
-    in.Sigma_max = m.Sigma_max;
-    return in;
-}
-
 // A refused reaction leaves no ordinate of an earlier wall behind.
 void storeReaction(Module1& m, const ReactionOutcome& out) {
     const GroundReaction& r = out.value;
@@ -43,6 +30,19 @@ SlabLoadInput slabLoadInput(const Module1& m, const MemberOptions& o) {
 
 }  // namespace
 
+ReactionInput reactionInput(const Module1& m) {
+    ReactionInput in;
+    in.B_Tumasaki = m.B_Tumasaki;
+    in.T2_Mae = m.T2_Mae;
+    in.B_Tyuuou = m.B_Tyuuou;
+    in.T2_Usiro = m.T2_Usiro;
+    in.B_Kakato = m.B_Kakato;
+    in.B = m.B;
+    in.e = m.e;
+    in.Sigma_max = m.Sigma_max;
+    return in;
+}
+
 ReactionRefusal computeGroundReaction(Module1& m, const MemberOptions& o) {
     const ReactionOutcome reaction = groundReaction(reactionInput(m));
     storeReaction(m, reaction);
@@ -55,10 +55,15 @@ ReactionRefusal computeGroundReaction(Module1& m, const MemberOptions& o) {
     return reaction.refusal;
 }
 
-CoefficientOutcome computeMemberCoefficient(Module1& m, const MemberOptions& o) {
+CoefficientInput coefficientInput(const Module1& m) {
     CoefficientInput in;
     in.Phi = m.Phi, in.Delta_Danmen = m.Delta_Danmen, in.Beta = m.Beta;
     in.Theta_Danmen = m.Theta_Danmen, in.Kh = m.Kh, in.Kv = m.Kv;
+    return in;
+}
+
+CoefficientOutcome computeMemberCoefficient(Module1& m, const MemberOptions& o) {
+    const CoefficientInput in = coefficientInput(m);
     const CoefficientOutcome out = memberCoefficient(in, coefficientFormula(o.loadCase, o.method));
     if (!out.ok()) return out;
     m.KA_Danmen = out.value.KA;

@@ -38,6 +38,12 @@ namespace pelzaro::members {
 // inertia (Form7.chk_1). A page or dialog not yet created counts as nothing chosen.
 MemberOptions readMemberOptions(App& app);
 
+// The base widths and the stability result from which the ground reaction is computed; the
+// report draws the reaction from the same input, so it shows what the calculation used.
+ReactionInput reactionInput(const Module1& m);
+// The angles and seismic coefficients of the member earth-pressure coefficient.
+CoefficientInput coefficientInput(const Module1& m);
+
 ReactionRefusal computeGroundReaction(Module1& m, const MemberOptions& o);
 CoefficientOutcome computeMemberCoefficient(Module1& m, const MemberOptions& o);
 ForceRefusal computePartForces(Module1& m, MemberPart part, const MemberOptions& o);
