@@ -165,7 +165,7 @@ TEST(SlabSections, TrapezoidFormsFollowTheLargerOrdinate) {
     m = trapezoidWall(40, 50, -0.2f);
     d = draw(m, residentialNormal(), {Form7_HAIKIN_F, Form7_HAIKIN_G, Form7_HAIKIN_E});
     for (const char* head : {"                 C22=(V2･B^2/12)＋{(V4-V2)･B^2/30}", "                  M2=C22=", "                  S2=(V2･B)/2＋(V4－V2)･B/6=(", "                 C21=(V2･B^2/12)＋{(V4-V2)･B^2/20}", "                  M2=C21=", "                  S2=(V2･B)/2＋(V4－V2)･B/3=(", "                  M2=(V2･B^2/8)＋(V4-V2)･B^2/(9･Sqr(3))－(C21＋C22)/2"})
-        EXPECT_TRUE(printed(d, head)) << head;
+        EXPECT_GE(rowOf(d, head), 0) << head;
     EXPECT_EQ(d.beeps, 0);
 }
 
