@@ -37,11 +37,10 @@ void d16(Module1& m) {
     for (float* a : {&m.a1_A, &m.a1_B, &m.a1_C, &m.a1_D, &m.a1_E, &m.a1_F, &m.a1_G, &m.a1_H})
         *a = 1.986f;
     for (float* u : {&m.U_A, &m.U_B, &m.U_C, &m.U_D, &m.U_E, &m.U_F, &m.U_G, &m.U_H}) *u = 5.0f;
-    for (float* k : {&m.Kaburi_A, &m.Kaburi_B, &m.Kaburi_C, &m.Kaburi_D, &m.Kaburi_E,
-                     &m.Kaburi_F, &m.Kaburi_G, &m.Kaburi_H})
+    for (float* k : {&m.Kaburi_A, &m.Kaburi_B, &m.Kaburi_C, &m.Kaburi_D, &m.Kaburi_E, &m.Kaburi_F,
+                     &m.Kaburi_G, &m.Kaburi_H})
         *k = 60.0f;
-    for (float* k :
-         {&m.dk_A, &m.dk_B, &m.dk_C, &m.dk_D, &m.dk_E, &m.dk_F, &m.dk_G, &m.dk_H})
+    for (float* k : {&m.dk_A, &m.dk_B, &m.dk_C, &m.dk_D, &m.dk_E, &m.dk_F, &m.dk_G, &m.dk_H})
         *k = 68.0f;
 }
 }  // namespace

@@ -45,13 +45,17 @@ Module1 stemWall() {
 TEST(StemSections, PressureAndNormalCaseLinesOfSectionA) {
     Module1 m = stemWall();
     const Drawn d = draw(m, residentialNormal(), {Form7_HAIKIN_A});
-    EXPECT_EQ(d.texts.at(1), std::string("                  PAX=1/2･KA･γ･H^2･cos(") + "20.00" + "ﾟ" + "＋" + "0.00" + "ﾟ)=1/2×" + "0.30" + "×" +
-                                 "18.0" + "×" + "1.225" + "^2×" + "0.9397" + "=" + "3.807" + "kN/m");
-    EXPECT_EQ(d.texts.at(2), std::string("                △PAX=KA･q･H･cos(") + "20.00" + "ﾟ" + "＋" + "0.00" + "ﾟ)=" + "0.30" + "×" +
-                                 "10.0" + "×" + "1.225" + "×" + "0.9397" + "=" + "3.453" + "kN/m");
-    EXPECT_EQ(d.texts.at(3), std::string("                  M=PAX･n＋△PAX･n={") + "3.807" + "×(" + "1.225" + "/3)＋" + "3.453" + "×(" +
-                                 "1.225" + "/2)}×10^5=" + "366985" + "Ncm/m");
-    EXPECT_EQ(d.texts.at(4), std::string("                  S=PAX＋△PAX=(") + "3.807" + "＋" + "3.453" + ")×10^3=" + "7261" + "N/m");
+    EXPECT_EQ(d.texts.at(1), std::string("                  PAX=1/2･KA･γ･H^2･cos(") + "20.00" +
+                                 "ﾟ" + "＋" + "0.00" + "ﾟ)=1/2×" + "0.30" + "×" + "18.0" + "×" +
+                                 "1.225" + "^2×" + "0.9397" + "=" + "3.807" + "kN/m");
+    EXPECT_EQ(d.texts.at(2), std::string("                △PAX=KA･q･H･cos(") + "20.00" + "ﾟ" +
+                                 "＋" + "0.00" + "ﾟ)=" + "0.30" + "×" + "10.0" + "×" + "1.225" +
+                                 "×" + "0.9397" + "=" + "3.453" + "kN/m");
+    EXPECT_EQ(d.texts.at(3), std::string("                  M=PAX･n＋△PAX･n={") + "3.807" + "×(" +
+                                 "1.225" + "/3)＋" + "3.453" + "×(" + "1.225" +
+                                 "/2)}×10^5=" + "366985" + "Ncm/m");
+    EXPECT_EQ(d.texts.at(4), std::string("                  S=PAX＋△PAX=(") + "3.807" + "＋" +
+                                 "3.453" + ")×10^3=" + "7261" + "N/m");
     EXPECT_EQ(rowOf(d, "              １）たて壁（中央部）"), 5);
     EXPECT_EQ(rowOf(d, "                  D="), 12);
 }
@@ -62,9 +66,9 @@ TEST(StemSections, SurchargeLessFiveBelowZeroShowsTheReductionAndNoPressure) {
     PageChoices o = residentialNormal();
     o.surchargeLess5 = true;
     const Drawn d = draw(m, o, {Form7_HAIKIN_A});
-    EXPECT_EQ(d.texts.at(2), std::string("                △PAX=KA･q･H･cos(") + "20.00" + "ﾟ" + "＋" + "0.00" + "ﾟ)=" + "0.30" +
-                                 "×(" + "3.0" + "-5.0)×" + "1.225" + "×" + "0.9397" + "=" + "0.000" +
-                                 "kN/m");
+    EXPECT_EQ(d.texts.at(2), std::string("                △PAX=KA･q･H･cos(") + "20.00" + "ﾟ" +
+                                 "＋" + "0.00" + "ﾟ)=" + "0.30" + "×(" + "3.0" + "-5.0)×" +
+                                 "1.225" + "×" + "0.9397" + "=" + "0.000" + "kN/m");
 }
 
 // The lines of the moment and shear by case, seismic method and the surcharge-inertia box,
@@ -76,14 +80,31 @@ TEST(StemSections, MomentAndShearVariants) {
         std::vector<std::string> heads;  // after the heading
         int blockRowA, headingRowB;
     };
-    const std::vector<std::string> a = {"                  PAX=1/2･KA･γ･H^2･cos(", "                △PAX=KA･q･H･cos(", "                  M=PAX･n＋△PAX･n={", "                  S=PAX＋△PAX=("};
-    const std::vector<std::string> b = {"                  PAX=1/2･KA･γ･H^2･cos(", "                △PAX=KA･q･H･cos(", "                 たて壁重量 W=", "                  M=PAX･n＋△PAX･n＋W･Kh･y", "                   ={", "                  S=PAX＋△PAX＋W･Kh=("};
-    const std::vector<std::string> c = {"                  PAX=1/2･KA･γ･H^2･cos(", "                △PAX=KA･q･H･cos(", "                 たて壁重量 W1=", "                  M=PAX･n＋△PAX･n＋W1･Kh･y1＋W2･Kh･y2＋q･Kh･y3", "                   ={", "                    ＋", "                  S=PAX＋△PAX＋W1･Kh＋W2･Kh＋q･Kh", "                   =(", "                   ="};
-    const std::vector<std::string> none = {"                  PAX=1/2･KA･γ･H^2･cos(", "                △PAX=KA･q･H･cos("};
+    const std::vector<std::string> a = {
+        "                  PAX=1/2･KA･γ･H^2･cos(", "                △PAX=KA･q･H･cos(",
+        "                  M=PAX･n＋△PAX･n={", "                  S=PAX＋△PAX=("};
+    const std::vector<std::string> b = {"                  PAX=1/2･KA･γ･H^2･cos(",
+                                        "                △PAX=KA･q･H･cos(",
+                                        "                 たて壁重量 W=",
+                                        "                  M=PAX･n＋△PAX･n＋W･Kh･y",
+                                        "                   ={",
+                                        "                  S=PAX＋△PAX＋W･Kh=("};
+    const std::vector<std::string> c = {
+        "                  PAX=1/2･KA･γ･H^2･cos(",
+        "                △PAX=KA･q･H･cos(",
+        "                 たて壁重量 W1=",
+        "                  M=PAX･n＋△PAX･n＋W1･Kh･y1＋W2･Kh･y2＋q･Kh･y3",
+        "                   ={",
+        "                    ＋",
+        "                  S=PAX＋△PAX＋W1･Kh＋W2･Kh＋q･Kh",
+        "                   =(",
+        "                   ="};
+    const std::vector<std::string> none = {"                  PAX=1/2･KA･γ･H^2･cos(",
+                                           "                △PAX=KA･q･H･cos("};
     const Case cases[] = {
         {"a: normal case", true, false, false, false, false, false, a, 12, 2},
-        {"a: normal case, box ticked: no empty line after the heading", true, false, false,
-         false, false, true, a, 11, 1},
+        {"a: normal case, box ticked: no empty line after the heading", true, false, false, false,
+         false, true, a, 11, 1},
         {"a: seismic earth pressure alone", false, true, true, false, false, false, a, 12, 2},
         {"b: wall inertia (K2)", false, true, false, true, false, false, b, 13, 2},
         {"b: wall inertia (D1)", false, true, false, false, true, false, b, 13, 2},
@@ -105,7 +126,10 @@ TEST(StemSections, MomentAndShearVariants) {
         EXPECT_EQ(rowOf(d, "                  D="), k.blockRowA) << k.why;
         const Drawn db = draw(m, o, {Form7_HAIKIN_B});
         EXPECT_EQ(rowOf(db, "              ２）たて壁（固定部）"), k.headingRowB) << k.why;
-        EXPECT_EQ(rowOf(db, "                  D=") - rowOf(db, "              ２）たて壁（固定部）"), k.blockRowA - 5) << k.why;
+        EXPECT_EQ(
+            rowOf(db, "                  D=") - rowOf(db, "              ２）たて壁（固定部）"),
+            k.blockRowA - 5)
+            << k.why;
     }
 }
 
@@ -147,24 +171,38 @@ TEST(SlabSections, TrapezoidFormsFollowTheLargerOrdinate) {
     Module1 m = trapezoidWall(50, 40, 0.2f);
     Drawn d = draw(m, residentialNormal(), {Form7_HAIKIN_F});
     EXPECT_TRUE(printed(d, "                 C21=(V4･B^2/12)＋{(V2-V4)･B^2/20}"));
-    EXPECT_TRUE(printed(d, std::string("                    =(") + "40.000×2.000" + "^2)/12＋{(" + "50.000" + "－" +
-                               "40.000" + ")×" + "2.000" + "^2)/20}=" + "15.333" + "KNm/m"));
+    EXPECT_TRUE(printed(d, std::string("                    =(") + "40.000×2.000" + "^2)/12＋{(" +
+                               "50.000" + "－" + "40.000" + ")×" + "2.000" + "^2)/20}=" + "15.333" +
+                               "KNm/m"));
     EXPECT_TRUE(printed(d, std::string("                  M2=C21=") + "15.333" + "KNm/m"));
-    EXPECT_TRUE(printed(d, std::string("                  S2=(V4･B)/2＋(V2－V4)･B/3=(") + "40.000×2.000" + ")/2＋(" + "50.000" + "－" +
-                               "40.000" + ")×" + "2.000" + "/3=" + "46.667" + "KN/m"));
+    EXPECT_TRUE(printed(d, std::string("                  S2=(V4･B)/2＋(V2－V4)･B/3=(") +
+                               "40.000×2.000" + ")/2＋(" + "50.000" + "－" + "40.000" + ")×" +
+                               "2.000" + "/3=" + "46.667" + "KN/m"));
     d = draw(m, residentialNormal(), {Form7_HAIKIN_G});
     EXPECT_TRUE(printed(d, "                 C22=(V4･B^2/12)＋{(V2-V4)･B^2/30}"));
     EXPECT_TRUE(printed(d, std::string("                  M2=C22=") + "14.667" + "KNm/m"));
-    EXPECT_TRUE(printed(d, std::string("                  S2=(V4･B)/2＋(V2－V4)･B/6=(") + "40.000×2.000" + ")/2＋(" + "50.000" + "－" +
-                               "40.000" + ")×" + "2.000" + "/6=" + "43.333" + "KN/m"));
+    EXPECT_TRUE(printed(d, std::string("                  S2=(V4･B)/2＋(V2－V4)･B/6=(") +
+                               "40.000×2.000" + ")/2＋(" + "50.000" + "－" + "40.000" + ")×" +
+                               "2.000" + "/6=" + "43.333" + "KN/m"));
     d = draw(m, residentialNormal(), {Form7_HAIKIN_E});
-    for (const char* head : {"                 C21=(V4･B^2/12)＋{(V2-V4)･B^2/20}", "                 C22=(V4･B^2/12)＋{(V2-V4)･B^2/30}", "                  M2=(V4･B^2/8)＋(V2-V4)･B^2/(9･Sqr(3))－(C21＋C22)/2"}) EXPECT_TRUE(printed(d, head)) << head;
-    EXPECT_EQ(rowOf(d, "                    －(") - rowOf(d, "                 C21=(V4･B^2/12)＋{(V2-V4)･B^2/20}"), 6);
+    for (const char* head :
+         {"                 C21=(V4･B^2/12)＋{(V2-V4)･B^2/20}",
+          "                 C22=(V4･B^2/12)＋{(V2-V4)･B^2/30}",
+          "                  M2=(V4･B^2/8)＋(V2-V4)･B^2/(9･Sqr(3))－(C21＋C22)/2"})
+        EXPECT_TRUE(printed(d, head)) << head;
+    EXPECT_EQ(rowOf(d, "                    －(") -
+                  rowOf(d, "                 C21=(V4･B^2/12)＋{(V2-V4)･B^2/20}"),
+              6);
 
     // The mirror image: the larger ordinate at the rear.
     m = trapezoidWall(40, 50, -0.2f);
     d = draw(m, residentialNormal(), {Form7_HAIKIN_F, Form7_HAIKIN_G, Form7_HAIKIN_E});
-    for (const char* head : {"                 C22=(V2･B^2/12)＋{(V4-V2)･B^2/30}", "                  M2=C22=", "                  S2=(V2･B)/2＋(V4－V2)･B/6=(", "                 C21=(V2･B^2/12)＋{(V4-V2)･B^2/20}", "                  M2=C21=", "                  S2=(V2･B)/2＋(V4－V2)･B/3=(", "                  M2=(V2･B^2/8)＋(V4-V2)･B^2/(9･Sqr(3))－(C21＋C22)/2"})
+    for (const char* head :
+         {"                 C22=(V2･B^2/12)＋{(V4-V2)･B^2/30}",
+          "                  M2=C22=", "                  S2=(V2･B)/2＋(V4－V2)･B/6=(",
+          "                 C21=(V2･B^2/12)＋{(V4-V2)･B^2/20}",
+          "                  M2=C21=", "                  S2=(V2･B)/2＋(V4－V2)･B/3=(",
+          "                  M2=(V2･B^2/8)＋(V4-V2)･B^2/(9･Sqr(3))－(C21＋C22)/2"})
         EXPECT_GE(rowOf(d, head), 0) << head;
     EXPECT_EQ(d.beeps, 0);
 }
@@ -177,17 +215,21 @@ TEST(CantileverSections, HeelAndKeyValues) {
     m.B_Kakato = 1.0f, m.B = 4.0f, m.W2 = 40.0f, m.W3 = 35.0f;
     m.H0 = 0.5f, m.P_Tokki = 100.0f;
     const Drawn d = draw(m, residentialNormal(), {Form7_HAIKIN_H, Form7_HAIKIN_J});
-    EXPECT_TRUE(printed(d, std::string("                 M1=(W2＋2･W3)･B^2/6=(") + "40.000" + "＋2×" + "35.000" + ")×" + "1.000" +
-                               "^2/6=" + "18.333" + "KNm/m"));
-    EXPECT_TRUE(printed(d, std::string("                 S1=(W2＋W3)･B/2=(") + "40.000" + "＋" + "35.000" + ")×" + "1.000" + "/2=" +
-                               "37.500" + "KN/m"));
-    EXPECT_TRUE(printed(d, std::string("                 M2=(V5＋2･VR)･B^2/6=(") + "60.000" + "＋2×" + "60.000" + ")×" + "1.000" +
-                               "^2/6=" + "30.000" + "KNm/m"));
-    EXPECT_TRUE(printed(d, std::string("                  M=|M1-M2|=|") + "18.333-30.000" + "|×10^5=" + "1166667" + "Ncm/m"));
-    EXPECT_TRUE(printed(d, std::string("                  S=|S1-S2|=|") + "37.500-60.000" + "|×10^3=" + "22500" + "N/m"));
+    EXPECT_TRUE(printed(d, std::string("                 M1=(W2＋2･W3)･B^2/6=(") + "40.000" +
+                               "＋2×" + "35.000" + ")×" + "1.000" + "^2/6=" + "18.333" + "KNm/m"));
+    EXPECT_TRUE(printed(d, std::string("                 S1=(W2＋W3)･B/2=(") + "40.000" + "＋" +
+                               "35.000" + ")×" + "1.000" + "/2=" + "37.500" + "KN/m"));
+    EXPECT_TRUE(printed(d, std::string("                 M2=(V5＋2･VR)･B^2/6=(") + "60.000" +
+                               "＋2×" + "60.000" + ")×" + "1.000" + "^2/6=" + "30.000" + "KNm/m"));
+    EXPECT_TRUE(printed(d, std::string("                  M=|M1-M2|=|") + "18.333-30.000" +
+                               "|×10^5=" + "1166667" + "Ncm/m"));
+    EXPECT_TRUE(printed(d, std::string("                  S=|S1-S2|=|") + "37.500-60.000" +
+                               "|×10^3=" + "22500" + "N/m"));
     EXPECT_TRUE(printed(d, std::string("                  P=") + "100.000" + "KN/m"));
-    EXPECT_TRUE(printed(d, std::string("                  M=P･H0^2/2=(") + "100.000×0.500" + "^2/2)×10^5=" + "1250000" + "Ncm/m"));
-    EXPECT_TRUE(printed(d, std::string("                  S=P･H0=(") + "100.000×0.500" + ")×10^3=" + "50000" + "N/m"));
+    EXPECT_TRUE(printed(d, std::string("                  M=P･H0^2/2=(") + "100.000×0.500" +
+                               "^2/2)×10^5=" + "1250000" + "Ncm/m"));
+    EXPECT_TRUE(printed(d, std::string("                  S=P･H0=(") + "100.000×0.500" +
+                               ")×10^3=" + "50000" + "N/m"));
     EXPECT_EQ(d.beeps, 0);
 }
 
@@ -201,17 +243,19 @@ TEST(CantileverSections, HeelTriangleWithItsLoadedLength) {
         const char* M2;
         const char* S2;
     };
-    for (const Case& k : {Case{3.6f, "0.100", "0.008", "0.250"}, Case{3.4f, "0.000", "0.000",
-                                                                        "0.000"}}) {
+    for (const Case& k :
+         {Case{3.6f, "0.100", "0.008", "0.250"}, Case{3.4f, "0.000", "0.000", "0.000"}}) {
         Module1 m = uniformWall();
         m.B_Tumasaki = 0.5f, m.B_Kakato = 0.5f, m.B = 4.0f, m.e = 0.8f, m.Xn = k.Xn;
         m.V5 = 5.0f, m.VR = 0.0f, m.W2 = m.W3 = 40.0f;
         const Drawn d = draw(m, residentialNormal(), {Form7_HAIKIN_H});
-        EXPECT_TRUE(printed(d, std::string("                 M2=V2･B^2/6=") + "5.000" + "×" + k.L + "^2/6=" + k.M2 + "kNm/m"))
+        EXPECT_TRUE(printed(d, std::string("                 M2=V2･B^2/6=") + "5.000" + "×" + k.L +
+                                   "^2/6=" + k.M2 + "kNm/m"))
             << k.L;
-        EXPECT_TRUE(printed(d, std::string("                 S2=V2･B/2=") + "5.000" + "×" + k.L + "/2=" + k.S2 + "kN/m"));
-        EXPECT_TRUE(printed(d, std::string("                 M1=(W2･B^2)/2=(") + "40.000" + "×" + "0.500" + "^2)/2=" + "5.000" +
-                                   "KNm/m"));
+        EXPECT_TRUE(printed(d, std::string("                 S2=V2･B/2=") + "5.000" + "×" + k.L +
+                                   "/2=" + k.S2 + "kN/m"));
+        EXPECT_TRUE(printed(d, std::string("                 M1=(W2･B^2)/2=(") + "40.000" + "×" +
+                                   "0.500" + "^2)/2=" + "5.000" + "KNm/m"));
     }
 }
 
@@ -219,8 +263,7 @@ TEST(CantileverSections, HeelTriangleWithItsLoadedLength) {
 // force.
 TEST(RefusedParts, HeadingAndThePagesReason) {
     const std::string reason =
-        "                 " +
-        members::refusalMessage(members::ForceRefusal::ContactOutsideMethod);
+        "                 " + members::refusalMessage(members::ForceRefusal::ContactOutsideMethod);
     struct Case {
         const char* why;
         SectionPrinter section;
@@ -228,10 +271,14 @@ TEST(RefusedParts, HeadingAndThePagesReason) {
         float e, Xn;
     };
     const Case cases[] = {
-        {"heel: maximum at the heel, contact ends on it", Form7_HAIKIN_H, "              ６）かかと版（固定部）", -1.7f, 0.4f},
-        {"slab centre: contact ends inside the span", Form7_HAIKIN_E, "              ３）底版（中央部）", 1.0f, 2.0f},
-        {"slab front end: the same", Form7_HAIKIN_F, "              ４）底版（前面固定部）", 1.0f, 2.0f},
-        {"toe: maximum at the heel, contact ends on the toe", Form7_HAIKIN_I, "              ７）つま先版（固定部）", -0.1f, 4.2f},
+        {"heel: maximum at the heel, contact ends on it", Form7_HAIKIN_H,
+         "              ６）かかと版（固定部）", -1.7f, 0.4f},
+        {"slab centre: contact ends inside the span", Form7_HAIKIN_E,
+         "              ３）底版（中央部）", 1.0f, 2.0f},
+        {"slab front end: the same", Form7_HAIKIN_F, "              ４）底版（前面固定部）", 1.0f,
+         2.0f},
+        {"toe: maximum at the heel, contact ends on the toe", Form7_HAIKIN_I,
+         "              ７）つま先版（固定部）", -0.1f, 4.2f},
     };
     for (const Case& k : cases) {
         Module1 m = uniformWall();
