@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "haikin_fixture.h"
+#include "members/calc/bar_table.h"
 #include "members/calc/refusal_messages.h"
 #include "report/page_plan.h"
 #include "report/sections.h"
@@ -205,6 +206,47 @@ TEST(SlabSections, TrapezoidFormsFollowTheLargerOrdinate) {
           "                  M2=(V2･B^2/8)＋(V4-V2)･B^2/(9･Sqr(3))－(C21＋C22)/2"})
         EXPECT_GE(rowOf(d, head), 0) << head;
     EXPECT_EQ(d.beeps, 0);
+}
+
+// The allowable steel stress by bar size, decided for the part's own bar and written nowhere:
+// in the normal case under the residential-land standard "  D25" (5.067 cm2) takes the
+// long-term 50 entered, "D25,D29" (5.745 cm2) takes 195; in the seismic case, or under the
+// road guideline, the value in use (here 300) stays.
+TEST(SlabSections, BarSizeRuleDecidedForThePartsOwnBar) {
+    struct Case {
+        int listIndex;
+        bool normalCase, road;
+        const char* ft;
+        const char* limit;
+    };
+    const Case cases[] = {
+        {10, true, false, "/(5000×", "σsa=50N/mm2"},
+        {11, true, false, "/(19500×", "σsa=195N/mm2"},
+        {11, false, false, "/(30000×", "σsa=300N/mm2"},
+        {11, true, true, "/(30000×", "σsa=300N/mm2"},
+    };
+    for (const Case& k : cases) {
+        Module1 m = uniformWall();
+        const members::BarKind bar = *members::barKindAt(k.listIndex);
+        m.Tekkin_D = bar.designation, m.a1_D = bar.areaCm2, m.U_D = bar.perimeterCm;
+        m.dk_D = 60.0f + bar.coverAdditionMm;
+        m.Sigma_sa = 300.0f, m.Sigma_sa_N = 50.0f;
+        PageChoices o = residentialNormal();
+        o.case_N = k.normalCase, o.case_S = !k.normalCase;
+        o.std_T = !k.road, o.std_D = k.road;
+        const Drawn d = draw(m, o, {Form7_HAIKIN_F});
+        int ft = 0, limit = 0;
+        for (const std::string& t : d.texts) {
+            ft += t.rfind("                 at=M/(ft･j)=", 0) == 0 &&
+                  t.find(k.ft) != std::string::npos;
+            limit += t.find(k.limit) != std::string::npos;
+        }
+        EXPECT_EQ(ft, 1) << bar.listEntry << " " << k.ft;
+        EXPECT_EQ(limit, 1) << bar.listEntry << " " << k.limit;
+        EXPECT_EQ(m.Sigma_sa, 300.0f);
+        const std::string barLine = std::string("                 配筋 ") + bar.designation + "-";
+        EXPECT_GE(rowOf(d, barLine), 0) << bar.listEntry;
+    }
 }
 
 // Heel 1 m with W2 40, W3 35 and a uniform reaction 60: M1 = (40 + 2 x 35) / 6 = 18.333,
