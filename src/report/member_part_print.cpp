@@ -2,9 +2,8 @@
 
 #include "members/calc/part_fields.h"
 #include "members/calc/refusal_messages.h"
-#include "numeric/lenient.h"
-#include "numeric/rounding.h"
 #include "report/conventions.h"
+#include "report/design_spacing.h"
 #include "report/report_context.h"
 
 namespace pelzaro {
@@ -53,7 +52,7 @@ StressBlock blockOf(const ReportContext& c, const PartForces& f, const SpacingRe
     b.Sigma_ca = m.Sigma_ca, b.Tau_a1 = m.Tau_a1, b.Tau_0a = m.Tau_0a;
     b.Tekkin = m.*fields.Tekkin;
     b.KankakuReq = s.KankakuReq;
-    b.spacingMm = designSpacingMm(c.opt.designSpacingText[static_cast<int>(f.part)]);
+    b.spacingMm = designSpacing(c.opt, f.part);
     const bool barChosen = !b.Tekkin.empty() && s.status != SpacingStatus::NoBarKind;
     if (!barChosen || !(b.spacingMm > 0.0f)) return b;
     b.stress = evaluateStress(m, f, s, b.spacingMm, memberOptionsOf(c.opt));
@@ -78,11 +77,6 @@ MemberOptions memberOptionsOf(const PageChoices& c) {
     o.surchargeReducedBy5 = c.surchargeLess5;
     o.surchargeInertia = c.memberSurchargeInertia;
     return o;
-}
-
-float designSpacingMm(const std::string& text) {
-    const double v = Val(text);
-    return fitsSingle(v) ? static_cast<float>(v) : 0.0f;
 }
 
 MemberPartPrint memberPartPrint(const ReportContext& c, MemberPart part) {

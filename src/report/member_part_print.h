@@ -18,10 +18,6 @@ struct ReportContext;
 // The member calculation's choices from the page choices of the report.
 members::MemberOptions memberOptionsOf(const PageChoices& c);
 
-// A design spacing as the member-design page reads its box (mm): the lenient number, 0 when
-// single precision cannot hold it.
-float designSpacingMm(const std::string& text);
-
 struct MemberPartPrint {
     std::string refusal;  // the reason the calculation refuses the part; empty when designed
     members::PartForces forces;
