@@ -1,9 +1,10 @@
-#include "report/report_context.h"
+#include "report/form7_haikin_stem.h"
 #include "report/sections.h"
 
 namespace pelzaro {
 
-// Not drawn yet.
-void Form7_HAIKIN_B(ReportContext&) {}
+void Form7_HAIKIN_B(ReportContext& c) {
+    printStemSection(c, members::MemberPart::B);
+}
 
 }  // namespace pelzaro

@@ -1,9 +1,10 @@
-#include "report/report_context.h"
+#include "report/form7_haikin_slab.h"
 #include "report/sections.h"
 
 namespace pelzaro {
 
-// Not drawn yet.
-void Form7_HAIKIN_E(ReportContext&) {}
+void Form7_HAIKIN_E(ReportContext& c) {
+    printSlabSection(c, members::MemberPart::C);
+}
 
 }  // namespace pelzaro

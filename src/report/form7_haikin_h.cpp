@@ -1,9 +1,10 @@
-#include "report/report_context.h"
+#include "report/form7_haikin_cantilever.h"
 #include "report/sections.h"
 
 namespace pelzaro {
 
-// Not drawn yet.
-void Form7_HAIKIN_H(ReportContext&) {}
+void Form7_HAIKIN_H(ReportContext& c) {
+    printHeelSection(c);
+}
 
 }  // namespace pelzaro

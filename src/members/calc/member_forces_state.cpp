@@ -6,9 +6,8 @@
 #include "state/module1.h"
 
 namespace pelzaro::members {
-namespace {
 
-WallInput wallInput(const Module1& m, const MemberOptions& o) {
+WallInput wallInputOf(const Module1& m, const MemberOptions& o) {
     WallInput in;
     in.H_Haimen = m.H_Haimen, in.H4 = m.H4, in.T1_Usiro = m.T1_Usiro;
     in.N_Usiro_In = m.N_Usiro_In, in.N_Usiro_Out = m.N_Usiro_Out, in.B_Haimen = m.B_Haimen;
@@ -22,38 +21,7 @@ WallInput wallInput(const Module1& m, const MemberOptions& o) {
     return in;
 }
 
-// The wall pieces are working storage shared with the stability calculation, which computes
-// them again before it reads them.
-void storePieces(Module1& m, const WallPieces& p) {
-    m.A1_1 = p.A1_1, m.A1_2 = p.A1_2, m.A1_3 = p.A1_3;
-    m.y1_1 = p.y1_1, m.y1_2 = p.y1_2, m.y1_3 = p.y1_3;
-}
-
-ForceRefusal partA(Module1& m, const MemberOptions& o) {
-    const WallInput in = wallInput(m, o);
-    const auto out = wallForcesA(in);
-    const WallForcesA& f = out.value;
-    m.PAX_A = f.PAX_A, m.DeltaPAX_A = f.DeltaPAX_A, m.W_A = f.W_A, m.y_A = f.y_A;
-    m.A_Haimen_A = f.A_Haimen_A, m.A_Haimen1_A = f.A_Haimen1_A, m.A_Haimen2_A = f.A_Haimen2_A;
-    m.y_Haimen1_A = f.y_Haimen1_A, m.y_Haimen2_A = f.y_Haimen2_A;
-    m.y_Haimen_A = f.y_Haimen_A, m.y2_A = f.y2_A;
-    m.M_A = f.M_A, m.S_A = f.S_A;
-    if (out.ok() && in.seismic) storePieces(m, f.pieces);
-    return out.refusal;
-}
-
-ForceRefusal partB(Module1& m, const MemberOptions& o) {
-    const WallInput in = wallInput(m, o);
-    const auto out = wallForcesB(in);
-    const WallForcesB& f = out.value;
-    m.PAX_B = f.PAX_B, m.DeltaPAX_B = f.DeltaPAX_B, m.W_B = f.W_B, m.y_B = f.y_B;
-    m.y2_B = f.y2_B;
-    m.M_B = f.M_B, m.S_B = f.S_B;
-    if (out.ok() && in.seismic) storePieces(m, f.pieces);
-    return out.refusal;
-}
-
-SlabInput slabInput(const Module1& m) {
+SlabInput slabInputOf(const Module1& m) {
     SlabInput in;
     in.B = m.B, in.e = m.e, in.Sigma_max = m.Sigma_max, in.Xn = m.Xn;
     in.B_Tumasaki = m.B_Tumasaki, in.T2_Mae = m.T2_Mae, in.B_Tyuuou = m.B_Tyuuou;
@@ -63,6 +31,27 @@ SlabInput slabInput(const Module1& m) {
     in.W1 = m.W1, in.W2 = m.W2, in.W3 = m.W3, in.W4 = m.W4, in.W5 = m.W5;
     in.H0 = m.H0, in.P_Tokki = m.P_Tokki;
     return in;
+}
+
+namespace {
+
+// The wall pieces are working storage shared with the stability calculation, which computes
+// them again before it reads them.
+void storePieces(Module1& m, const WallPieces& p) {
+    m.A1_1 = p.A1_1, m.A1_2 = p.A1_2, m.A1_3 = p.A1_3;
+    m.y1_1 = p.y1_1, m.y1_2 = p.y1_2, m.y1_3 = p.y1_3;
+}
+
+void storeA(Module1& m, const WallForcesA& f) {
+    m.PAX_A = f.PAX_A, m.DeltaPAX_A = f.DeltaPAX_A, m.W_A = f.W_A, m.y_A = f.y_A;
+    m.A_Haimen_A = f.A_Haimen_A, m.A_Haimen1_A = f.A_Haimen1_A, m.A_Haimen2_A = f.A_Haimen2_A;
+    m.y_Haimen1_A = f.y_Haimen1_A, m.y_Haimen2_A = f.y_Haimen2_A;
+    m.y_Haimen_A = f.y_Haimen_A, m.y2_A = f.y2_A;
+}
+
+void storeB(Module1& m, const WallForcesB& f) {
+    m.PAX_B = f.PAX_B, m.DeltaPAX_B = f.DeltaPAX_B, m.W_B = f.W_B, m.y_B = f.y_B;
+    m.y2_B = f.y2_B;
 }
 
 // The moments and shears of the downward load (1) and of the ground reaction (2).
@@ -92,30 +81,57 @@ bool spanPart(MemberPart part) {
     return part == MemberPart::C || part == MemberPart::D || part == MemberPart::E;
 }
 
-ForceRefusal slabPart(Module1& m, MemberPart part) {
-    auto out = slabForces(part, slabInput(m));
+void evaluateSlab(const Module1& m, MemberPart part, PartForces& r) {
+    auto out = slabForces(part, slabInputOf(m));
     // The slab parts read the ordinates: a reaction the method cannot read designs nothing.
     if (part != MemberPart::H && !groundReaction({m.B_Tumasaki, m.T2_Mae, m.B_Tyuuou, m.T2_Usiro,
                                                   m.B_Kakato, m.B, m.e, m.Sigma_max})
                                       .ok())
         out = ForceOutcome<SlabPartForces>{ForceRefusal::NoBase, {}};
-    const SlabPartForces& f = out.value;
-    if (spanPart(part)) {
-        m.C1 = f.span.C1, m.C21 = f.span.C21, m.C22 = f.span.C22, m.C2 = f.span.C2;
-    }
-    storeComponents(m, part, f);
-    const PartFields& fields = partFields(part);
-    m.*fields.M = f.M;
-    m.*fields.S = f.S;
-    return out.refusal;
+    r.refusal = out.refusal;
+    r.slab = out.value;
+    r.M = out.value.M;
+    r.S = out.value.S;
 }
 
 }  // namespace
 
+PartForces evaluatePartForces(const Module1& m, MemberPart part, const MemberOptions& o) {
+    PartForces r;
+    r.part = part;
+    if (part == MemberPart::A) {
+        const auto out = wallForcesA(wallInputOf(m, o));
+        r.refusal = out.refusal, r.wallA = out.value, r.M = out.value.M_A, r.S = out.value.S_A;
+    } else if (part == MemberPart::B) {
+        const auto out = wallForcesB(wallInputOf(m, o));
+        r.refusal = out.refusal, r.wallB = out.value, r.M = out.value.M_B, r.S = out.value.S_B;
+    } else {
+        evaluateSlab(m, part, r);
+    }
+    return r;
+}
+
+// A refused part leaves 0 in its values, never those of an earlier run.
 ForceRefusal computePartForces(Module1& m, MemberPart part, const MemberOptions& o) {
-    if (part == MemberPart::A) return partA(m, o);
-    if (part == MemberPart::B) return partB(m, o);
-    return slabPart(m, part);
+    const PartForces f = evaluatePartForces(m, part, o);
+    const bool seismic = o.loadCase == CalcCase::Case_S;
+    if (part == MemberPart::A) {
+        storeA(m, f.wallA);
+        if (f.ok() && seismic) storePieces(m, f.wallA.pieces);
+    } else if (part == MemberPart::B) {
+        storeB(m, f.wallB);
+        if (f.ok() && seismic) storePieces(m, f.wallB.pieces);
+    } else {
+        if (spanPart(part)) {
+            m.C1 = f.slab.span.C1, m.C21 = f.slab.span.C21;
+            m.C22 = f.slab.span.C22, m.C2 = f.slab.span.C2;
+        }
+        storeComponents(m, part, f.slab);
+    }
+    const PartFields& fields = partFields(part);
+    m.*fields.M = f.M;
+    m.*fields.S = f.S;
+    return f.refusal;
 }
 
 }  // namespace pelzaro::members

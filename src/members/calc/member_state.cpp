@@ -82,18 +82,42 @@ float memberThicknessCm(const Module1& m, MemberPart part) {
     return static_cast<float>(cm);
 }
 
-SpacingResult computeSpacing(Module1& m, MemberPart part, int listIndex, float coverMm,
-                             const MemberOptions& o) {
+namespace {
+
+SpacingInput spacingInput(const Module1& m, MemberPart part, float M, float S,
+                          const MemberOptions& o) {
     const PartFields& f = partFields(part);
     SpacingInput in;
     in.part = part;
-    in.M = m.*f.M, in.S = m.*f.S;
+    in.M = M, in.S = S;
     in.D = memberThicknessCm(m, part);
-    in.Kaburi = coverMm;
-    in.bar = barKindAt(listIndex);
+    in.Kaburi = m.*f.Kaburi;
     in.a1 = m.*f.a1, in.U = m.*f.U, in.dk = m.*f.dk;
     in.standard = o.standard, in.loadCase = o.loadCase;
     in.Sigma_sa = m.Sigma_sa, in.Sigma_sa_N = m.Sigma_sa_N, in.Tau_0a = m.Tau_0a;
+    return in;
+}
+
+StressInput stressInput(const Module1& m, MemberPart part, float M, float S, float d,
+                        float spacingMm, const MemberOptions& o) {
+    StressInput in;
+    in.part = part;
+    in.M = M, in.S = S, in.d = d, in.a1 = m.*partFields(part).a1;
+    in.spacing = spacingMm;
+    in.standard = o.standard, in.loadCase = o.loadCase;
+    in.Sigma_ca = m.Sigma_ca, in.Sigma_sa = m.Sigma_sa, in.Sigma_sa_N = m.Sigma_sa_N;
+    in.Tau_a1 = m.Tau_a1;
+    return in;
+}
+
+}  // namespace
+
+SpacingResult computeSpacing(Module1& m, MemberPart part, int listIndex, float coverMm,
+                             const MemberOptions& o) {
+    const PartFields& f = partFields(part);
+    SpacingInput in = spacingInput(m, part, m.*f.M, m.*f.S, o);
+    in.Kaburi = coverMm;
+    in.bar = barKindAt(listIndex);
     const SpacingResult r = requiredSpacing(in);
     if (r.Tekkin) m.*f.Tekkin = *r.Tekkin;
     m.*f.Kaburi = coverMm;
@@ -106,15 +130,18 @@ SpacingResult computeSpacing(Module1& m, MemberPart part, int listIndex, float c
     return r;
 }
 
+SpacingResult evaluateSpacing(const Module1& m, const PartForces& f, const MemberOptions& o) {
+    return requiredSpacing(spacingInput(m, f.part, f.M, f.S, o));
+}
+
+StressResult evaluateStress(const Module1& m, const PartForces& f, const SpacingResult& s,
+                            float spacingMm, const MemberOptions& o) {
+    return checkStress(stressInput(m, f.part, f.M, f.S, s.d, spacingMm, o));
+}
+
 StressResult computeStress(Module1& m, MemberPart part, float spacingMm, const MemberOptions& o) {
     const PartFields& f = partFields(part);
-    StressInput in;
-    in.part = part;
-    in.M = m.*f.M, in.S = m.*f.S, in.d = m.*f.d, in.a1 = m.*f.a1;
-    in.spacing = spacingMm;
-    in.standard = o.standard, in.loadCase = o.loadCase;
-    in.Sigma_ca = m.Sigma_ca, in.Sigma_sa = m.Sigma_sa, in.Sigma_sa_N = m.Sigma_sa_N;
-    in.Tau_a1 = m.Tau_a1;
+    const StressInput in = stressInput(m, part, m.*f.M, m.*f.S, m.*f.d, spacingMm, o);
     StressResult r = checkStress(in);
     if (!r.ok()) r.Sigma_sa = in.Sigma_sa;
     m.*f.Kankaku = spacingMm;

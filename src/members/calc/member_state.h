@@ -17,18 +17,20 @@
 //                                       Sigma_sa; the result carries captions and verdicts.
 // A refusal comes back as its reason (refusalMessage() gives the text); the results of the
 // refused step are then 0 in the state, never those of an earlier run. readMemberOptions()
-// is defined with the page procedures (form7_calc.cpp), the only part that reads controls.
+// and memberOptionsOf() are defined with the page procedures (form7_calc.cpp).
 
 #include "members/calc/ground_reaction.h"
 #include "members/calc/member_coefficient.h"
 #include "members/calc/member_part.h"
 #include "members/calc/required_spacing.h"
+#include "members/calc/slab_forces.h"
 #include "members/calc/stress_check.h"
 #include "members/calc/wall_forces.h"
 
 namespace pelzaro {
 class App;
 struct Module1;
+struct PageChoices;
 }  // namespace pelzaro
 
 namespace pelzaro::members {
@@ -37,6 +39,8 @@ namespace pelzaro::members {
 // method (Form25), ground shape (Form23), front soil and reduced surcharge (Form4), surcharge
 // inertia (Form7.chk_1). A page or dialog not yet created counts as nothing chosen.
 MemberOptions readMemberOptions(App& app);
+// The same choices from page choices already read (the report reads them once).
+MemberOptions memberOptionsOf(const PageChoices& p);
 
 // The base widths and the stability result from which the ground reaction is computed; the
 // report draws the reaction from the same input, so it shows what the calculation used.
@@ -50,6 +54,27 @@ ForceRefusal computePartForces(Module1& m, MemberPart part, const MemberOptions&
 SpacingResult computeSpacing(Module1& m, MemberPart part, int listIndex, float coverMm,
                              const MemberOptions& o);
 StressResult computeStress(Module1& m, MemberPart part, float spacingMm, const MemberOptions& o);
+
+// The same steps without writing: what the calculation gives for the state as it stands, for
+// readers that print it (the report) and must neither change the state nor show a value of an
+// earlier run. The spacing step takes the bar data and cover already stored for the part.
+struct PartForces {
+    MemberPart part = MemberPart::A;
+    ForceRefusal refusal = ForceRefusal::None;
+    WallForcesA wallA;    // part A
+    WallForcesB wallB;    // part B
+    SlabPartForces slab;  // parts C to H
+    float M = 0, S = 0;   // N·cm/m, N/m
+    bool ok() const { return refusal == ForceRefusal::None; }
+};
+PartForces evaluatePartForces(const Module1& m, MemberPart part, const MemberOptions& o);
+SpacingResult evaluateSpacing(const Module1& m, const PartForces& f, const MemberOptions& o);
+StressResult evaluateStress(const Module1& m, const PartForces& f, const SpacingResult& s,
+                            float spacingMm, const MemberOptions& o);
+
+// The inputs of the pure calculations as the state holds them.
+WallInput wallInputOf(const Module1& m, const MemberOptions& o);
+SlabInput slabInputOf(const Module1& m);
 
 // Member thickness at the section of a part, cm: the rear wall's mean thickness (A) and foot
 // thickness (B), the base slab (C to G), the shear key (H).

@@ -42,14 +42,19 @@ SpacingStatus divisorsStatus(const SpacingInput& in, const SpacingResult& r) {
     return SpacingStatus::Ok;
 }
 
+// The tension steel and bond perimeter the forces need; they do not depend on the bar, so a
+// section without a bar kind still has them. Each only where its allowable stress is positive.
+void requiredSteel(const SpacingInput& in, SpacingResult& r, SingleStore& st) {
+    if (r.Sigma_sa > 0.0f) r.At = st(D(in.M) / (100.0 * r.Sigma_sa * r.j));
+    if (hasShear(in.part) && in.Tau_0a > 0.0f) r.PhiReq = st(D(in.S) / (100.0 * in.Tau_0a * r.j));
+}
+
 // Bars per metre for the steel area and for the bond perimeter; the larger governs (the area
 // when they are equal).
 void barsPerMetre(const SpacingInput& in, SpacingResult& r, SingleStore& st) {
-    r.At = st(D(in.M) / (100.0 * r.Sigma_sa * r.j));
     r.Honsuu1 = st(D(r.At) / r.a1);
     r.Honsuu = r.Honsuu1;
     if (!hasShear(in.part)) return;
-    r.PhiReq = st(D(in.S) / (100.0 * in.Tau_0a * r.j));
     r.Honsuu2 = st(D(r.PhiReq) / r.U);
     if (r.Honsuu2 > r.Honsuu1) r.Honsuu = r.Honsuu2;
 }
@@ -63,6 +68,8 @@ SpacingResult requiredSpacing(const SpacingInput& in) {
     section(in, r, st);
     r.Sigma_sa = memberSteelStress(in.standard, in.loadCase, r.a1, in.Sigma_sa, in.Sigma_sa_N);
     r.status = divisorsStatus(in, r);
+    if (r.status == SpacingStatus::Ok || r.status == SpacingStatus::NoBarKind)
+        requiredSteel(in, r, st);
     if (r.status == SpacingStatus::Ok) {
         barsPerMetre(in, r, st);
         if (!(r.Honsuu > 0.0f)) {

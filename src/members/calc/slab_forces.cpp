@@ -87,16 +87,18 @@ void wholeReaction(D L, float root, float tip, SlabPartForces& f, SingleStore& s
 Outcome heel(const SlabInput& in, SlabPartForces& f, SingleStore& st) {
     const D Lk = in.B_Kakato;
     cantileverLoad(Lk, in.W2, in.W3, f, st);
-    const float xn = std::fabs(in.Xn);
-    if (in.e == 0.0f || xn > in.B || (in.e < 0.0f && xn >= in.B_Kakato)) {
-        wholeReaction(Lk, in.V5, in.VR, f, st);
-    } else if (in.e > 0.0f) {
-        // Contact ends on the heel: a triangle from V5 at the root over the loaded length.
-        const D a = D(in.Xn) - in.B_Tumasaki - in.T2_Mae - in.B_Tyuuou - in.T2_Usiro;
-        f.M2 = a > 0.0 ? st(a * a * in.V5 / 6.0) : 0.0f;
-        f.S2 = a > 0.0 ? st(a * in.V5 / 2.0) : 0.0f;
-    } else {
-        return refused(ForceRefusal::ContactOutsideMethod);
+    switch (heelReaction(in)) {
+        case HeelReaction::WholeLength:
+            wholeReaction(Lk, in.V5, in.VR, f, st);
+            break;
+        case HeelReaction::Triangle: {
+            const D a = heelLoadedLength(in);
+            f.M2 = st(a * a * in.V5 / 6.0);
+            f.S2 = st(a * in.V5 / 2.0);
+            break;
+        }
+        case HeelReaction::OutsideMethod:
+            return refused(ForceRefusal::ContactOutsideMethod);
     }
     return Outcome{ForceRefusal::None, f};
 }
@@ -152,6 +154,19 @@ Outcome partForces(MemberPart part, const SlabInput& in, SingleStore& st) {
 }
 
 }  // namespace
+
+HeelReaction heelReaction(const SlabInput& in) {
+    const float xn = std::fabs(in.Xn);
+    if (in.e == 0.0f || xn > in.B || (in.e < 0.0f && xn >= in.B_Kakato))
+        return HeelReaction::WholeLength;
+    return in.e > 0.0f ? HeelReaction::Triangle : HeelReaction::OutsideMethod;
+}
+
+// Contact ends on the heel: the triangle runs from V5 at the root over the loaded length.
+double heelLoadedLength(const SlabInput& in) {
+    const D a = D(in.Xn) - in.B_Tumasaki - in.T2_Mae - in.B_Tyuuou - in.T2_Usiro;
+    return a > 0.0 ? a : 0.0;
+}
 
 ForceOutcome<SlabPartForces> slabForces(MemberPart part, const SlabInput& in) {
     SingleStore st;

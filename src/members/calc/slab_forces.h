@@ -36,6 +36,16 @@ struct SlabPartForces {
     float M = 0, S = 0;
 };
 
+// How the heel takes the ground reaction: over its whole length (a trapezoid from V5 at the
+// wall to VR at the tip; also the uniform reaction), as a triangle from V5 over the loaded
+// length when contact ends on the heel with the maximum at the toe, or not at all (refused)
+// when contact ends on the heel with the maximum at the heel end.
+enum class HeelReaction { WholeLength, Triangle, OutsideMethod };
+HeelReaction heelReaction(const SlabInput& in);
+// The loaded heel length of the triangle, m: from the heel's root to the zero-pressure point,
+// 0 when that point lies before the root.
+double heelLoadedLength(const SlabInput& in);
+
 // Parts C to H. Part A and B are in wall_forces.h.
 ForceOutcome<SlabPartForces> slabForces(MemberPart part, const SlabInput& in);
 

@@ -11,11 +11,6 @@ namespace {
 
 using D = double;
 
-// Horizontal component of the earth pressure on the leaning back face.
-D horizontalFactor(const WallInput& in) {
-    return std::cos(degToRad(D(in.Theta_Danmen) + in.Delta_Danmen));
-}
-
 float soilPressure(const WallInput& in, D depth, D c, SingleStore& st) {
     return st(depth * depth * (0.5 * in.KA_Danmen * in.Gamma_S) * c);
 }
@@ -77,13 +72,6 @@ ForceRefusal seismicPartA(const WallInput& in, WallForcesA& f, SingleStore& st) 
     return ForceRefusal::None;
 }
 
-// The surcharge inertia Kh * q acts at Hq_Danmen scaled by the share hs / (D + H) of the
-// soil depth above the section; with no soil above the section the term vanishes.
-D surchargeInertiaMomentA(const WallInput& in, D hs) {
-    const D kq = D(in.Kh) * in.Q_Haimen;
-    return std::max(hs, 0.0) * kq * (in.Hq_Danmen / (D(in.D_Teiban) + in.H_Haimen));
-}
-
 void designForcesA(const WallInput& in, WallForcesA& f, SingleStore& st) {
     const D half = in.H_Haimen / 2.0, kh = in.Kh;
     const D m0 = half * f.DeltaPAX_A / 2.0 + half * f.PAX_A / 3.0;
@@ -93,9 +81,9 @@ void designForcesA(const WallInput& in, WallForcesA& f, SingleStore& st) {
         m = m0 + kh * f.W_A * f.y_A;
         s = kh * f.W_A + s0;
     } else if (in.loading == WallLoading::WithAllInertia) {
-        const D hs = (D(in.H4) + in.H_Haimen) / 2.0 - in.H4;
         const D soil = D(f.A_Haimen_A) * in.Gamma_S * kh;
-        m = surchargeInertiaMomentA(in, hs) + m0 + kh * f.W_A * f.y_A + soil * f.y2_A;
+        const D kq = kh * in.Q_Haimen;
+        m = kq * surchargeInertiaArmA(in) + m0 + kh * f.W_A * f.y_A + soil * f.y2_A;
         s = kh * f.W_A + s0 + soil + kh * in.Q_Haimen;
     }
     f.M_A = st(1e5 * m);
@@ -123,7 +111,7 @@ void designForcesB(const WallInput& in, WallForcesB& f, SingleStore& st) {
     } else if (in.loading == WallLoading::WithAllInertia) {
         const D soil = D(in.A7) * in.Gamma_S * kh;
         const D kq = kh * in.Q_Haimen;
-        m = m0 + kh * f.W_B * f.y_B + soil * f.y2_B + (D(in.Hq_Danmen) - in.D_Teiban) * kq;
+        m = m0 + kh * f.W_B * f.y_B + soil * f.y2_B + surchargeInertiaArmB(in) * kq;
         s = kh * f.W_B + s0 + soil + kq;
     }
     f.M_B = st(1e5 * m);
@@ -137,10 +125,28 @@ ForceOutcome<T> refused(ForceRefusal why) {
 
 }  // namespace
 
+// Horizontal component of the earth pressure on the leaning back face.
+double earthPressureCosine(const WallInput& in) {
+    return std::cos(degToRad(D(in.Theta_Danmen) + in.Delta_Danmen));
+}
+
+// The surcharge inertia Kh * q acts at Hq_Danmen scaled by the share hs / (D + H) of the
+// soil depth hs above the section; with no soil above the section the term vanishes.
+double surchargeInertiaArmA(const WallInput& in) {
+    const D hs = (D(in.H4) + in.H_Haimen) / 2.0 - in.H4;
+    const D depth = D(in.D_Teiban) + in.H_Haimen;
+    if (!(hs > 0.0) || depth == 0.0) return 0.0;
+    return hs * (in.Hq_Danmen / depth);
+}
+
+double surchargeInertiaArmB(const WallInput& in) {
+    return D(in.Hq_Danmen) - in.D_Teiban;
+}
+
 ForceOutcome<WallForcesA> wallForcesA(const WallInput& in) {
     SingleStore st;
     WallForcesA f;
-    const D c = horizontalFactor(in);
+    const D c = earthPressureCosine(in);
     f.PAX_A = soilPressure(in, in.H_Haimen / 2.0, c, st);
     f.DeltaPAX_A = surchargePressure(in, in.H_Haimen / 2.0, c, st);
     if (in.seismic) {
@@ -157,7 +163,7 @@ ForceOutcome<WallForcesA> wallForcesA(const WallInput& in) {
 ForceOutcome<WallForcesB> wallForcesB(const WallInput& in) {
     SingleStore st;
     WallForcesB f;
-    const D c = horizontalFactor(in);
+    const D c = earthPressureCosine(in);
     f.PAX_B = soilPressure(in, in.H_Haimen, c, st);
     f.DeltaPAX_B = surchargePressure(in, in.H_Haimen, c, st);
     if (in.seismic) {

@@ -61,6 +61,14 @@ struct ForceOutcome {
 };
 
 ForceOutcome<WallForcesA> wallForcesA(const WallInput& in);
+
+// Terms of the formulas that the forces are built from, for readers that print them:
+// cos(delta + theta) of the horizontal component (degrees converted with 3.14159), and the
+// arm of the surcharge inertia at section A (Hq scaled by the soil depth above the section,
+// 0 for a section at or above the back ground) and at section B (Hq less the slab thickness).
+double earthPressureCosine(const WallInput& in);
+double surchargeInertiaArmA(const WallInput& in);
+double surchargeInertiaArmB(const WallInput& in);
 ForceOutcome<WallForcesB> wallForcesB(const WallInput& in);
 
 }  // namespace pelzaro::members

@@ -1,0 +1,161 @@
+#include "report/form7_haikin_slab.h"
+
+#include "report/conventions.h"
+#include "report/member_part_print.h"
+#include "report/report_context.h"
+
+namespace pelzaro {
+
+using members::MemberPart;
+
+namespace {
+
+struct Slab {
+    std::string W1, B, V2, V4, V;  // V: the uniform reaction Sigma_max
+    const members::SlabPartForces* f = nullptr;
+};
+
+std::string n3(double v) {
+    return Num(v, "0.000");
+}
+
+Slab slabOf(const ReportContext& c, const members::PartForces& f) {
+    const Module1& m = c.m;
+    return Slab{n3(m.W1), n3(m.B_Tyuuou), n3(m.V2), n3(m.V4), n3(m.Sigma_max), &f.slab};
+}
+
+// The trapezoid's fixed-end moments, written from the smaller ordinate `lo` up to `hi`.
+void c21Lines(Surface& pri, const Slab& s, bool frontLarger) {
+    const std::string& lo = frontLarger ? s.V4 : s.V2;
+    const std::string& hi = frontLarger ? s.V2 : s.V4;
+    pri.Print({frontLarger ? "                 C21=(V4･B^2/12)＋{(V2-V4)･B^2/20}"
+                           : "                 C21=(V2･B^2/12)＋{(V4-V2)･B^2/20}"});
+    pri.Print({"                    =(", lo, "×", s.B, "^2)/12＋{(", hi, "－", lo, ")×", s.B,
+               "^2)/20}=", n3(s.f->span.C21), "KNm/m"});
+}
+
+void c22Lines(Surface& pri, const Slab& s, bool frontLarger) {
+    const std::string& lo = frontLarger ? s.V4 : s.V2;
+    const std::string& hi = frontLarger ? s.V2 : s.V4;
+    pri.Print({frontLarger ? "                 C22=(V4･B^2/12)＋{(V2-V4)･B^2/30}"
+                           : "                 C22=(V2･B^2/12)＋{(V4-V2)･B^2/30}"});
+    pri.Print({"                    =(", lo, "×", s.B, "^2)/12＋{(", hi, "－", lo, ")×", s.B,
+               "^2)/30}=", n3(s.f->span.C22), "KNm/m"});
+}
+
+void c1Line(Surface& pri, const Slab& s) {
+    pri.Print({"                  C1=(W1･B^2)/12=(", s.W1, "×", s.B, "^2)/12=", n3(s.f->span.C1),
+               "KNm/m"});
+}
+
+// Part C: mid-span.
+void midSpanReaction(ReportContext& c, const Slab& s) {
+    const members::SlabPartForces& f = *s.f;
+    if (c.m.e == 0.0f) {
+        c.pri.Print(
+            {"                 C2=(V･B^2)/12=(", s.V, "×", s.B, "^2)/12=", n3(f.span.C2), "KNm/m"});
+        c.pri.Print({"                 M2=(V･B^2)/8－C2=(", s.V, "×", s.B, "^2)/8－", n3(f.span.C2),
+                     "=", n3(f.M2), "KNm/m"});
+        return;
+    }
+    // Either form gives the same numbers when V2 = V4.
+    const bool frontLarger = c.m.V2 >= c.m.V4;
+    const std::string& lo = frontLarger ? s.V4 : s.V2;
+    const std::string& hi = frontLarger ? s.V2 : s.V4;
+    c21Lines(c.pri, s, frontLarger);
+    c22Lines(c.pri, s, frontLarger);
+    c.pri.Print({frontLarger
+                     ? "                  M2=(V4･B^2/8)＋(V2-V4)･B^2/(9･Sqr(3))－(C21＋C22)/2"
+                     : "                  M2=(V2･B^2/8)＋(V4-V2)･B^2/(9･Sqr(3))－(C21＋C22)/2"});
+    c.pri.Print({"                    =(", lo, "×", s.B, "^2)/8＋(", hi, "－", lo, ")×", s.B,
+                 "^2/(9×Sqr(3))"});
+    c.pri.Print({"                    －(", n3(f.span.C21), "＋", n3(f.span.C22), ")/2=", n3(f.M2),
+                 "KNm/m"});
+}
+
+void midSpan(ReportContext& c, const Slab& s) {
+    const members::SlabPartForces& f = *s.f;
+    c1Line(c.pri, s);
+    c.pri.Print({"                  M1=(W1･B^2)/8－C1=(", s.W1, "×", s.B, "^2)/8－", n3(f.span.C1),
+                 "=", n3(f.M1), "KNm/m"});
+    midSpanReaction(c, s);
+    c.pri.Print({"                   M=|M1-M2|=|", n3(f.M1), "-", n3(f.M2),
+                 "|×10^5=", Num(f.M, "0"), "Ncm/m"});
+    c.pri.Print();
+}
+
+// Parts D and E: the end carries the larger ordinate (C21, S2 with 1/3) or the smaller one
+// (C22, S2 with 1/6), as the calculation decided for it.
+void endReaction(ReportContext& c, const Slab& s, bool front) {
+    const members::SlabPartForces& f = *s.f;
+    if (c.m.e == 0.0f) {
+        c.pri.Print({"                  C2=(V･B^2)/12=(", s.V, "×", s.B, "^2)/12=", n3(f.span.C2),
+                     "KNm/m"});
+        c.pri.Print({"                  M2=C2=", n3(f.M2), "KNm/m"});
+        c.pri.Print({"                  S2=(V･B)/2=(", s.V, "×", s.B, ")/2=", n3(f.S2), "KN/m"});
+        return;
+    }
+    const float here = front ? c.m.V2 : c.m.V4, there = front ? c.m.V4 : c.m.V2;
+    const bool largerEnd = here >= there;
+    const bool frontLarger = front == largerEnd;
+    const std::string& lo = frontLarger ? s.V4 : s.V2;
+    const std::string& hi = frontLarger ? s.V2 : s.V4;
+    if (largerEnd) {
+        c21Lines(c.pri, s, frontLarger);
+        c.pri.Print({"                  M2=C21=", n3(f.M2), "KNm/m"});
+        c.pri.Print({frontLarger ? "                  S2=(V4･B)/2＋(V2－V4)･B/3=("
+                                 : "                  S2=(V2･B)/2＋(V4－V2)･B/3=(",
+                     lo, "×", s.B, ")/2＋(", hi, "－", lo, ")×", s.B, "/3=", n3(f.S2), "KN/m"});
+    } else {
+        c22Lines(c.pri, s, frontLarger);
+        c.pri.Print({"                  M2=C22=", n3(f.M2), "KNm/m"});
+        c.pri.Print({frontLarger ? "                  S2=(V4･B)/2＋(V2－V4)･B/6=("
+                                 : "                  S2=(V2･B)/2＋(V4－V2)･B/6=(",
+                     lo, "×", s.B, ")/2＋(", hi, "－", lo, ")×", s.B, "/6=", n3(f.S2), "KN/m"});
+    }
+}
+
+void slabEnd(ReportContext& c, const Slab& s, bool front) {
+    const members::SlabPartForces& f = *s.f;
+    c1Line(c.pri, s);
+    c.pri.Print({"                  M1=C1=", n3(f.M1), "KNm/m"});
+    c.pri.Print({"                  S1=(W1･B)/2=(", s.W1, "×", s.B, ")/2=", n3(f.S1), "KN/m"});
+    endReaction(c, s, front);
+    c.pri.Print({"                  M=|M1-M2|=|", n3(f.M1), "-", n3(f.M2), "|×10^5=", Num(f.M, "0"),
+                 "Ncm/m"});
+    c.pri.Print({"                  S=|S1-S2|=|", n3(f.S1), "-", n3(f.S2), "|×10^3=", Num(f.S, "0"),
+                 "N/m"});
+    c.pri.Print();
+}
+
+void heading(ReportContext& c, MemberPart part) {
+    if (part == MemberPart::C) {
+        blankLines(c.pri, c.layout.Loop_i, 5);
+        c.pri.Print({"              ３）底版（中央部）"});
+    } else if (part == MemberPart::D) {
+        blankLines(c.pri, c.layout.Loop_i, 2);
+        c.pri.Print({"              ４）底版（前面固定部）"});
+    } else {
+        blankLines(c.pri, c.layout.Loop_i, 5);
+        c.pri.Print({"              ５）底版（後面固定部）"});
+    }
+}
+
+}  // namespace
+
+void printSlabSection(ReportContext& c, MemberPart part) {
+    const MemberPartPrint p = memberPartPrint(c, part);
+    heading(c, part);
+    if (!p.refusal.empty()) {
+        printRefusal(c, p.refusal);
+        return;
+    }
+    const Slab s = slabOf(c, p.forces);
+    if (part == MemberPart::C)
+        midSpan(c, s);
+    else
+        slabEnd(c, s, part == MemberPart::D);
+    printStressBlock(c.pri, c.opt, p.block);
+}
+
+}  // namespace pelzaro

@@ -1,0 +1,61 @@
+#include "report/member_part_print.h"
+
+#include "members/calc/part_fields.h"
+#include "members/calc/refusal_messages.h"
+#include "report/conventions.h"
+#include "report/design_spacing.h"
+#include "report/report_context.h"
+
+namespace pelzaro {
+
+using namespace members;
+
+namespace {
+
+// The refusals of the row calculation, in the order the page meets them. A part without a bar
+// kind is not refused: it prints its forces and required steel and is not checked.
+std::string refusalOf(const PartForces& f, const SpacingResult& s) {
+    if (!f.ok()) return refusalMessage(f.refusal);
+    if (s.ok() || s.status == SpacingStatus::NoForces || s.status == SpacingStatus::NoBarKind)
+        return "";
+    return refusalMessage(s.status);
+}
+
+StressBlock blockOf(const ReportContext& c, const PartForces& f, const SpacingResult& s) {
+    const Module1& m = c.m;
+    const PartFields& fields = partFields(f.part);
+    StressBlock b;
+    b.part = f.part;
+    b.D = s.D, b.d = s.d, b.j = s.j;
+    b.M = f.M, b.S = f.S;
+    b.At = s.At, b.PhiReq = s.PhiReq;
+    b.Sigma_sa = s.Sigma_sa;
+    b.Sigma_ca = m.Sigma_ca, b.Tau_a1 = m.Tau_a1, b.Tau_0a = m.Tau_0a;
+    b.Tekkin = m.*fields.Tekkin;
+    b.KankakuReq = s.KankakuReq;
+    b.spacingMm = designSpacing(c.opt, f.part);
+    const bool barChosen = !b.Tekkin.empty() && s.status != SpacingStatus::NoBarKind;
+    if (!barChosen || !(b.spacingMm > 0.0f)) return b;
+    b.stress = evaluateStress(m, f, s, b.spacingMm, memberOptionsOf(c.opt));
+    b.checked = b.stress.ok();
+    if (!b.checked) b.notCheckedLine = "                 " + refusalMessage(b.stress.status);
+    return b;
+}
+
+}  // namespace
+
+MemberPartPrint memberPartPrint(const ReportContext& c, MemberPart part) {
+    const MemberOptions o = memberOptionsOf(c.opt);
+    MemberPartPrint p;
+    p.forces = evaluatePartForces(c.m, part, o);
+    const SpacingResult s = p.forces.ok() ? evaluateSpacing(c.m, p.forces, o) : SpacingResult{};
+    p.refusal = refusalOf(p.forces, s);
+    if (p.refusal.empty()) p.block = blockOf(c, p.forces, s);
+    return p;
+}
+
+void printRefusal(ReportContext& c, const std::string& reason) {
+    Pri_NG(c.pri, {{"                 " + reason}});
+}
+
+}  // namespace pelzaro
