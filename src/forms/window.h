@@ -11,6 +11,7 @@ namespace pelzaro {
 
 class App;
 class Host;
+struct MenuItem;
 struct Module1;
 
 enum class WindowRole {
@@ -56,6 +57,9 @@ public:
     virtual void Form_Load() {}
     // Run each time the window becomes the active page or is shown.
     virtual void Form_Activate() {}
+    // The child window's own menu bar: while the window is the active child it takes the place
+    // of the main window's menus. Empty for a window without one.
+    virtual std::vector<MenuItem*> childMenuBar() { return {}; }
 
     unsigned revision() const { return revision_; }
     void touch() { ++revision_; }

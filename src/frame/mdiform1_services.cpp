@@ -52,7 +52,4 @@ void MDIForm1::Men_FSav_Click() {
     showProjectPath(app(), chosen);
 }
 
-// The print preview belongs to the report; until it is built the item does nothing visible.
-void MDIForm1::FileImage() {}
-
 }  // namespace pelzaro
