@@ -5,7 +5,7 @@
 #include <QStyleOptionFrame>
 
 #include "forms/controls.h"
-#include "qt/fonts.h"
+#include "qt/painter_sink.h"
 #include "qt/qt_text.h"
 
 namespace pelzaro {
@@ -24,18 +24,14 @@ PictureWidget::PictureWidget(const PictureBox& model, QWidget* parent)
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    // The same painter as the report's, at the pages' own 96 dpi: a text's position is the top
+    // of its line, as a printed line starts there.
+    PainterSink sink(p, 1.0 / kTwipsPerPixel, model_.fontName, model_.fontBold);
     for (const DrawOp& op : model_.drawing()) {
-        if (op.kind == DrawOp::Segment) {
-            p.setPen(modelPen(op.color, op.drawStyle == 2));
-            p.drawLine(twipsToPx(op.x1), twipsToPx(op.y1), twipsToPx(op.x2), twipsToPx(op.y2));
-        } else {
-            p.setPen(paletteQColor(op.color));
-            QFont font = modelFont(model_.fontName, op.fontSizePt, model_.fontBold);
-            p.setFont(font);
-            // The position is the top of the text, as a printed line starts there.
-            QFontMetrics fm(font);
-            p.drawText(twipsToPx(op.x1), twipsToPx(op.y1) + fm.ascent(), toQ(op.text));
-        }
+        if (op.kind == DrawOp::Segment)
+            sink.segment(op.x1, op.y1, op.x2, op.y2, op.drawStyle, op.color);
+        else
+            sink.text(op.x1, op.y1, op.fontSizePt, op.color, op.text);
     }
     if (model_.BorderStyle != 0) {
         QStyleOptionFrame frame;

@@ -6,17 +6,30 @@
 
 namespace pelzaro {
 
+namespace {
+struct FaceMapping {
+    const char* windowsName;
+    const char* ipaName;
+};
+// IPAMincho and IPAGothic are the fixed-pitch faces (a half-width character is half an em);
+// IPAPMincho, IPAPGothic and IPAexMincho are proportional and would break the report's
+// columns.
+constexpr FaceMapping kFaces[] = {
+    {"ＭＳ ゴシック", "IPAGothic"},     {"ＭＳ 明朝", "IPAMincho"},
+    {"ＭＳ Ｐゴシック", "IPAPGothic"},  {"ＭＳ Ｐ明朝", "IPAPMincho"},
+    {"MS Gothic", "IPAGothic"},         {"MS Mincho", "IPAMincho"},
+    {"ＭＳ ＵＩ Gothic", "IPAPGothic"},
+};
+}  // namespace
+
+QString drawingFamily(const std::string& modelFamily) {
+    for (const FaceMapping& f : kFaces)
+        if (modelFamily == f.windowsName) return QString::fromLatin1(f.ipaName);
+    return toQ(modelFamily);
+}
+
 void installFontSubstitutions() {
-    const struct {
-        const char* windowsName;
-        const char* ipaName;
-    } map[] = {
-        {"ＭＳ ゴシック", "IPAGothic"},     {"ＭＳ 明朝", "IPAMincho"},
-        {"ＭＳ Ｐゴシック", "IPAPGothic"},  {"ＭＳ Ｐ明朝", "IPAPMincho"},
-        {"MS Gothic", "IPAGothic"},         {"MS Mincho", "IPAMincho"},
-        {"ＭＳ ＵＩ Gothic", "IPAPGothic"},
-    };
-    for (const auto& m : map) QFont::insertSubstitution(toQ(m.windowsName), m.ipaName);
+    for (const FaceMapping& f : kFaces) QFont::insertSubstitution(toQ(f.windowsName), f.ipaName);
     // Menus, tool tips and message boxes in the proportional Gothic, as on a Japanese desktop.
     QApplication::setFont(modelFont("ＭＳ Ｐゴシック", 9));
 }

@@ -1,0 +1,108 @@
+// report_pdf: writes the report of a project file to a PDF, for looking at pages without the
+// program's windows. A development tool, not a feature of the program.
+//
+//   report_pdf PROJECT.qkz OUT.pdf [--transcript OUT.txt]
+//
+// The project is opened through the program's own File ▸ Open, headlessly; the PDF holds the
+// nine report pages on A4 portrait, one report page a PDF page, drawn from the printable area.
+
+#include <QGuiApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "forms/app.h"
+#include "frame/mdiform1.h"
+#include "headless_host.h"
+#include "qt/painter_sink.h"
+#include "qt/qt_text.h"
+#include "report_pdf.h"
+
+namespace {
+
+struct Arguments {
+    std::string project, pdf, transcript;
+};
+
+bool parse(int argc, char* argv[], Arguments& a) {
+    std::vector<std::string> rest;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--transcript" && i + 1 < argc)
+            a.transcript = argv[++i];
+        else
+            rest.push_back(arg);
+    }
+    if (rest.size() != 2) return false;
+    a.project = rest[0];
+    a.pdf = rest[1];
+    return true;
+}
+
+// A4 portrait; the margin stands for the border a printer cannot print, where the drawing
+// area begins.
+constexpr double kPrinterBorderMm = 5.0;
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    Arguments args;
+    if (!parse(argc, argv, args)) {
+        std::fprintf(stderr, "usage: report_pdf PROJECT.qkz OUT.pdf [--transcript OUT.txt]\n");
+        return 2;
+    }
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication qapp(argc, argv);
+
+    pelzaro::HeadlessHost host(args.project);
+    pelzaro::App app(host);
+    auto& main = app.get<pelzaro::MDIForm1>();
+    main.FileOpen();
+    if (main.CommonDialog1_FileName != args.project) {
+        std::fprintf(stderr, "report_pdf: %s was not opened\n", args.project.c_str());
+        for (const std::string& m : host.messages) std::fprintf(stderr, "  %s\n", m.c_str());
+        return 1;
+    }
+
+    QPdfWriter pdf(pelzaro::toQ(args.pdf));
+    pdf.setCreator(QStringLiteral("Pelzaro report_pdf"));
+    pdf.setTitle(pelzaro::toQ(args.project));
+    pdf.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(kPrinterBorderMm, kPrinterBorderMm, kPrinterBorderMm, kPrinterBorderMm),
+        QPageLayout::Millimeter));
+    std::vector<pelzaro::RenderedPage> pages;
+    bool complete = false;
+    {
+        pelzaro::PagedPainter device(pdf);
+        if (!device.isActive()) {
+            std::fprintf(stderr, "report_pdf: cannot write %s\n", args.pdf.c_str());
+            return 1;
+        }
+        complete = pelzaro::renderReport(app, device, pages);
+        complete = device.end() && complete;
+    }
+    for (const pelzaro::RenderedPage& page : pages) {
+        std::printf("page %d: %zu events%s%s\n", page.number, page.transcript.size(),
+                    page.error.empty() ? "" : ", stopped: ", page.error.c_str());
+    }
+    for (const std::string& m : host.messages) std::printf("message: %s\n", m.c_str());
+    if (!args.transcript.empty()) {
+        std::ofstream out(args.transcript, std::ios::binary);
+        out << pelzaro::reportTranscript(pages);
+        if (!out) {
+            std::fprintf(stderr, "report_pdf: cannot write %s\n", args.transcript.c_str());
+            return 1;
+        }
+    }
+    if (!complete) {
+        std::fprintf(stderr, "report_pdf: the PDF could not take every page\n");
+        return 1;
+    }
+    return 0;
+}
