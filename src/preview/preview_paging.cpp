@@ -16,8 +16,9 @@ namespace pelzaro {
 
 namespace {
 
-// What is recomputed before a page is drawn: entering a page forwards recomputes the stability
-// of pages 2 and 4; going back to page 1 takes the design state from its page again.
+// What is recomputed before a page is drawn: the stability before pages 2 and 4 (but not when
+// page 2 is entered backwards) and before page 5 when the preview opens there; the design
+// state from the design-conditions page when page 1 is entered backwards.
 enum class Recalc { None, HENSUU, DANMEM_1 };
 
 // What happens before the target is entered.
@@ -157,8 +158,8 @@ void turnPage(App& app, PreviewPage& from, PageTurn turn) {
 }
 
 void closePreview(App& app) {
-    // The windows in the order of their names in the plan: Form1, Form2, Form5, Form6, Form8,
-    // Form16, Form17, Form18, Form20.
+    // The windows in their closing order: Form1, Form2, Form5, Form6, Form8, Form16, Form17,
+    // Form18, Form20 (report pages 1, 2, 3, 5, 6, 7, 8, 4, 9).
     for (int page : {1, 2, 3, 5, 6, 7, 8, 4, 9}) {
         if (PreviewPage* w = findPreviewWindow(app, page)) w->Unload();
     }
