@@ -15,6 +15,7 @@ int firstPageOf(PrintRange range) {
 }  // namespace
 
 void MDIForm1::FilePrint(const PrintRequest& request) {
+    if (request.range == PrintRange::None) return;  // no part of the report chosen
     PrinterChoice choice = host().ShowPrinter();
     if (!choice.document) {
         // Cancel prints nothing and says nothing; a printer that cannot start is a failure.

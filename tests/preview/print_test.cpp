@@ -95,20 +95,24 @@ TEST_P(EveryRange, PrintsItsPagesNumberedFromTheFirstNumberWithoutATrailingSheet
 INSTANTIATE_TEST_SUITE_P(
     Print, EveryRange,
     ::testing::Values(
-        RangeRow{"general: page 1", Range_General, true, {1}},
-        RangeRow{"stability: pages 2 to 4", Range_Stability, true, {2, 3, 4}},
-        RangeRow{"section with page 9", Range_Section, true, {5, 6, 7, 8, 9}},
-        RangeRow{"section, one part only: no page 9", Range_Section, false, {5, 6, 7, 8}},
-        RangeRow{"stability and section", Range_StabSection, true, {2, 3, 4, 5, 6, 7, 8, 9}},
+        RangeRow{"general: page 1", PrintRange::Range_General, true, {1}},
+        RangeRow{"stability: pages 2 to 4", PrintRange::Range_Stability, true, {2, 3, 4}},
+        RangeRow{"section with page 9", PrintRange::Range_Section, true, {5, 6, 7, 8, 9}},
         RangeRow{
-            "stability and section, no page 9", Range_StabSection, false, {2, 3, 4, 5, 6, 7, 8}},
-        RangeRow{"all nine", Range_All, true, {1, 2, 3, 4, 5, 6, 7, 8, 9}},
-        RangeRow{"all but page 9", Range_All, false, {1, 2, 3, 4, 5, 6, 7, 8}}));
+            "section, one part only: no page 9", PrintRange::Range_Section, false, {5, 6, 7, 8}},
+        RangeRow{
+            "stability and section", PrintRange::Range_StabSection, true, {2, 3, 4, 5, 6, 7, 8, 9}},
+        RangeRow{"stability and section, no page 9",
+                 PrintRange::Range_StabSection,
+                 false,
+                 {2, 3, 4, 5, 6, 7, 8}},
+        RangeRow{"all nine", PrintRange::Range_All, true, {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        RangeRow{"all but page 9", PrintRange::Range_All, false, {1, 2, 3, 4, 5, 6, 7, 8}}));
 
 TEST_F(PrintTest, StabilityAndSectionFromThreeNumbersTheStabilityChecksFiveAndTheChapterSix) {
     setParts(true, false, false);
     sectionsPrintTheirNames();
-    print(Range_StabSection, true, 3.0f);
+    print(PrintRange::Range_StabSection, true, 3.0f);
     const auto& sheets = printed().sheets;
     ASSERT_GE(sheets.size(), 4u);
     EXPECT_EQ(sheets[2].texts(), (Log{"Form4.KENTOU", "－ 5 －"}));
@@ -126,7 +130,7 @@ class PageNumbers : public PrintTest, public ::testing::WithParamInterface<Numbe
 
 TEST_P(PageNumbers, AreThereOnlyWhenWanted) {
     const NumberRow& row = GetParam();
-    print(Range_Stability, row.numbered, row.first);
+    print(PrintRange::Range_Stability, row.numbered, row.first);
     EXPECT_EQ(numberLines(), row.lines) << row.why;
 }
 
@@ -153,13 +157,13 @@ TEST_F(PrintTest, ThePrinterGetsTheReportFaceAndEveryPageStartsAtTheTopAt11Point
         pri.FontSize(9);  // a section that forgets its size leaves it to the next page
         pri.FontSize(11);
     };
-    print(Range_Stability);
+    print(PrintRange::Range_Stability);
     EXPECT_EQ(printed().fontName, "ＭＳ 明朝");
     EXPECT_EQ(starts, (std::vector<std::vector<double>>(3, {0, 0, 11})));
 }
 
 TEST_F(PrintTest, TheStabilityIsComputedAgainBeforeItsFirstPage) {
-    print(Range_All);
+    print(PrintRange::Range_All);
     const Log expected = {"p0 Form3.Ippan",    "p0 Form4.DANMEM_1", "p0 Form4.KEIJYOU",
                           "p0 Form4.JIJYUU",   "p0 Form4.Doatu",    "p0 Form4.Doatu2",
                           "p0 Form4.KENTOU",   "p0 Form7.HAIKIN",   "p0 Form7.HAIKIN_A",
@@ -180,7 +184,7 @@ TEST_P(PrintedPagesEightAndNine, FollowTheWallsPartsAsThePreviewDoes) {
     const PartsRow& row = GetParam();
     setParts(row.heel, row.toe, row.key);
     sectionsPrintTheirNames();
-    print(Range_Section, false);
+    print(PrintRange::Range_Section, false);
     std::vector<Log> sheets = sheetSections();
     ASSERT_GE(sheets.size(), 4u);
     EXPECT_EQ(std::vector<Log>(sheets.begin() + 3, sheets.end()), row.lastSheets);
@@ -202,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PrintTest, CancelInThePrinterDialogPrintsNothingAndSaysNothing) {
     host.printerAnswer = TestHost::PrinterAnswer::Cancel;
-    print(Range_All);
+    print(PrintRange::Range_All);
     EXPECT_EQ(host.printerDialogs, 1);
     EXPECT_TRUE(host.documents.empty());
     EXPECT_TRUE(host.messages.empty());
@@ -246,18 +250,24 @@ TEST_P(AFailingPrint, StopsEndsWhatWasPrintedAndNamesThePage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Print, AFailingPrint,
-    ::testing::Values(Failure{"the second break, before page 4, is refused", Range_Stability, 2,
-                              false, 0, 2, "報告書の 4 ページ目で印刷を中止しました。\npaper jam"},
-                      Failure{
-                          "a section of page 4 cannot compute: its sheet keeps what was drawn",
-                          Range_All, 0, false, 4, 4,
-                          "報告書の 4 ページ目で印刷を中止しました。\nthe arm: division by zero"},
-                      Failure{"the document cannot be written at its end", Range_Section, 0, true,
-                              0, 4, "報告書の 8 ページ目で印刷を中止しました。\ndisk full"}));
+    ::testing::Values(
+        Failure{"the second break, before page 4, is refused", PrintRange::Range_Stability, 2,
+                false, 0, 2, "報告書の 4 ページ目で印刷を中止しました。\npaper jam"},
+        Failure{"a section of page 4 cannot compute: its sheet keeps what was drawn",
+                PrintRange::Range_All, 0, false, 4, 4,
+                "報告書の 4 ページ目で印刷を中止しました。\nthe arm: division by zero"},
+        Failure{"the document cannot be written at its end", PrintRange::Range_Section, 0, true, 0,
+                4, "報告書の 8 ページ目で印刷を中止しました。\ndisk full"}));
+
+TEST_F(PrintTest, NoRangeShowsNoPrinterDialog) {
+    print(PrintRange::None);
+    EXPECT_EQ(host.printerDialogs, 0);
+    EXPECT_TRUE(host.messages.empty());
+}
 
 TEST_F(PrintTest, NoPrinterStopsBeforeTheFirstPageWithAMessage) {
     host.printerAnswer = TestHost::PrinterAnswer::NoPrinter;
-    print(Range_Section);
+    print(PrintRange::Range_Section);
     EXPECT_TRUE(host.documents.empty());
     EXPECT_EQ(host.messageTexts(),
               std::vector<std::string>{"報告書の 5 ページ目で印刷を中止しました。\nno printer"});
@@ -267,7 +277,7 @@ TEST_F(PrintTest, AFailingSectionLeavesTheNumberOffItsSheet) {
     steps->drawing = [](Surface&, const std::vector<SectionPrinter>& sections) {
         if (sections.front() == Form4_Doatu) quotient(1.0, 0.0, "the pressure");
     };
-    print(Range_Stability);
+    print(PrintRange::Range_Stability);
     EXPECT_EQ(numberLines(), std::vector<std::string>{numberLine(1)});
 }
 

@@ -182,7 +182,8 @@ TEST_F(ReportPages, ThePrintedPdfHasEveryPageWithItsTextsAndNumber) {
     PainterDocument pdf(std::move(printer), path);
     ASSERT_TRUE(pdf.isOpen()) << pdf.error();
     Transcribed document(pdf);
-    const PrintOutcome outcome = ReportPrint(app, document, PrintRequest{Range_All, true, 1}).run();
+    const PrintOutcome outcome =
+        ReportPrint(app, document, PrintRequest{PrintRange::Range_All, true, 1}).run();
     ASSERT_TRUE(outcome.completed) << printStoppedMessage(outcome);
 
     const std::vector<std::vector<PdfWord>> pages = pdfWords(path);

@@ -66,7 +66,9 @@ double printPdf(pelzaro::App& app, const QString& path) {
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(path);
         pelzaro::PainterDocument pdf(std::move(printer), path);
-        pelzaro::ReportPrint(app, pdf, pelzaro::PrintRequest{pelzaro::Range_All, true, 1}).run();
+        pelzaro::ReportPrint(app, pdf,
+                             pelzaro::PrintRequest{pelzaro::PrintRange::Range_All, true, 1})
+            .run();
     });
 }
 

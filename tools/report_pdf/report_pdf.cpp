@@ -59,7 +59,8 @@ RenderedReport renderReport(App& app, QPagedPaintDevice& device, const QString& 
         return report;
     }
     TranscribedDocument document(pdf);
-    report.outcome = ReportPrint(app, document, PrintRequest{Range_All, true, 1.0f}).run();
+    report.outcome =
+        ReportPrint(app, document, PrintRequest{PrintRange::Range_All, true, 1.0f}).run();
     for (const RecordingSink& sheet : document.sheets) report.sheets.push_back(sheet.lines());
     return report;
 }
