@@ -10,7 +10,7 @@
 namespace pelzaro {
 
 class PrintDocument {
-public:
+  public:
     virtual ~PrintDocument() = default;
     // Where the current sheet is drawn.
     virtual ReportSink& page() = 0;

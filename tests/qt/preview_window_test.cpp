@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
+#include <cstdlib>
 
 #include "forms/app.h"
 #include "frame/mdiform1.h"
@@ -116,6 +117,24 @@ TEST_F(PreviewWindowTest, TheScrollBarsMoveThePageImageWithoutDrawingItAgain) {
     EXPECT_EQ(box->pos().y(), -twipsToPx(page.VScroll1.Max()));
     box->grab();
     EXPECT_EQ(box->image().cacheKey(), rendered) << "the image is not rendered again";
+}
+
+// A page whose section stops says so in the sheet's top margin, above what was drawn.
+TEST_F(PreviewWindowTest, APageThatStoppedShowsItsNoteAboveThePrintableArea) {
+    openPreview();
+    PageBox& box = app.get<Form1>().Picture2;
+    const double s = 150.0 / 1440.0;
+    auto inkAboveTheArea = [&](const QImage& image) {
+        for (int y = 0; y < box.originTop() * s; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 160) return true;
+        return false;
+    };
+    EXPECT_FALSE(inkAboveTheArea(renderPageBox(box, s)));
+    box.setNote("このページの作成を中断しました：the arm: division by zero");
+    const QImage image = renderPageBox(box, s);
+    EXPECT_TRUE(inkAboveTheArea(image));
+    if (const char* dir = std::getenv("PELZARO_SHOTS")) image.save(QString(dir) + "/note.png");
 }
 
 }  // namespace
