@@ -23,6 +23,8 @@ enum class ControlKind {
     Frame,
     Line,
     PictureBox,
+    ScrollBar,
+    PageBox,  // a report page picture (src/preview/page_box.h)
 };
 
 // Position and size in twips (1/1440 inch, 15 twips to a pixel at 96 dpi).

@@ -341,4 +341,52 @@ void PictureBox::print(int x, int y, const std::string& text, int fontSizePt, in
     touch();
 }
 
+// ---------------------------------------------------------------- ScrollBar
+
+namespace {
+int to16Bit(int v) {
+    return std::clamp(v, -32768, 32767);
+}
+}  // namespace
+
+ScrollBar::ScrollBar(Window& owner, std::string name, Orientation orientation,
+                     Control* container)
+    : Control(owner, std::move(name), ControlKind::ScrollBar, container),
+      orientation_(orientation) {}
+
+void ScrollBar::setMin(int v) {
+    min_ = to16Bit(v);
+    touch();
+    if (value_ < min_) setValue(min_);
+}
+
+void ScrollBar::setMax(int v) {
+    max_ = to16Bit(v);
+    touch();
+    if (value_ > std::max(min_, max_)) setValue(max_);
+}
+
+void ScrollBar::setValue(int v) {
+    const int low = std::min(min_, max_), high = std::max(min_, max_);
+    const int clamped = std::clamp(v, low, high);
+    if (clamped == value_) return;
+    value_ = clamped;
+    touch();
+    fire(Change);
+}
+
+void ScrollBar::setLargeChange(int v) {
+    largeChange_ = std::clamp(v, 1, 32767);
+    touch();
+}
+
+void ScrollBar::setSmallChange(int v) {
+    smallChange_ = std::clamp(v, 1, 32767);
+    touch();
+}
+
+void ScrollBar::scroll(int value) {
+    if (isUsable()) setValue(value);
+}
+
 }  // namespace pelzaro

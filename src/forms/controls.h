@@ -208,4 +208,36 @@ private:
     std::vector<DrawOp> ops_;
 };
 
+// A scroll bar. Its values are 16-bit integers; Value stays within Min..Max, and Change fires
+// whenever Value changes, whether the program or the user moved it.
+class ScrollBar : public Control {
+public:
+    enum Orientation { Horizontal, Vertical };
+    ScrollBar(Window& owner, std::string name, Orientation orientation,
+              Control* container = nullptr);
+    Orientation orientation() const { return orientation_; }
+
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Value() const { return value_; }
+    int LargeChange() const { return largeChange_; }
+    int SmallChange() const { return smallChange_; }
+    void setMin(int v);
+    // A maximum below the value pulls the value along (Change fires).
+    void setMax(int v);
+    void setValue(int v);
+    void setLargeChange(int v);
+    void setSmallChange(int v);
+
+    std::function<void()> Change;
+
+    // The user moves the bar to `value` (thumb released, arrow or page step): nothing when the
+    // bar is hidden or disabled.
+    void scroll(int value);
+
+private:
+    Orientation orientation_;
+    int min_ = 0, max_ = 32767, value_ = 0, largeChange_ = 1, smallChange_ = 1;
+};
+
 }  // namespace pelzaro

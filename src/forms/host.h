@@ -3,12 +3,14 @@
 // file and printer dialogs, quitting. The Qt host shows real windows; the test host answers
 // from a script and records what the program said.
 
+#include <memory>
 #include <string>
 
 namespace pelzaro {
 
 class Window;
 class Control;
+class PrintDocument;  // report/print_document.h
 
 enum class MsgButtons { OKOnly, OKCancel, YesNo, YesNoCancel };
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
@@ -29,6 +31,28 @@ struct FileDialogRequest {
     std::string fileName;
 };
 
+// The printer's sheet and its printable area, in twips. Without a printer: A4 portrait with the
+// margins of the PDF printer (10 points on every side).
+struct PrinterPage {
+    int width = 11900;
+    int height = 16840;
+    int left = 200;  // the printable area's corner on the sheet
+    int top = 200;
+    int scaleWidth = 11500;  // the printable area
+    int scaleHeight = 16440;
+};
+
+// The printer dialog's answer: a document ready to print on, or none, with the reason when the
+// print cannot start (empty when the user cancelled).
+struct PrinterChoice {
+    std::unique_ptr<PrintDocument> document;
+    std::string failure;
+    PrinterChoice();
+    PrinterChoice(PrinterChoice&&) noexcept;
+    PrinterChoice& operator=(PrinterChoice&&) noexcept;
+    ~PrinterChoice();
+};
+
 class Host {
 public:
     virtual ~Host() = default;
@@ -42,6 +66,12 @@ public:
     virtual std::string saveFileDialog(const FileDialogRequest& request) = 0;
     // Ends the program at once.
     virtual void quit() = 0;
+
+    // The page of the printer the next print would use.
+    virtual PrinterPage printerPage() { return PrinterPage{}; }
+    // The printer dialog, without choices of a selection or a page range; on OK a document
+    // on the chosen printer. A host without printing has no printer.
+    virtual PrinterChoice ShowPrinter();
 
     // Notifications that let a view follow the model; the model works without them.
     virtual void windowLoaded(Window&) {}

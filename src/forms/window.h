@@ -12,6 +12,7 @@ namespace pelzaro {
 class App;
 class CommandButton;
 class Host;
+struct MenuItem;
 struct Module1;
 
 enum class WindowRole {
@@ -69,6 +70,9 @@ public:
     virtual void Form_Load() {}
     // Run each time the window becomes the active page or is shown.
     virtual void Form_Activate() {}
+    // The child window's own menu bar: while the window is the active child it takes the place
+    // of the main window's menus. Empty for a window without one.
+    virtual std::vector<MenuItem*> childMenuBar() { return {}; }
 
     unsigned revision() const { return revision_; }
     // Marks a change of the window or one of its controls; the host is told, so that the

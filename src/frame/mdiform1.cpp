@@ -1,6 +1,7 @@
 #include "frame/mdiform1.h"
 
 #include "forms/host.h"
+#include "preview/report_steps.h"
 #include "state/module1.h"
 
 namespace pelzaro {
@@ -13,7 +14,9 @@ void setItem(MenuItem& item, const char* name, const char* caption) {
 }
 }  // namespace
 
-MDIForm1::MDIForm1(App& app) : Window(app, "MDIForm1", "Pelzaro", WindowRole::Main, 15360, 11520) {
+MDIForm1::MDIForm1(App& app)
+    : Window(app, "MDIForm1", "Pelzaro", WindowRole::Main, 15360, 11520),
+      reportSteps_(std::make_unique<ReportSteps>()) {
     setItem(Men_F, "Men_F", "ﾌｧｲﾙ(&F)");
     setItem(Men_FNew, "Men_FNew", "新規作成(&N)");
     setItem(Men_FOpn, "Men_FOpn", "開く(&O)");
@@ -44,6 +47,12 @@ MDIForm1::MDIForm1(App& app) : Window(app, "MDIForm1", "Pelzaro", WindowRole::Ma
         Toolbar1.buttons.push_back(b);
     }
     wireMenus();
+}
+
+MDIForm1::~MDIForm1() = default;
+
+void MDIForm1::setReportSteps(std::unique_ptr<ReportSteps> steps) {
+    reportSteps_ = std::move(steps);
 }
 
 void MDIForm1::Form_Load() {

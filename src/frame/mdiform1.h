@@ -1,17 +1,22 @@
 #pragma once
 // MDIForm1: the main window, its menus, toolbar and the current project path.
 
+#include <memory>
 #include <string>
 
 #include "forms/app.h"
 #include "forms/menu.h"
 #include "forms/window.h"
+#include "preview/print_request.h"
 
 namespace pelzaro {
+
+class ReportSteps;
 
 class MDIForm1 : public Window {
   public:
     explicit MDIForm1(App& app);
+    ~MDIForm1() override;
 
     // Menus, top level first; the File menu's items in their order, separators included.
     MenuItem Men_F, Men_FNew, Men_FOpn, Men_FCls, Men_FL1, Men_FOvw, Men_FSav, Men_FL2, Men_FImg,
@@ -40,14 +45,22 @@ class MDIForm1 : public Window {
     void FileOpen();
     void FileUpdate();
     void Men_FSav_Click();
+    // The print preview at the report page of the current input page (src/preview).
     void FileImage();
-    // Prints the range chosen in the print-range dialog; run by that dialog's OK.
-    void FilePrint();
+    // Prints the range on the printer chosen in the printer dialog (src/preview). Cancel in
+    // that dialog prints nothing and says nothing; a failure stops the print, ends what was
+    // printed as a document and names the page in a message.
+    void FilePrint(const PrintRequest& request);
+    // What a report page runs (recalculations, sections), for the preview and the print; a
+    // test may put a watching one in place.
+    ReportSteps& reportSteps() { return *reportSteps_; }
+    void setReportSteps(std::unique_ptr<ReportSteps> steps);
     // The user closes the main window by the close box: asks, and ends the program on Yes.
     // Returns false when the closing was cancelled.
     bool MDIForm_QueryUnload();
 
   private:
+    std::unique_ptr<ReportSteps> reportSteps_;
     void wireMenus();
     void discardProject(bool withForm21);
 };

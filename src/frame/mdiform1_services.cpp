@@ -61,11 +61,4 @@ void MDIForm1::Men_FSav_Click() {
     showProjectPath(app(), chosen);
 }
 
-// The print preview belongs to the report; until it is built the item does nothing visible.
-void MDIForm1::FileImage() {}
-
-// Printing belongs to the report; until it is built, OK in the print-range dialog keeps the
-// chosen range and first page number in that dialog and prints nothing.
-void MDIForm1::FilePrint() {}
-
 }  // namespace pelzaro

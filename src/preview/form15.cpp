@@ -110,7 +110,7 @@ void Form15::cmd1_Click() {
     const double first = Val(txt_P.Text());
     Page_First = fitsSingle(first) ? static_cast<float>(first) : 0.0f;
     Hide();
-    app().get<MDIForm1>().FilePrint();
+    app().get<MDIForm1>().FilePrint(PrintRequest{range(), chk_P.Value() == 1, Page_First});
 }
 
 void Form15::cmd2_Click() {

@@ -7,24 +7,15 @@
 //   chk_P.Value()   1 when every printed page gets a number;
 //   Page_First      the number of the first printed page, stored by the last OK.
 // OK checks its entries in order (range, then the first page number when numbering is
-// wanted), stores Page_First, hides the dialog and runs MDIForm1::FilePrint. Cancel and the
+// wanted), stores Page_First, hides the dialog and runs MDIForm1::FilePrint with the request. Cancel and the
 // close box discard the dialog: nothing is printed and the next opening starts afresh.
 
 #include "forms/app.h"
 #include "forms/controls.h"
 #include "forms/window.h"
+#include "preview/print_request.h"
 
 namespace pelzaro {
-
-// The options of the frame "印刷範囲の指定", at most one chosen.
-enum class PrintRange {
-    None,
-    Range_General,      // report page 1
-    Range_Stability,    // pages 2 to 4
-    Range_Section,      // pages 5 to 9
-    Range_StabSection,  // pages 2 to 9
-    Range_All,          // pages 1 to 9
-};
 
 class Form15 : public Window {
   public:

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include "forms/controls.h"
 #include "qt/bound_widgets.h"
@@ -139,6 +140,13 @@ void syncCheck(const CheckBox& k, QCheckBox* x) {
     if (x->checkState() != state) x->setCheckState(state);
 }
 
+void syncScrollBar(const ScrollBar& bar, QScrollBar* w) {
+    if (w->minimum() != bar.Min() || w->maximum() != bar.Max()) w->setRange(bar.Min(), bar.Max());
+    if (w->pageStep() != bar.LargeChange()) w->setPageStep(bar.LargeChange());
+    if (w->singleStep() != bar.SmallChange()) w->setSingleStep(bar.SmallChange());
+    if (w->value() != bar.Value()) w->setValue(bar.Value());
+}
+
 void syncFrame(const Frame& f, QWidget* w) {
     auto* box = qobject_cast<QGroupBox*>(w);
     if (box != nullptr && box->title() != toQ(f.Caption())) box->setTitle(toQ(f.Caption()));
@@ -165,8 +173,11 @@ void syncValue(Control& c, QWidget* w) {
             return as<ComboBox, QComboBox>(c, w, syncComboValue);
         case ControlKind::Frame:
             return as<Frame, QWidget>(c, w, syncFrame);
+        case ControlKind::ScrollBar:
+            return as<ScrollBar, QScrollBar>(c, w, syncScrollBar);
         case ControlKind::Line:
         case ControlKind::PictureBox:
+        case ControlKind::PageBox:
             w->update();
             return;
     }

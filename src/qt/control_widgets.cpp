@@ -7,10 +7,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include "forms/controls.h"
+#include "preview/page_box.h"
 #include "qt/binder.h"
 #include "qt/bound_widgets.h"
+#include "qt/page_box_widget.h"
 #include "qt/qt_text.h"
 
 namespace pelzaro {
@@ -151,6 +154,20 @@ QWidget* buildFrame(Frame& f, QWidget* parent) {
     return box;
 }
 
+// The value reaches the model when the user lets go of the thumb or steps with an arrow or a
+// page click: while the thumb is dragged the page stays where it is.
+QWidget* buildScrollBar(ScrollBar& bar, Binder& b, QWidget* parent) {
+    auto* w = new QScrollBar(
+        bar.orientation() == ScrollBar::Vertical ? Qt::Vertical : Qt::Horizontal, parent);
+    w->setTracking(false);
+    w->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(w, &QScrollBar::valueChanged, w, [&bar, &b](int value) {
+        if (b.updating()) return;
+        b.userAction(&bar, [&bar, value] { bar.scroll(value); });
+    });
+    return w;
+}
+
 // A caption is opaque: it covers the lines and captions behind it with the page's colour, so
 // that overlapping captions never mix into an unreadable print.
 QWidget* buildLabel(QWidget* parent) {
@@ -189,6 +206,10 @@ QWidget* buildControlWidget(Control& c, Binder& b, QWidget* parent) {
                 picture->setAttribute(Qt::WA_TransparentForMouseEvents);
             return picture;
         }
+        case ControlKind::ScrollBar:
+            return buildScrollBar(static_cast<ScrollBar&>(c), b, parent);
+        case ControlKind::PageBox:
+            return new PageBoxWidget(static_cast<PageBox&>(c), parent);
     }
     return new QWidget(parent);
 }

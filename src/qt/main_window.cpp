@@ -5,7 +5,9 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QToolBar>
+#include <algorithm>
 
+#include "forms/app.h"
 #include "frame/mdiform1.h"
 #include "qt/qt_host.h"
 #include "qt/qt_text.h"
@@ -54,10 +56,13 @@ void MainWindow::buildMenus() {
             connect(a, &QAction::triggered, this,
                     [this, top] { host_.binder().userAction(nullptr, [top] { top->choose(); }); });
             menuActions_.push_back({top, a});
+            mainTopActions_.push_back(a);
         } else {
             buildMenu(*top);
+            mainTopActions_.push_back(actionOf(*top));
         }
     }
+    shownTopActions_ = mainTopActions_;
 }
 
 void MainWindow::buildMenu(MenuItem& top) {
@@ -118,6 +123,52 @@ void MainWindow::syncFromModel() {
     }
     if (toolbar_->isHidden() == model_.Toolbar1.visible)
         toolbar_->setVisible(model_.Toolbar1.visible);
+    syncMenuBar();
+}
+
+// Qt's document area does not merge a child's menus into the main window's: the menu bar's
+// top-level entries are swapped instead, and swapped back when no such child is active.
+void MainWindow::syncMenuBar() {
+    Window* active = model_.app().activeWindow();
+    std::vector<QAction*> want = mainTopActions_;
+    if (active != nullptr && active->Visible() && !active->childMenuBar().empty())
+        want = childMenuActions(*active);
+    if (want != shownTopActions_) {
+        for (QAction* a : shownTopActions_) menuBar()->removeAction(a);
+        menuBar()->addActions(QList<QAction*>(want.begin(), want.end()));
+        shownTopActions_ = want;
+    }
+    for (auto& [window, items] : childMenus_) {
+        for (auto& [item, action] : items) {
+            if (action->isEnabled() != item->enabled) action->setEnabled(item->enabled);
+        }
+    }
+    // The menus of closed windows go once their own handler is over.
+    const std::vector<Window*> existing = model_.app().windows();
+    for (auto it = childMenus_.begin(); it != childMenus_.end();) {
+        if (std::find(existing.begin(), existing.end(), it->first) != existing.end()) {
+            ++it;
+            continue;
+        }
+        for (auto& [item, action] : it->second) action->deleteLater();
+        it = childMenus_.erase(it);
+    }
+}
+
+std::vector<QAction*> MainWindow::childMenuActions(Window& window) {
+    auto& items = childMenus_[&window];
+    if (items.empty()) {
+        for (MenuItem* item : window.childMenuBar()) {
+            auto* a = new QAction(toQ(item->caption), this);
+            connect(a, &QAction::triggered, this, [this, item] {
+                host_.binder().userAction(nullptr, [item] { item->choose(); });
+            });
+            items.push_back({item, a});
+        }
+    }
+    std::vector<QAction*> out;
+    for (auto& [item, action] : items) out.push_back(action);
+    return out;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

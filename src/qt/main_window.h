@@ -4,6 +4,7 @@
 // mirrored from the model after every event.
 
 #include <QMainWindow>
+#include <map>
 #include <vector>
 
 class QAction;
@@ -15,6 +16,7 @@ namespace pelzaro {
 
 class MDIForm1;
 class QtHost;
+class Window;
 struct MenuItem;
 
 class MainWindow : public QMainWindow {
@@ -41,6 +43,9 @@ class MainWindow : public QMainWindow {
     void buildMenu(MenuItem& top);
     void buildToolbar();
     void resizeToHoldPages();
+    // The active child window's own menu bar in place of the main menus, or the main menus.
+    void syncMenuBar();
+    std::vector<QAction*> childMenuActions(Window& window);
 
     MDIForm1& model_;
     QtHost& host_;
@@ -48,6 +53,10 @@ class MainWindow : public QMainWindow {
     QToolBar* toolbar_ = nullptr;
     std::vector<std::pair<MenuItem*, QAction*>> menuActions_;
     std::vector<std::pair<int, QAction*>> toolActions_;
+    std::vector<QAction*> mainTopActions_;   // the main menus on the menu bar, in order
+    std::vector<QAction*> shownTopActions_;  // what the menu bar shows now
+    // The own menus of child windows, built on first activation.
+    std::map<const Window*, std::vector<std::pair<MenuItem*, QAction*>>> childMenus_;
 };
 
 }  // namespace pelzaro

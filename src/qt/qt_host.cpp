@@ -3,10 +3,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QStringList>
+#include <cmath>
 
 #include "qt/file_filter.h"
 #include "qt/message_box.h"
+#include "qt/painter_document.h"
 #include "qt/qt_text.h"
 
 namespace pelzaro {
@@ -34,6 +40,17 @@ std::string runFileDialog(const FileDialogRequest& r, QFileDialog::AcceptMode mo
     if (!r.fileName.empty()) dialog.selectFile(toQ(r.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return fromQ(dialog.selectedFiles().front());
+}
+
+// The default printer at printer resolution; without one, Qt's PDF output (A4 portrait).
+std::unique_ptr<QPrinter> defaultPrinter() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (QPrinterInfo::defaultPrinter().isNull()) printer->setOutputFormat(QPrinter::PdfFormat);
+    return printer;
+}
+
+int toTwips(double points) {
+    return static_cast<int>(std::lround(points * 20.0));
 }
 
 QWidget* boxParent(Binder& binder) {
@@ -68,6 +85,44 @@ void QtHost::quit() {
     quitting_ = true;
     // Leaves every event loop, nested ones included; the windows close without a question.
     QCoreApplication::exit(0);
+}
+
+// The sheet and its printable area, in twips (20 to the point).
+PrinterPage QtHost::printerPage() {
+    const QPageLayout layout = defaultPrinter()->pageLayout();
+    const QRectF sheet = layout.fullRect(QPageLayout::Point);
+    const QRectF printable = layout.paintRect(QPageLayout::Point);
+    PrinterPage page;
+    page.width = toTwips(sheet.width());
+    page.height = toTwips(sheet.height());
+    page.left = toTwips(printable.left());
+    page.top = toTwips(printable.top());
+    page.scaleWidth = toTwips(printable.width());
+    page.scaleHeight = toTwips(printable.height());
+    return page;
+}
+
+// Qt's print dialog, which offers the PDF output on a machine without a printer; no choice of
+// a selection or a page range, as the print-range dialog has chosen the pages already.
+PrinterChoice QtHost::ShowPrinter() {
+    binder_.syncAll();
+    std::unique_ptr<QPrinter> printer = defaultPrinter();
+    QPrintDialog dialog(printer.get(), boxParent(binder_));
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    PrinterChoice choice;
+    if (dialog.exec() != QDialog::Accepted) return choice;
+    const QString name =
+        printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
+    auto document = std::make_unique<PainterDocument>(std::move(printer), name);
+    if (!document->isOpen()) {
+        choice.failure = document->error();
+        return choice;
+    }
+    choice.document = std::move(document);
+    return choice;
 }
 
 }  // namespace pelzaro

@@ -22,6 +22,8 @@ class QtHost : public Host {
     std::string openFileDialog(const FileDialogRequest& request) override;
     std::string saveFileDialog(const FileDialogRequest& request) override;
     void quit() override;
+    PrinterPage printerPage() override;
+    PrinterChoice ShowPrinter() override;
 
     void windowShown(Window& window) override { binder_.windowShown(window); }
     void windowHidden(Window& window) override { binder_.windowHidden(window); }

@@ -8,6 +8,10 @@ WallParts wallParts(const Module1& m) {
     return WallParts{m.B_Kakato != 0.0f, m.B_Tumasaki != 0.0f, m.H0 != 0.0f};
 }
 
+bool hasPage9(WallParts p) {
+    return (p.heel ? 1 : 0) + (p.toe ? 1 : 0) + (p.key ? 1 : 0) >= 2;
+}
+
 std::vector<SectionPrinter> pageSections(int page, WallParts p) {
     switch (page) {
     case 1: return {Form3_Ippan};
@@ -24,14 +28,14 @@ std::vector<SectionPrinter> pageSections(int page, WallParts p) {
         if (p.key) return {Form7_HAIKIN_G, Form7_HAIKIN_J};
         return {Form7_HAIKIN_G};
     case 9:
-        // What page 8 left of toe and key.
-        if (p.toe && !p.key) return p.heel ? std::vector<SectionPrinter>{Form7_HAIKIN_I}
-                                           : std::vector<SectionPrinter>{};
-        if (!p.toe && p.key) return p.heel ? std::vector<SectionPrinter>{Form7_HAIKIN_J}
-                                           : std::vector<SectionPrinter>{};
-        if (p.toe && p.key)
-            return p.heel ? std::vector<SectionPrinter>{Form7_HAIKIN_I, Form7_HAIKIN_J}
-                          : std::vector<SectionPrinter>{Form7_HAIKIN_J};
+        // What page 8 left of toe and key, on a wall that has a page 9 at all.
+        if (!hasPage9(p)) return {};
+        if (p.toe && p.key) {
+            if (p.heel) return {Form7_HAIKIN_I, Form7_HAIKIN_J};
+            return {Form7_HAIKIN_J};
+        }
+        if (p.toe) return {Form7_HAIKIN_I};
+        if (p.key) return {Form7_HAIKIN_J};
         return {};
     }
     return {};

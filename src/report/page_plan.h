@@ -14,6 +14,8 @@ struct WallParts {
     bool heel = false, toe = false, key = false;  // B_Kakato, B_Tumasaki, H0 not 0
 };
 WallParts wallParts(const Module1& m);
+// Page 9 exists only for a wall with at least two of heel, toe and shear key.
+bool hasPage9(WallParts parts);
 
 // The sections of report page 1 .. 9, in drawing order (page 9 may have none).
 std::vector<SectionPrinter> pageSections(int page, WallParts parts);

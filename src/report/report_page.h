@@ -4,6 +4,7 @@
 // passes to the caller, with what was drawn so far left on the surface.
 
 #include <initializer_list>
+#include <vector>
 
 #include "report/report_context.h"
 
@@ -14,5 +15,6 @@ class App;
 using SectionPrinter = void (*)(ReportContext&);
 
 void drawSections(App& app, Surface& pri, std::initializer_list<SectionPrinter> sections);
+void drawSections(App& app, Surface& pri, const std::vector<SectionPrinter>& sections);
 
 }  // namespace pelzaro

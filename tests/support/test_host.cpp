@@ -57,4 +57,20 @@ std::string TestHost::saveFileDialog(const FileDialogRequest& request) {
     return openFileDialog(request);
 }
 
+PrinterChoice TestHost::ShowPrinter() {
+    ++printerDialogs;
+    PrinterChoice choice;
+    if (printerAnswer == PrinterAnswer::Cancel) return choice;
+    if (printerAnswer == PrinterAnswer::NoPrinter) {
+        choice.failure = "no printer";
+        return choice;
+    }
+    auto record = std::make_shared<PrintedDocument>();
+    record->failingNewPage = failingNewPage;
+    record->failingEnd = failingEnd;
+    documents.push_back(record);
+    choice.document = std::make_unique<TestPrintDocument>(record);
+    return choice;
+}
+
 }  // namespace pelzaro

@@ -6,12 +6,14 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <typeinfo>
 #include <vector>
 
 #include "forms/host.h"
 #include "forms/window.h"
+#include "support/test_printer.h"
 
 namespace pelzaro {
 
@@ -24,6 +26,17 @@ public:
     std::deque<std::string> fileAnswers;     // consumed by the file dialogs ("" = Cancel)
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<std::string> modalsRun;      // window names, in order
+    std::vector<std::string> windowsUnloaded;  // window names, in order
+
+    // The printer: its page, what its dialog answers, and the documents printed on it.
+    enum class PrinterAnswer { Print, Cancel, NoPrinter };
+    PrinterPage page;
+    PrinterAnswer printerAnswer = PrinterAnswer::Print;
+    int printerDialogs = 0;
+    std::vector<std::shared_ptr<PrintedDocument>> documents;
+    // Failures the next document acts out.
+    int failingNewPage = 0;
+    bool failingEnd = false;
 
     // What the user does while a window of that type is shown modally.
     template <class W>
@@ -49,6 +62,9 @@ public:
     std::string openFileDialog(const FileDialogRequest& request) override;
     std::string saveFileDialog(const FileDialogRequest& request) override;
     void quit() override { quitRequested = true; }
+    void windowUnloading(Window& window) override { windowsUnloaded.push_back(window.name()); }
+    PrinterPage printerPage() override { return page; }
+    PrinterChoice ShowPrinter() override;
 
 private:
     std::map<std::string, std::function<void(Window&)>> scripts_;

@@ -3,8 +3,8 @@
 //
 //   report_pdf PROJECT.qkz OUT.pdf [--transcript OUT.txt]
 //
-// The project is opened through the program's own File ▸ Open, headlessly; the PDF holds the
-// nine report pages on A4 portrait, one report page a PDF page, drawn from the printable area.
+// The project is opened through the program's own File ▸ Open, headlessly; the PDF is the
+// program's own print of the whole report, its pages numbered from 1, on A4 portrait.
 
 #include <QGuiApplication>
 #include <QMarginsF>
@@ -19,7 +19,6 @@
 #include "forms/app.h"
 #include "frame/mdiform1.h"
 #include "headless_host.h"
-#include "qt/painter_sink.h"
 #include "qt/qt_text.h"
 #include "report_pdf.h"
 
@@ -76,32 +75,21 @@ int main(int argc, char* argv[]) {
         QPageSize(QPageSize::A4), QPageLayout::Portrait,
         QMarginsF(kPrinterBorderMm, kPrinterBorderMm, kPrinterBorderMm, kPrinterBorderMm),
         QPageLayout::Millimeter));
-    std::vector<pelzaro::RenderedPage> pages;
-    bool complete = false;
-    {
-        pelzaro::PagedPainter device(pdf);
-        if (!device.isActive()) {
-            std::fprintf(stderr, "report_pdf: cannot write %s\n", args.pdf.c_str());
-            return 1;
-        }
-        complete = pelzaro::renderReport(app, device, pages);
-        complete = device.end() && complete;
-    }
-    for (const pelzaro::RenderedPage& page : pages) {
-        std::printf("page %d: %zu events%s%s\n", page.number, page.transcript.size(),
-                    page.error.empty() ? "" : ", stopped: ", page.error.c_str());
-    }
+    const pelzaro::RenderedReport report = pelzaro::renderReport(app, pdf, pelzaro::toQ(args.pdf));
+    for (size_t i = 0; i < report.sheets.size(); ++i)
+        std::printf("page %zu: %zu events\n", i + 1, report.sheets[i].size());
     for (const std::string& m : host.messages) std::printf("message: %s\n", m.c_str());
     if (!args.transcript.empty()) {
         std::ofstream out(args.transcript, std::ios::binary);
-        out << pelzaro::reportTranscript(pages);
+        out << pelzaro::reportTranscript(report);
         if (!out) {
             std::fprintf(stderr, "report_pdf: cannot write %s\n", args.transcript.c_str());
             return 1;
         }
     }
-    if (!complete) {
-        std::fprintf(stderr, "report_pdf: the PDF could not take every page\n");
+    if (!report.outcome.completed) {
+        std::fprintf(stderr, "report_pdf: %s\n",
+                     pelzaro::printStoppedMessage(report.outcome).c_str());
         return 1;
     }
     return 0;

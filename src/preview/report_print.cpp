@@ -1,0 +1,128 @@
+#include "preview/report_print.h"
+
+#include <exception>
+
+#include "forms/app.h"
+#include "forms/host.h"
+#include "frame/mdiform1.h"
+#include "preview/report_steps.h"
+#include "report/conventions.h"
+#include "report/page_plan.h"
+#include "report/print_document.h"
+#include "state/module1.h"
+
+namespace pelzaro {
+
+namespace {
+// The page number's place at the foot of the printed sheet, in twips.
+constexpr double kNumberX = 5500, kNumberY = 15600;
+constexpr double kPrinterFontSize = 11;
+
+// Stops the print: where, and why.
+struct PrintStopped {
+    std::string reason;
+};
+}  // namespace
+
+// Draws on whatever sheet the document has now; the beep of a failing check is the host's.
+class ReportPrint::Sink : public ReportSink {
+  public:
+    Sink(PrintDocument& document, Host& host) : document_(document), host_(host) {}
+    void text(double x, double top, double size, int colour, const std::string& t) override {
+        document_.page().text(x, top, size, colour, t);
+    }
+    void segment(double x1, double y1, double x2, double y2, int style, int colour) override {
+        document_.page().segment(x1, y1, x2, y2, style, colour);
+    }
+    void beep() override { host_.beep(); }
+
+  private:
+    PrintDocument& document_;
+    Host& host_;
+};
+
+ReportPrint::ReportPrint(App& app, PrintDocument& document, const PrintRequest& request)
+    : app_(app), document_(document), request_(request) {}
+
+PrintOutcome ReportPrint::run() {
+    Sink sink(document_, app_.host());
+    Surface pri(sink);
+    pri_ = &pri;
+    PrintOutcome outcome;
+    try {
+        pri.startPage(kPrinterFontSize);
+        document_.setFontName("ＭＳ 明朝");
+        if (printsGeneral(request_.range)) Pri_Ippan();
+        if (printsStability(request_.range)) Pri_Keisan();
+        if (printsSection(request_.range)) Pri_Haikin();
+    } catch (const PrintStopped& stop) {
+        outcome.completed = false;
+        outcome.reason = stop.reason;
+    } catch (const std::exception& e) {
+        outcome.completed = false;
+        outcome.reason = e.what();
+    }
+    // A break still pending is dropped: the document ends after its last page.
+    if (!document_.endDoc() && outcome.completed) {
+        outcome.completed = false;
+        outcome.reason = document_.error();
+    }
+    pri_ = nullptr;
+    outcome.sheets = sheets_;
+    if (!outcome.completed) outcome.stoppedAtPage = currentPage_;
+    return outcome;
+}
+
+void ReportPrint::Pri_Ippan() {
+    printPage(1);
+}
+
+void ReportPrint::Pri_Keisan() {
+    printPage(2, true);
+    printPage(3);
+    printPage(4);
+}
+
+void ReportPrint::Pri_Haikin() {
+    for (int page = 5; page <= 8; ++page) printPage(page);
+    if (hasPage9(wallParts(app_.m))) printPage(9);
+}
+
+// A page break is made only when another page follows, so that the document never ends with
+// an empty sheet.
+void ReportPrint::breakIfPending(int reportPage) {
+    currentPage_ = reportPage;
+    if (!breakPending_) return;
+    breakPending_ = false;
+    if (!document_.newPage()) throw PrintStopped{document_.error()};
+    pri_->CurrentX(0);
+    pri_->CurrentY(0);
+}
+
+void ReportPrint::printPage(int reportPage, bool recalculateStability) {
+    breakIfPending(reportPage);
+    ++sheets_;
+    ReportSteps& steps = app_.get<MDIForm1>().reportSteps();
+    if (recalculateStability) steps.DANMEM_1(app_);
+    steps.draw(app_, *pri_, pageSections(reportPage, wallParts(app_.m)));
+    numberPage();
+    ++printed_;
+    breakPending_ = true;
+}
+
+void ReportPrint::numberPage() {
+    if (!request_.numbered) return;
+    const float number = request_.Page_First + static_cast<float>(printed_);
+    pri_->CurrentX(kNumberX);
+    pri_->CurrentY(kNumberY);
+    pri_->Print({"－ ", Num(number, "0"), " －"});
+}
+
+std::string printStoppedMessage(const PrintOutcome& outcome) {
+    std::string text =
+        "報告書の " + std::to_string(outcome.stoppedAtPage) + " ページ目で印刷を中止しました。";
+    if (!outcome.reason.empty()) text += "\n" + outcome.reason;
+    return text;
+}
+
+}  // namespace pelzaro
