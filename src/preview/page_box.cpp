@@ -31,28 +31,13 @@ void PageBox::setNote(const std::string& note) {
 }
 
 void PageBox::text(double x, double top, double size, int colour, const std::string& text) {
-    ReportEvent e;
-    e.kind = ReportEvent::Text;
-    e.x1 = x;
-    e.y1 = top;
-    e.size = size;
-    e.colour = colour;
-    e.text = text;
-    drawing_.push_back(std::move(e));
+    drawing_.push_back(ReportEvent::textAt(x, top, size, colour, text));
     ++imageRevision_;
     touch();
 }
 
 void PageBox::segment(double x1, double y1, double x2, double y2, int style, int colour) {
-    ReportEvent e;
-    e.kind = ReportEvent::Segment;
-    e.x1 = x1;
-    e.y1 = y1;
-    e.x2 = x2;
-    e.y2 = y2;
-    e.style = style;
-    e.colour = colour;
-    drawing_.push_back(std::move(e));
+    drawing_.push_back(ReportEvent::segmentOf(x1, y1, x2, y2, style, colour));
     ++imageRevision_;
     touch();
 }

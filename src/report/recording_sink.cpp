@@ -19,27 +19,36 @@ std::string points(double size) {
 }
 }  // namespace
 
-void RecordingSink::text(double x, double top, double size, int colour, const std::string& t) {
+ReportEvent ReportEvent::textAt(double x, double top, double size, int colour, std::string t) {
     ReportEvent e;
-    e.kind = ReportEvent::Text;
+    e.kind = Text;
     e.x1 = x;
     e.y1 = top;
     e.size = size;
     e.colour = colour;
-    e.text = t;
-    events.push_back(e);
+    e.text = std::move(t);
+    return e;
 }
 
-void RecordingSink::segment(double x1, double y1, double x2, double y2, int style, int colour) {
+ReportEvent ReportEvent::segmentOf(double x1, double y1, double x2, double y2, int style,
+                                   int colour) {
     ReportEvent e;
-    e.kind = ReportEvent::Segment;
+    e.kind = Segment;
     e.x1 = x1;
     e.y1 = y1;
     e.x2 = x2;
     e.y2 = y2;
     e.style = style;
     e.colour = colour;
-    events.push_back(e);
+    return e;
+}
+
+void RecordingSink::text(double x, double top, double size, int colour, const std::string& t) {
+    events.push_back(ReportEvent::textAt(x, top, size, colour, t));
+}
+
+void RecordingSink::segment(double x1, double y1, double x2, double y2, int style, int colour) {
+    events.push_back(ReportEvent::segmentOf(x1, y1, x2, y2, style, colour));
 }
 
 void RecordingSink::beep() {

@@ -21,6 +21,10 @@ struct ReportEvent {
     int colour = 0;
     int style = 0;
     std::string text;
+
+    static ReportEvent textAt(double x, double top, double size, int colour, std::string text);
+    static ReportEvent segmentOf(double x1, double y1, double x2, double y2, int style,
+                                 int colour);
 };
 
 class RecordingSink : public ReportSink {
