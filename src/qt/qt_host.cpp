@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QPageLayout>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -28,8 +29,27 @@ QString initialFolder(const std::string& folder) {
     return QDir(own).exists() ? own : QDir::homePath();
 }
 
+// Gives the keyboard back to the window that was active before a system dialog opened, so
+// that its menu keys work again at once; without a window manager (a bare X display) nobody
+// else does. When no window is active (a dialog before it has just closed), the main window
+// takes the keyboard.
+class KeepActiveWindow {
+  public:
+    explicit KeepActiveWindow(QWidget* main)
+        : window_(QApplication::activeWindow() ? QApplication::activeWindow() : main) {}
+    ~KeepActiveWindow() {
+        if (window_ && window_->isVisible()) window_->activateWindow();
+    }
+    KeepActiveWindow(const KeepActiveWindow&) = delete;
+    KeepActiveWindow& operator=(const KeepActiveWindow&) = delete;
+
+  private:
+    QPointer<QWidget> window_;
+};
+
 std::string runFileDialog(const FileDialogRequest& r, QFileDialog::AcceptMode mode,
                           QWidget* parent) {
+    KeepActiveWindow keep(parent ? parent->window() : nullptr);
     QFileDialog dialog(parent, toQ(r.title), initialFolder(r.initialDir), qtFileFilter(r.filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -57,6 +77,7 @@ QWidget* boxParent(Binder& binder) {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     return binder.mainWidget();
 }
+
 
 }  // namespace
 
@@ -107,6 +128,7 @@ PrinterPage QtHost::printerPage() {
 PrinterChoice QtHost::ShowPrinter() {
     binder_.syncAll();
     std::unique_ptr<QPrinter> printer = defaultPrinter();
+    KeepActiveWindow keep(binder_.mainWidget());
     QPrintDialog dialog(printer.get(), boxParent(binder_));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
