@@ -16,7 +16,9 @@ namespace members {
 
 // The choices of the earlier pages through the one reader, which creates no page or dialog: a
 // seismic dialog never opened has no method chosen, as at its creation.
-MemberOptions readMemberOptions(App& app) { return memberOptionsOf(readPageChoices(app)); }
+MemberOptions readMemberOptions(App& app) {
+    return memberOptionsOf(readPageChoices(app));
+}
 
 MemberOptions memberOptionsOf(const PageChoices& p) {
     MemberOptions o;

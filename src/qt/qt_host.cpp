@@ -78,7 +78,6 @@ QWidget* boxParent(Binder& binder) {
     return binder.mainWidget();
 }
 
-
 }  // namespace
 
 MsgAnswer QtHost::msgBox(const Message& message) {

@@ -6,6 +6,7 @@
 #include "report/form4_doatu_steps.h"
 #include "report/report_context.h"
 #include "report/sections.h"
+#include "report/stability_result.h"
 
 namespace pelzaro {
 
@@ -51,7 +52,9 @@ void drawStrokes(Surface& pri, std::initializer_list<Stroke> strokes, int ofsY) 
     for (const Stroke& s : strokes) pri.Line(s.x1, ofsY + s.y1, s.x2, ofsY + s.y2);
 }
 
-std::string degrees(float angle) { return Num(angle, "0.00"); }
+std::string degrees(float angle) {
+    return Num(angle, "0.00");
+}
 
 // The derivation is drawn only where delta was computed (flag 1). Any other flag, whatever
 // text a project file held, draws none and so needs no room: the offset is 0 then, never a
@@ -67,6 +70,10 @@ void Form4_Doatu(ReportContext& c) {
     pri.Print({kHeading});
     pri.DrawStyle(0);
     c.layout.Doatu_OfsY = doatuOffset(c.m.Flg_DeltaCalc, c.opt);
+    if (stabilityRefused(c.m)) {
+        printStabilityRefusal(c);
+        return;
+    }
     // The seismic method options are read whatever the case: a stale choice left in the
     // seismic dialog still counts, as it does for every other section.
     if (c.opt.case_N && c.opt.kaTyped) {

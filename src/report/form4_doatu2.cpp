@@ -7,6 +7,7 @@
 #include "report/conventions.h"
 #include "report/form4_doatu2_steps.h"
 #include "report/sections.h"
+#include "report/stability_result.h"
 
 namespace pelzaro {
 
@@ -98,6 +99,8 @@ int doatu2Offset(const PageChoices& opt) {
 void Form4_Doatu2(ReportContext& c) {
     OffsetReset reset{c.layout.Doatu2_OfsY};
     c.layout.Doatu2_OfsY = doatu2Offset(c.opt);
+    // The earth-pressure section above has said why there is no result.
+    if (stabilityRefused(c.m)) return;
     const int o = c.layout.Doatu_OfsY + c.layout.Doatu2_OfsY;
     heading(c, o);
     grid(c, o);

@@ -7,6 +7,7 @@
 #include "report/self_weight.h"
 #include "report/self_weight_texts.h"
 #include "report/shown_parts.h"
+#include "report/stability_result.h"
 #include "report/wall_drawing.h"
 
 namespace pelzaro {
@@ -148,6 +149,9 @@ void centroidLines(ReportContext& c, bool heights) {
 
 void Form4_JIJYUU(ReportContext& c) {
     Surface& pri = c.pri;
+    c.layout.Doatu_OfsY = 0;
+    // The drawing above has said why there is no result; no table of zeros follows it.
+    if (stabilityRefused(c.m)) return;
     // Without wall inertia the y arms play no part: dashes stand in their columns.
     const bool dashes = c.opt.case_N || c.opt.method_K1;
     const bool heights = c.opt.method_K2 || c.opt.method_D1;
@@ -160,7 +164,6 @@ void Form4_JIJYUU(ReportContext& c) {
     for (int k = 1; k <= 8; ++k) row(c, k, dashes, heights);
     totals(c, dashes, heights);
     centroidLines(c, heights);
-    c.layout.Doatu_OfsY = 0;
     printSurchargeLoads(pri, c.m);
 }
 

@@ -4,6 +4,7 @@
 #include "report/conventions.h"
 #include "report/report_error.h"
 #include "report/sections.h"
+#include "report/stability_result.h"
 #include "report/wall_drawing.h"
 #include "report/wall_drawing_texts.h"
 
@@ -28,6 +29,10 @@ void Form4_KEIJYOU(ReportContext& c) {
     c.pri.Print({kChapterLead, m.Syou_No, kChapterMid, m.Kigou, kChapterTail});
     c.pri.Print();
     Midashi_Case(c.pri, c.opt, m.Kh, {kLoadLead, m.Syou_No, kLoadTitle});
+    if (stabilityRefused(m)) {
+        printStabilityRefusal(c);
+        return;
+    }
 
     const WallDrawing drawing(m, c.layout.Syukusyaku);
     drawWallOutline(c, drawing);

@@ -9,6 +9,7 @@
 #include "report/form4_kentou_texts.h"
 #include "report/report_error.h"
 #include "report/sections.h"
+#include "report/stability_result.h"
 #include "report/surface.h"
 #include "stability/calc/ground_pressure.h"
 #include "state/module1.h"
@@ -74,15 +75,6 @@ void printHeading(ReportContext& c) {
     c.pri.Print();
 }
 
-// No result of the current inputs: the reason the run was refused, as a failing line, and
-// nothing of an earlier run.
-void printRefusal(ReportContext& c) {
-    if (c.m.Stability_Outcome == StabilityOutcome::Ok) {
-        throw ReportError("the stability check has no result for the current inputs");
-    }
-    Pri_NG(c.pri, {{"                " + stabilityRefusalMessage(c.m.Stability_Outcome)}});
-}
-
 }  // namespace
 
 }  // namespace kentou
@@ -90,9 +82,8 @@ void printRefusal(ReportContext& c) {
 void Form4_KENTOU(ReportContext& c) {
     using namespace kentou;
     printHeading(c);
-    // A run that finished leaves a maximum ground pressure; 0 marks a refused or withdrawn one.
-    if (c.m.Sigma_max == 0.0f) {
-        printRefusal(c);
+    if (!hasStabilityResult(c.m)) {
+        printStabilityRefusal(c);
         return;
     }
     printOverturning(c);

@@ -59,14 +59,14 @@ void RecordingSink::beep() {
 
 std::string transcriptLine(const ReportEvent& e) {
     switch (e.kind) {
-    case ReportEvent::Text:
-        return "T " + twips(e.x1) + " " + twips(e.y1) + " " + points(e.size) + " " +
-               std::to_string(e.colour) + " \"" + e.text + "\"";
-    case ReportEvent::Segment:
-        return "L " + twips(e.x1) + " " + twips(e.y1) + " " + twips(e.x2) + " " + twips(e.y2) +
-               (e.style == DrawStyle_Dot ? " dot " : " solid ") + std::to_string(e.colour);
-    case ReportEvent::Beep:
-        break;
+        case ReportEvent::Text:
+            return "T " + twips(e.x1) + " " + twips(e.y1) + " " + points(e.size) + " " +
+                   std::to_string(e.colour) + " \"" + e.text + "\"";
+        case ReportEvent::Segment:
+            return "L " + twips(e.x1) + " " + twips(e.y1) + " " + twips(e.x2) + " " + twips(e.y2) +
+                   (e.style == DrawStyle_Dot ? " dot " : " solid ") + std::to_string(e.colour);
+        case ReportEvent::Beep:
+            break;
     }
     return "BEEP";
 }

@@ -23,12 +23,11 @@ struct ReportEvent {
     std::string text;
 
     static ReportEvent textAt(double x, double top, double size, int colour, std::string text);
-    static ReportEvent segmentOf(double x1, double y1, double x2, double y2, int style,
-                                 int colour);
+    static ReportEvent segmentOf(double x1, double y1, double x2, double y2, int style, int colour);
 };
 
 class RecordingSink : public ReportSink {
-public:
+  public:
     std::vector<ReportEvent> events;
 
     void text(double x, double top, double size, int colour, const std::string& text) override;

@@ -143,9 +143,12 @@ TEST_F(PageLook, ANotePrintedOnThePageStandsOverTheCaptionsItCrosses) {
 TEST_F(PageLook, TextBoxesAndButtonsStandInFrontOfCaptions) {
     QWidget* surface = widget<QWidget>(page.lblOver)->parentWidget();
     const QList<QObject*> order = surface->children();
-    EXPECT_GT(order.indexOf(widget<QWidget>(page.txtToe)), order.indexOf(widget<QWidget>(page.lblPlain)));
-    EXPECT_GT(order.indexOf(widget<QWidget>(page.cmd1)), order.indexOf(widget<QWidget>(page.lblOver)));
-    EXPECT_GT(order.indexOf(widget<QWidget>(page.lblOver)), order.indexOf(widget<QWidget>(page.Line1)))
+    EXPECT_GT(order.indexOf(widget<QWidget>(page.txtToe)),
+              order.indexOf(widget<QWidget>(page.lblPlain)));
+    EXPECT_GT(order.indexOf(widget<QWidget>(page.cmd1)),
+              order.indexOf(widget<QWidget>(page.lblOver)));
+    EXPECT_GT(order.indexOf(widget<QWidget>(page.lblOver)),
+              order.indexOf(widget<QWidget>(page.Line1)))
         << "a caption lies over the lines declared before it";
 }
 

@@ -79,7 +79,8 @@ bool othersReach(const std::vector<ReportEvent>& drawing, const ReportEvent& sel
     for (const ReportEvent& e : drawing) {
         if (&e == &self || e.kind == ReportEvent::Beep) continue;
         double x1 = e.x1, y1 = e.y1, x2 = e.x2, y2 = e.y2;
-        if (e.kind == ReportEvent::Text) x2 = x1 + textWidthTwips(e.text, e.size), y2 = y1 + 20 * e.size;
+        if (e.kind == ReportEvent::Text)
+            x2 = x1 + textWidthTwips(e.text, e.size), y2 = y1 + 20 * e.size;
         if (std::max(x1, x2) >= left && std::min(x1, x2) < right && std::max(y1, y2) >= top &&
             std::min(y1, y2) < bottom)
             return true;
@@ -190,7 +191,8 @@ std::vector<std::vector<PdfWord>> pdfWords(const QString& pdf) {
                 .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
                 .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
                 .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-            pages.back().push_back({fromQ(text), m.captured(1).toDouble(), m.captured(2).toDouble()});
+            pages.back().push_back(
+                {fromQ(text), m.captured(1).toDouble(), m.captured(2).toDouble()});
         }
     }
     return pages;
