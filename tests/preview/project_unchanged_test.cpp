@@ -1,0 +1,98 @@
+// Looking at the report changes nothing of the project: after the preview has been paged
+// through and closed, and the whole report printed, Save as writes the same bytes as before,
+// and the page the user was on is the page shown again.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "forms/app.h"
+#include "frame/mdiform1.h"
+#include "preview/preview_page.h"
+#include "preview/print_request.h"
+#include "project/line_file.h"
+#include "state/module1.h"
+#include "support/test_host.h"
+
+namespace pelzaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> samples() {
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(std::string(PELZARO_TEST_DATA) + "/projects"))
+        if (entry.path().extension() == ".qkz") files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// The report page whose window is shown, 0 for none.
+int shownPage(App& app) {
+    for (int page = 1; page <= 9; ++page) {
+        PreviewPage* w = findPreviewWindow(app, page);
+        if (w != nullptr && w->Visible()) return page;
+    }
+    return 0;
+}
+
+struct Folder {
+    Folder() {
+        std::string pattern = (fs::temp_directory_path() / "pelzaro-preview-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) path = pattern;
+    }
+    ~Folder() {
+        if (!path.empty()) fs::remove_all(path);
+    }
+    std::string path;
+};
+
+std::string savedAs(TestHost& host, MDIForm1& main, const std::string& file) {
+    host.fileAnswers.push_back(file);
+    main.Men_FSav_Click();
+    std::string bytes;
+    readWholeFile(file, bytes);
+    return bytes;
+}
+
+TEST(ReportLeavesTheProject, SaveAsGivesTheSameBytesAfterThePreviewAndThePrint) {
+    Folder folder;
+    ASSERT_FALSE(folder.path.empty());
+    for (const std::string& file : samples()) {
+        const std::string name = fs::path(file).filename().string();
+        TestHost host;
+        App app{host};
+        MDIForm1& main = app.get<MDIForm1>();
+        host.fileAnswers.push_back(file);
+        main.FileOpen();
+        ASSERT_EQ(main.CommonDialog1_FileName, file);
+        const int pageBefore = app.m.Flg_Page;
+        const std::string before = savedAs(host, main, folder.path + "/before-" + name);
+        ASSERT_FALSE(before.empty()) << name;
+        host.clearRecords();
+
+        main.FileImage();
+        ASSERT_NE(shownPage(app), 0) << name;
+        for (int guard = 0; guard < 9 && previewWindow(app, shownPage(app)).Men_Nex.enabled;
+             ++guard)
+            previewWindow(app, shownPage(app)).Men_Nex.choose();
+        for (int guard = 0; guard < 9 && shownPage(app) > 1; ++guard)
+            previewWindow(app, shownPage(app)).Men_Pre.choose();
+        EXPECT_EQ(shownPage(app), 1) << name;
+        previewWindow(app, 1).Men_Cls.choose();
+        EXPECT_EQ(shownPage(app), 0) << name;
+        main.FilePrint(PrintRequest{PrintRange::Range_All, true, 1.0f});
+
+        EXPECT_EQ(host.messageTexts(), std::vector<std::string>{}) << name;
+        EXPECT_EQ(app.m.Flg_Page, pageBefore) << name;
+        const std::string after = savedAs(host, main, folder.path + "/after-" + name);
+        EXPECT_TRUE(after == before) << name << ": the project changed by looking at its report";
+    }
+}
+
+}  // namespace
+}  // namespace pelzaro
