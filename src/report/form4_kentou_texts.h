@@ -43,15 +43,18 @@ inline constexpr const char kMoZero[] = "                転倒モーメント M
 inline constexpr const char kBearingDLine[] = "                合力の作用位置 d=(Mr－Mo)/ΣV=(";
 inline constexpr const char kBearingENormal[] = "                偏  心  距  離 e=(B/2)－d=(";
 inline constexpr const char kBearingESeismic[] = "                偏　心　距　離 e=(B/2)－d=(";
-inline constexpr const char kSigmaMaxFull[] = "                最 大 接 地 圧 σmax=(ΣV/B)･{1＋(6e/B)}";
+inline constexpr const char kSigmaMaxFull[] =
+    "                最 大 接 地 圧 σmax=(ΣV/B)･{1＋(6e/B)}";
 inline constexpr const char kFormulaNumbers[] = "                           　　     =(";
 inline constexpr const char kPlusSixE[] = ")×{1＋(6×";
 inline constexpr const char kCloseBrace[] = ")}";
 inline constexpr const char kFormulaResult[] = "                          　　      =";
 inline constexpr const char kPressureUnit[] = "kN/m2";
-inline constexpr const char kSigmaMinFull[] = "                最 小 接 地 圧 σmin=(ΣV/B)･{1－(6e/B)}";
+inline constexpr const char kSigmaMinFull[] =
+    "                最 小 接 地 圧 σmin=(ΣV/B)･{1－(6e/B)}";
 inline constexpr const char kMinusSixE[] = ")×{1－(6×";
-inline constexpr const char kSigmaMaxLifted[] = "                最 大 接 地 圧 σmax=(ΣV/B)･[2/{3×(1/2－e/B)}]";
+inline constexpr const char kSigmaMaxLifted[] =
+    "                最 大 接 地 圧 σmax=(ΣV/B)･[2/{3×(1/2－e/B)}]";
 inline constexpr const char kLiftedOpen[] = ")×[2/{3×(1/2－";
 inline constexpr const char kLiftedClose[] = ")}]";
 inline constexpr const char kSigmaMinZero[] = "                最 小 接 地 圧 σmin=0kN/m2";
@@ -103,11 +106,13 @@ inline constexpr const char kHalfEquals[] = ")/2=";
 inline constexpr const char kPSymbols[] = "                  P=σ0･tan^2(45ﾟ＋φB/2)";
 inline constexpr const char kPNumbers[] = "                   =";
 inline constexpr const char kTan2Open[] = "×tan^2{45ﾟ＋(";
-inline constexpr const char kW1Variant1[] = "                 W1={(σmax＋σ1)/2}･L1＋{(σ2＋σmin)/2}･L2";
+inline constexpr const char kW1Variant1[] =
+    "                 W1={(σmax＋σ1)/2}･L1＋{(σ2＋σmin)/2}･L2";
 inline constexpr const char kW1Numbers[] = "                   ={(";
 inline constexpr const char kHalfTimes[] = ")/2}×";
 inline constexpr const char kPlusBrace[] = "＋{(";
-inline constexpr const char kW1Variant2[] = "                 W1={(σmin＋σ1)/2}･L1＋{(σ2＋σmax)/2}･L2";
+inline constexpr const char kW1Variant2[] =
+    "                 W1={(σmin＋σ1)/2}･L1＋{(σ2＋σmax)/2}･L2";
 inline constexpr const char kW1Variant3[] = "                 W1={(σmax＋σ1)/2}･L1＋(σ2/2)･L2";
 inline constexpr const char kPlusParen[] = "＋(";
 inline constexpr const char kSlashHalfTimes[] = "/2)×";
@@ -117,17 +122,20 @@ inline constexpr const char kFTokkiB[] = "                滑動安全率 F=(C�
 inline constexpr const char kFTokkiNumbers[] = "                            =(";
 inline constexpr const char kFTokkiResult[] = "                            =";
 inline constexpr const char kFTokkiA[] = "                滑動安全率 F=(C･A'＋W1･μ＋P･H0)/∑H";
-inline constexpr const char kHkFront[] = "                せん断抵抗力 Hk={(q1+q3)/2}･L1･tanφ+{(q2+q3)/2}･L2･tanφB";
+inline constexpr const char kHkFront[] =
+    "                せん断抵抗力 Hk={(q1+q3)/2}･L1･tanφ+{(q2+q3)/2}･L2･tanφB";
 inline constexpr const char kCohesionTerm[] = "+c･L1";
-inline constexpr const char kHkBack[] = "                せん断抵抗力 Hk={(q2+q3)/2}･L1･tanφ+{(q1+q3)/2}･L2･tanφB";
-inline constexpr const char kHkFrontLifted[] = "                せん断抵抗力 Hk={(q1+q3)/2}･L1･tanφ+(q3/2)･L2･tanφB+c･L1";
+inline constexpr const char kHkBack[] =
+    "                せん断抵抗力 Hk={(q2+q3)/2}･L1･tanφ+{(q1+q3)/2}･L2･tanφB";
 inline constexpr const char kHkNumbers1[] = "                               ={(";
 inline constexpr const char kHkNumbers2[] = "                                ＋{(";
 inline constexpr const char kHkNumbers2Lifted[] = "                                ＋(";
 inline constexpr const char kHkResult[] = "                               =";
 inline constexpr const char kHkCohesion[] = "                                ＋";
 inline constexpr const char kFHkLine[] = "                  滑動安全率  F=Hk/∑H=";
-// The lifted-base formula without cohesion: the one with cohesion less its closing term.
-inline constexpr const char kHkFrontLiftedNoC[] = "                せん断抵抗力 Hk={(q1+q3)/2}･L1･tanφ+(q3/2)･L2･tanφB";
+// The lifted-base formula with the maximum at the front, without its cohesion term; with
+// cohesion the printer closes it with kCohesionTerm, as it does the other two.
+inline constexpr const char kHkFrontLiftedNoC[] =
+    "                せん断抵抗力 Hk={(q1+q3)/2}･L1･tanφ+(q3/2)･L2･tanφB";
 
 }  // namespace pelzaro::kentou
