@@ -59,11 +59,11 @@ StabilityOutcome StabilityRun::deriveGeometry() {
     Hw_Usiro = rearWallHeightAboveSlab(w);
     // The batters are spread over each wall's height above the slab.
     if (Hw_Mae == 0.0 || Hw_Usiro == 0.0) return StabilityOutcome::NoWallHeight;
-    setBacks_ = soilSetBacks(w);
-    Nc_Mae = setBacks_.centreFront;
-    Nc_Usiro = setBacks_.centreRear;
-    Ng_Mae = setBacks_.groundFront;
-    Ng_Usiro = setBacks_.groundRear;
+    const SoilSetBacks s = soilSetBacks(w);
+    Nc_Mae = s.centreFront;
+    Nc_Usiro = s.centreRear;
+    Ng_Mae = s.groundFront;
+    Ng_Usiro = s.groundRear;
     return StabilityOutcome::Ok;
 }
 

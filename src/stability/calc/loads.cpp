@@ -76,7 +76,8 @@ void StabilityRun::frontSoilArea() {
 // Each surcharge loads the free surface of its soil.
 void StabilityRun::surchargeLoads() {
     StabilityWork& w = w_;
-    const SurchargeWidths width = surchargeWidths(w, setBacks_);
+    const SurchargeWidths width =
+        surchargeWidths(w, {Nc_Mae, Nc_Usiro, Ng_Mae, Ng_Usiro});  // the run's set-backs
     put(w.W_Q_Haimen, w.Q_Haimen * width.back);
     put(w.W_Q_Tyuuou, w.Q_Tyuuou * width.centre);
     put(w.W_Q_Zenmen, w.Q_Zenmen * width.front);

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "numeric/single_store.h"
-#include "stability/calc/soil_surfaces.h"
 #include "stability/calc/stability_calc.h"
 
 namespace pelzaro {
@@ -76,7 +75,6 @@ class StabilityRun {
     double Hw_Mae = 0, Hw_Usiro = 0;  // wall heights above the top of the base slab
     double Nc_Mae = 0, Nc_Usiro = 0;  // inner-face set-backs at the centre-soil surface
     double Ng_Mae = 0, Ng_Usiro = 0;  // outer-face set-backs at the front and back ground
-    SoilSetBacks setBacks_;           // the four set-backs above, as computed together
     float A7_2 = 0, A7_3 = 0, x7_2 = 0, x7_3 = 0;
     double y7_2 = 0, y7_3 = 0;
 };
