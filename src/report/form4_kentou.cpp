@@ -4,6 +4,7 @@
 // reason as a failing line instead.
 
 #include <cmath>
+#include <utility>
 
 #include "report/form4_kentou_parts.h"
 #include "report/form4_kentou_texts.h"
@@ -22,38 +23,40 @@ std::string n3(double v) {
     return Num(v, "0.000");
 }
 
-float eccentricityRatioOf(const Module1& m) {
-    quotient(std::fabs(m.e), m.B, "|e| / B");
-    return eccentricityRatio(m.e, m.B);
+std::string moment(float v) {
+    return n3(Marume(v, 3));
 }
 
+std::string cohesionText(const Module1& m) {
+    return Num(m.C, "0.0#");
+}
+
+namespace {
+void requireRatio(const Module1& m) {
+    quotient(std::fabs(m.e), m.B, "|e| / B");
+}
+}  // namespace
+
 bool fullyLoaded(const Module1& m) {
-    eccentricityRatioOf(m);
+    requireRatio(m);
     return withinMiddleThird(m.e, m.B);
 }
 
-const char* passText(FactorLimit limit) {
-    switch (limit) {
-        case FactorLimit::F15:
-            return kPass15;
-        case FactorLimit::F10:
-            return kPass10;
-        case FactorLimit::F12:
-            break;
-    }
-    return kPass12;
+bool sketchedTrapezoid(const Module1& m) {
+    requireRatio(m);
+    return sketchedAsTrapezoid(m.e, m.B);
 }
 
-const char* failText(FactorLimit limit) {
+FactorTexts factorTexts(FactorLimit limit) {
     switch (limit) {
         case FactorLimit::F15:
-            return kFail15;
+            return {kPass15, kFail15};
         case FactorLimit::F10:
-            return kFail10;
+            return {kPass10, kFail10};
         case FactorLimit::F12:
             break;
     }
-    return kFail12;
+    return {kPass12, kFail12};
 }
 
 void verdictBlock(Surface& pri, std::vector<ReportLine> lines, bool pass, const char* passEnd,
@@ -64,6 +67,11 @@ void verdictBlock(Surface& pri, std::vector<ReportLine> lines, bool pass, const 
         return;
     }
     for (const ReportLine& line : lines) pri.Print(line);
+}
+
+void factorBlock(Surface& pri, std::vector<ReportLine> lines, float factor, FactorLimit limit) {
+    const FactorTexts texts = factorTexts(limit);
+    verdictBlock(pri, std::move(lines), factorPasses(factor, limit), texts.pass, texts.fail);
 }
 
 namespace {

@@ -14,10 +14,6 @@ namespace pelzaro::kentou {
 
 namespace {
 
-std::string moment(float v) {
-    return n3(Marume(v, 3));
-}
-
 void printResultantLines(ReportContext& c) {
     const Module1& m = c.m;
     const PageChoices& o = c.opt;

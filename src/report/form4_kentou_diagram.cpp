@@ -6,7 +6,6 @@
 #include "report/form4_kentou_parts.h"
 #include "report/form4_kentou_texts.h"
 #include "report/surface.h"
-#include "stability/calc/ground_pressure.h"
 #include "state/module1.h"
 
 namespace pelzaro::kentou {
@@ -37,11 +36,6 @@ struct Sketch {
     }
 };
 
-// The triangle shows from |e|/B = 1/6 on, as the key dialogs' sketches do.
-bool trapezoid(const Module1& m) {
-    return eccentricityRatioOf(m) < kOneSixth;
-}
-
 void frameWithoutKey(const Sketch& s) {
     s.lines({{9500, 3800, 11000, 3800}, {9500, 3800, 9500, 3550}, {11000, 3800, 11000, 3550}});
     s.lines({{9500, 5200, 11000, 5200}, {9500, 5200, 9500, 4800}, {11000, 5200, 11000, 4800}});
@@ -49,7 +43,7 @@ void frameWithoutKey(const Sketch& s) {
 }
 
 void reactionWithoutKey(const Sketch& s, const Module1& m) {
-    if (trapezoid(m)) {
+    if (sketchedTrapezoid(m)) {
         if (m.e > 0.0f) {
             s.lines({{9500, 4100, 11000, 4100},
                      {9500, 4100, 9500, 4600},
@@ -187,7 +181,7 @@ void drawDiagram(ReportContext& c) {
         const Standard std{c.opt.std_T, !c.opt.std_T && c.opt.std_D};
         frameWithKey(s, std);
         const bool front = c.m.e >= 0.0f;
-        if (trapezoid(c.m)) {
+        if (sketchedTrapezoid(c.m)) {
             trapezoidWithKey(s, std, front);
         } else {
             triangleWithKey(s, std, front);

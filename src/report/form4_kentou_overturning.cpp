@@ -1,8 +1,6 @@
 // "１）転倒に対する検討": the resisting and overturning moments and the lines of the criteria
 // that the check-method dialog of the case chooses, each with its verdict.
 
-#include <cmath>
-
 #include "report/form4_kentou_parts.h"
 #include "report/form4_kentou_texts.h"
 #include "report/surface.h"
@@ -11,11 +9,6 @@
 namespace pelzaro::kentou {
 
 namespace {
-
-// The moments are rounded half up to three decimals before their pattern.
-std::string moment(float v) {
-    return n3(Marume(v, 3));
-}
 
 void printMoments(ReportContext& c) {
     c.pri.Print({kMrLabel, moment(c.m.Mr), kMomentUnit});
@@ -57,7 +50,7 @@ void printEccentricity(ReportContext& c, const EccentricityLimit& limit) {
 void printFactor(ReportContext& c, FactorLimit limit) {
     const Module1& m = c.m;
     ReportLine line{kFLine, moment(m.Mr), kSlash, moment(m.Mo), kEquals, n3(m.F_Tentou)};
-    verdictBlock(c.pri, {line}, factorPasses(m.F_Tentou, limit), passText(limit), failText(limit));
+    factorBlock(c.pri, {line}, m.F_Tentou, limit);
 }
 
 // d >= B/3 in two lines; a failure colours both.

@@ -13,22 +13,31 @@ namespace pelzaro::kentou {
 
 // A value with the section's most common pattern, "0.000".
 std::string n3(double v);
+// A moment, rounded half up to three decimals before its pattern.
+std::string moment(float v);
+// The cohesion C as the section prints it, "0.0#".
+std::string cohesionText(const Module1& m);
 
-// |e|/B as the middle-third rule compares it (single precision); a ReportError when B is 0,
-// since no ratio exists then.
-float eccentricityRatioOf(const Module1& m);
+// Both rules read |e|/B, so each is a ReportError when B is 0, since no ratio exists then.
 // The base carries pressure over its whole width: the calculation's own predicate, so that the
 // printed formula is the one whose value was stored.
 bool fullyLoaded(const Module1& m);
+// The sketch shows the trapezoid rather than the triangle: the key dialogs' own rule.
+bool sketchedTrapezoid(const Module1& m);
 
 // The verdict texts of a safety factor: " > 1.5  ∴ O.K" / " < 1.5" and their kin.
-const char* passText(FactorLimit limit);
-const char* failText(FactorLimit limit);
+struct FactorTexts {
+    const char* pass;
+    const char* fail;
+};
+FactorTexts factorTexts(FactorLimit limit);
 
 // Prints a block whose last line ends with a verdict: in colour 0 when it passes, otherwise as
 // one failing block (colour 13, the lines, one beep, colour 0).
 void verdictBlock(Surface& pri, std::vector<ReportLine> lines, bool pass, const char* passEnd,
                   const char* failEnd);
+// The same for a safety factor judged against its limit, with the limit's own texts.
+void factorBlock(Surface& pri, std::vector<ReportLine> lines, float factor, FactorLimit limit);
 
 // The stretches, in the order the section prints them.
 void printOverturning(ReportContext& c);

@@ -46,7 +46,7 @@ void printTerms(ReportContext& c) {
     }
     const std::string hk = n3(m.Hk);
     if (cohesion) {
-        c.pri.Print({kHkCohesion, Num(m.C, "0.0#"), kTimes, l1, kEquals, hk, kForceUnit});
+        c.pri.Print({kHkCohesion, cohesionText(m), kTimes, l1, kEquals, hk, kForceUnit});
     } else {
         c.pri.Print({kHkResult, hk, kForceUnit});
     }
@@ -57,8 +57,7 @@ void printFactor(ReportContext& c) {
     const std::optional<FactorLimit> limit = slidingLimit(c.opt);
     if (!limit) return;
     ReportLine line{kFHkLine, n3(m.Hk), kSlash, n3(m.SumH), kEquals, n3(m.F_Tokki)};
-    verdictBlock(c.pri, {line}, factorPasses(m.F_Tokki, *limit), passText(*limit),
-                 failText(*limit));
+    factorBlock(c.pri, {line}, m.F_Tokki, *limit);
 }
 
 }  // namespace

@@ -15,9 +15,6 @@ namespace pelzaro::kentou {
 
 namespace {
 
-std::string cohesion(const Module1& m) {
-    return Num(m.C, "0.0#");
-}
 std::string friction(const Module1& m) {
     return Num(m.Mu, "0.0##");
 }
@@ -28,13 +25,13 @@ void printBaseWidthGroup(ReportContext& c) {
     const Module1& m = c.m;
     c.pri.Print({kSumHLine, n3(m.SumH), kForceUnit});
     if (fullyLoaded(m)) {
-        c.pri.Print({kRHFull, cohesion(m), kTimes, n3(m.B), kPlus, n3(m.SumV), kTimes, friction(m),
-                     kEquals, n3(m.RH), kForceUnit});
+        c.pri.Print({kRHFull, cohesionText(m), kTimes, n3(m.B), kPlus, n3(m.SumV), kTimes,
+                     friction(m), kEquals, n3(m.RH), kForceUnit});
         return;
     }
     const double k = contactFactor(m.e, m.B, m.Xn);
-    c.pri.Print({kRHFull, cohesion(m), kTimesOpen, n3(m.B), kTimes, n3(k), kClosePlus, n3(m.SumV),
-                 kTimes, friction(m), kEquals, n3(m.RH), kForceUnit});
+    c.pri.Print({kRHFull, cohesionText(m), kTimesOpen, n3(m.B), kTimes, n3(k), kClosePlus,
+                 n3(m.SumV), kTimes, friction(m), kEquals, n3(m.RH), kForceUnit});
 }
 
 void printEffectiveWidthGroup(ReportContext& c) {
@@ -42,7 +39,7 @@ void printEffectiveWidthGroup(ReportContext& c) {
     c.pri.Print(
         {kAeffLine, n3(m.B), kMinusTwice, n3(std::fabs(m.e)), kEquals, n3(m.A_eff), kAreaUnit});
     c.pri.Print({kSumHLine, n3(m.SumH), kForceUnit});
-    c.pri.Print({kRHEffective, cohesion(m), kTimes, n3(m.A_eff), kPlus, n3(m.SumV), kTimes,
+    c.pri.Print({kRHEffective, cohesionText(m), kTimes, n3(m.A_eff), kPlus, n3(m.SumV), kTimes,
                  friction(m), kEquals, n3(m.RH), kForceUnit});
 }
 
@@ -66,7 +63,7 @@ bool printFactor(ReportContext& c, FactorLimit limit, const char* passEnd) {
     const Module1& m = c.m;
     const bool pass = factorPasses(m.F_Katsudou, limit);
     ReportLine line{kFKatsudou, n3(m.RH), kSlash, n3(m.SumH), kEquals, n3(m.F_Katsudou)};
-    verdictBlock(c.pri, {line}, pass, passEnd, failText(limit));
+    verdictBlock(c.pri, {line}, pass, passEnd, factorTexts(limit).fail);
     return pass;
 }
 
@@ -77,7 +74,7 @@ bool printSafetyFactor(ReportContext& c) {
     const std::optional<FactorLimit> limit = slidingLimit(o);
     if (!limit) return true;
     if (o.keyNone) {
-        const bool pass = printFactor(c, *limit, passText(*limit));
+        const bool pass = printFactor(c, *limit, factorTexts(*limit).pass);
         return pass || !o.case_N;
     }
     if (o.std_T && o.keyPresent) printFactor(c, kSlidingLimitBeforeKey, kPassToKey);

@@ -4,7 +4,6 @@
 // the stored ones; the unstored factors (tan, lengths, contact factor) come from the
 // calculation's own functions.
 
-#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -34,7 +33,7 @@ void printWedge(ReportContext& c) {
                  kPressureUnit});
     c.pri.Print({kPSymbols});
     c.pri.Print({kPNumbers, n3(m.Sigma_0), kTan2Open, angle(m), kHalfDegClose, n3(m.Sigma_0),
-                 kTimes, n3(std::pow(t, 2)), kEquals, n3(m.P_Tokki), kPressureUnit});
+                 kTimes, n3(t * t), kEquals, n3(m.P_Tokki), kPressureUnit});
 }
 
 // W1 in the form the calculation used, with the lengths of base in contact. A force per metre.
@@ -70,15 +69,15 @@ void appendResistance(ReportLine& line, const Module1& m, const char* muPattern)
 // colours all three and beeps once.
 void printGroup(ReportContext& c, FactorLimit limit, const char* formula, ReportLine numbers) {
     const Module1& m = c.m;
-    verdictBlock(c.pri, {{formula}, std::move(numbers), {kFTokkiResult, n3(m.F_Tokki)}},
-                 factorPasses(m.F_Tokki, limit), passText(limit), failText(limit));
+    factorBlock(c.pri, {{formula}, std::move(numbers), {kFTokkiResult, n3(m.F_Tokki)}}, m.F_Tokki,
+                limit);
 }
 
 // Cohesion on the base width; under uplift on the base times its contact factor, the width the
 // calculation gave the cohesion.
 void printBaseWidthFactor(ReportContext& c, FactorLimit limit) {
     const Module1& m = c.m;
-    ReportLine numbers{kFTokkiNumbers, Num(m.C, "0.0#"), kTimes, n3(m.B)};
+    ReportLine numbers{kFTokkiNumbers, cohesionText(m), kTimes, n3(m.B)};
     if (!fullyLoaded(m)) {
         numbers.insert(numbers.end(), {kTimes, n3(contactFactor(m.e, m.B, m.Xn))});
     }
@@ -88,7 +87,7 @@ void printBaseWidthFactor(ReportContext& c, FactorLimit limit) {
 
 void printEffectiveWidthFactor(ReportContext& c, FactorLimit limit) {
     const Module1& m = c.m;
-    ReportLine numbers{kFTokkiNumbers, Num(m.C, "0.0#"), kTimes, n3(m.A_eff)};
+    ReportLine numbers{kFTokkiNumbers, cohesionText(m), kTimes, n3(m.A_eff)};
     appendResistance(numbers, m, "0.0##");
     printGroup(c, limit, kFTokkiA, numbers);
 }

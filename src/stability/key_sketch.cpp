@@ -11,8 +11,7 @@ SketchVariant sketchVariant(float e, float baseWidth) {
         return SketchVariant::None;
     }
     bool front = e >= 0.0f;
-    // At exactly |e|/B = 1/6 the sketch shows the triangle.
-    if (eccentricityRatio(e, baseWidth) < kOneSixth) {
+    if (sketchedAsTrapezoid(e, baseWidth)) {
         return front ? SketchVariant::TrapezoidFrontLarger : SketchVariant::TrapezoidRearLarger;
     }
     return front ? SketchVariant::TriangleFront : SketchVariant::TriangleRear;

@@ -26,15 +26,16 @@ struct GroundPressure {
 // single precision, both strict) the resultant counts as central and e is 0.
 float snappedEccentricity(float e);
 
-// The middle-third rule compares |e|/B with 1/6, each rounded to single precision.
-constexpr float kOneSixth = static_cast<float>(1.0 / 6.0);
 // |e|/B computed in double and rounded to single precision. A ratio of 1 or more (the resultant
 // far outside the base, a ratio beyond single precision, or B = 0) reads as 1.
 float eccentricityRatio(float e, float b);
-// True when the resultant lies in the middle third (|e|/B <= 1/6): the whole base carries
-// pressure. The one rule of the stability calculation, the member calculation, the pages'
-// sketches and the report.
+// True when the resultant lies in the middle third (|e|/B <= 1/6, both in single precision):
+// the whole base carries pressure. The one rule of the stability calculation, the member
+// calculation and the report's formulas.
 bool withinMiddleThird(float e, float b);
+// True when a sketch of the ground reaction shows the trapezoid (|e|/B < 1/6); from exactly 1/6
+// on it shows the triangle. The one rule of the key dialogs' sketches and the report's.
+bool sketchedAsTrapezoid(float e, float b);
 
 // sumV in kN/m, b in m (> 0), e in m as stored (already snapped to 0 near the middle).
 GroundPressure groundPressure(float sumV, float b, float e);
