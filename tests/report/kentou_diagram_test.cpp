@@ -8,13 +8,6 @@
 namespace pelzaro {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-Lines operator+(Lines a, const Lines& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 std::string seg(int x1, int y1, int x2, int y2) {
     return "L " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) + " " +
            std::to_string(y2) + " solid 0";
@@ -88,28 +81,20 @@ Lines keyFrame(bool T) {
 enum Std { T, D, Neither };
 
 TEST(KentouDiagram, WithKeyUnderEachStandard) {
+    // The trapezoid larger at the front under the road guideline, also for e = 0.
+    const Lines kK1Road = {
+        seg(9500, 5150, 11000, 5150),  seg(10250, 5150, 10250, 4850), label(9800, 4980, "L1"),
+        label(10550, 4980, "L2"),      seg(9500, 4200, 11000, 4200),  seg(9500, 4200, 9500, 4700),
+        seg(11000, 4200, 11000, 4450), seg(9500, 4700, 11000, 4450),  seg(10250, 4200, 10250, 4590),
+        label(9200, 4350, "ｑ1"),      label(10750, 4550, "ｑ2"),     label(10300, 4280, "ｑ3")};
     struct Row {
         const char* why;
         Std std;
         float e;
         Lines variant;
     } rows[] = {
-        {"K1 road",
-         D,
-         0.5f,
-         {seg(9500, 5150, 11000, 5150), seg(10250, 5150, 10250, 4850), label(9800, 4980, "L1"),
-          label(10550, 4980, "L2"), seg(9500, 4200, 11000, 4200), seg(9500, 4200, 9500, 4700),
-          seg(11000, 4200, 11000, 4450), seg(9500, 4700, 11000, 4450),
-          seg(10250, 4200, 10250, 4590), label(9200, 4350, "ｑ1"), label(10750, 4550, "ｑ2"),
-          label(10300, 4280, "ｑ3")}},
-        {"K1 with e = 0",
-         D,
-         0.0f,
-         {seg(9500, 5150, 11000, 5150), seg(10250, 5150, 10250, 4850), label(9800, 4980, "L1"),
-          label(10550, 4980, "L2"), seg(9500, 4200, 11000, 4200), seg(9500, 4200, 9500, 4700),
-          seg(11000, 4200, 11000, 4450), seg(9500, 4700, 11000, 4450),
-          seg(10250, 4200, 10250, 4590), label(9200, 4350, "ｑ1"), label(10750, 4550, "ｑ2"),
-          label(10300, 4280, "ｑ3")}},
+        {"K1 road", D, 0.5f, kK1Road},
+        {"K1 with e = 0", D, 0.0f, kK1Road},
         {"K2 residential",
          T,
          -0.5f,

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "kentou_page.h"
-#include "kentou_shown.h"
 
 namespace pelzaro {
 namespace {

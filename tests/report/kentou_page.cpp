@@ -80,12 +80,6 @@ bool noBadNumbers(const std::vector<std::string>& lines) {
     return true;
 }
 
-}  // namespace pelzaro
-
-#include "kentou_shown.h"
-
-namespace pelzaro {
-
 std::vector<std::string> shown(const std::vector<std::string>& lines) {
     std::vector<std::string> out;
     for (const std::string& line : lines) {

@@ -13,6 +13,13 @@
 
 namespace pelzaro {
 
+// A transcript, or part of one; `+` joins two parts.
+using Lines = std::vector<std::string>;
+inline Lines operator+(Lines a, const Lines& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 struct KentouPage {
     Module1 m;
     PageChoices opt;
@@ -36,5 +43,8 @@ std::vector<std::string> between(const std::vector<std::string>& lines, const st
 int failingBlocks(const std::vector<std::string>& lines);
 // True when no text shows "inf", "nan" or "-0.000".
 bool noBadNumbers(const std::vector<std::string>& lines);
+// A transcript reduced to what a check prints: each text as its colour and its words, each
+// beep as "BEEP"; segments and positions left out.
+std::vector<std::string> shown(const std::vector<std::string>& lines);
 
 }  // namespace pelzaro

@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "kentou_page.h"
-#include "kentou_shown.h"
 
 namespace pelzaro {
 namespace {
