@@ -14,13 +14,13 @@ float snappedEccentricity(float e) {
 namespace {
 // The middle-third rule compares |e|/B with 1/6, each rounded to single precision.
 constexpr float kOneSixth = static_cast<float>(1.0 / 6.0);
-}  // namespace
 
 float eccentricityRatio(float e, float b) {
     const double ratio = std::fabs(static_cast<double>(e)) / b;
     if (!(ratio < 1.0)) return 1.0f;  // far outside (and not rounded beyond single range)
     return static_cast<float>(ratio);
 }
+}  // namespace
 
 bool withinMiddleThird(float e, float b) {
     return eccentricityRatio(e, b) <= kOneSixth;

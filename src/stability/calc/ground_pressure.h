@@ -26,9 +26,9 @@ struct GroundPressure {
 // single precision, both strict) the resultant counts as central and e is 0.
 float snappedEccentricity(float e);
 
-// |e|/B computed in double and rounded to single precision. A ratio of 1 or more (the resultant
-// far outside the base, a ratio beyond single precision, or B = 0) reads as 1.
-float eccentricityRatio(float e, float b);
+// Both rules below read |e|/B computed in double and rounded to single precision; a ratio of 1
+// or more (the resultant far outside the base, a ratio beyond single precision, or B = 0) reads
+// as 1.
 // True when the resultant lies in the middle third (|e|/B <= 1/6, both in single precision):
 // the whole base carries pressure. The one rule of the stability calculation, the member
 // calculation and the report's formulas.
