@@ -16,20 +16,13 @@
 #include "preview/print_request.h"
 #include "project/line_file.h"
 #include "state/module1.h"
+#include "support/samples.h"
 #include "support/test_host.h"
 
 namespace pelzaro {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> samples() {
-    std::vector<std::string> files;
-    for (const auto& entry : fs::directory_iterator(std::string(PELZARO_TEST_DATA) + "/projects"))
-        if (entry.path().extension() == ".qkz") files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 // The report page whose window is shown, 0 for none.
 int shownPage(App& app) {
@@ -62,8 +55,8 @@ std::string savedAs(TestHost& host, MDIForm1& main, const std::string& file) {
 TEST(ReportLeavesTheProject, SaveAsGivesTheSameBytesAfterThePreviewAndThePrint) {
     Folder folder;
     ASSERT_FALSE(folder.path.empty());
-    for (const std::string& file : samples()) {
-        const std::string name = fs::path(file).filename().string();
+    for (const std::string& file : sampleProjects()) {
+        const std::string name = sampleName(file);
         TestHost host;
         App app{host};
         MDIForm1& main = app.get<MDIForm1>();

@@ -1,27 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "project/line_file.h"
 #include "project_fixture.h"
 #include "state/module1.h"
+#include "support/samples.h"
 
 namespace pelzaro {
 namespace {
-
-// Every sample project in tests/data/projects, found by the test itself.
-std::vector<std::string> sampleFiles() {
-    std::vector<std::string> files;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::string(PELZARO_TEST_DATA) + "/projects")) {
-        if (entry.path().extension() == ".qkz") files.push_back(entry.path().string());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 std::string firstDifference(const std::string& a, const std::string& b) {
     std::vector<std::string> la = splitLines(a), lb = splitLines(b);
@@ -39,7 +28,7 @@ using Golden = ProjectFixture;
 // the calculation now gives other results (then build the samples again with
 // PELZARO_WRITE_SAMPLES=1, after checking that the new results are right).
 TEST_F(Golden, SaveOpenSaveGivesIdenticalBytes) {
-    std::vector<std::string> files = sampleFiles();
+    std::vector<std::string> files = sampleProjects();
     ASSERT_GE(files.size(), 7u);
     for (const std::string& file : files) {
         TestHost fileHost;

@@ -15,23 +15,10 @@
 #include "project/line_file.h"
 #include "project_fixture.h"
 #include "state/module1.h"
+#include "support/samples.h"
 
 namespace pelzaro {
 namespace {
-
-std::vector<std::string> samples() {
-    std::vector<std::string> files;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::string(PELZARO_TEST_DATA) + "/projects")) {
-        if (entry.path().extension() == ".qkz") files.push_back(entry.path().string());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-std::string nameOf(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
-}
 
 // Everything a user can see of the project's windows: each control's state, window by window.
 std::string pagesSeen(const App& app) {
@@ -110,7 +97,7 @@ std::string firstDifferentLine(const std::string& a, const std::string& b) {
 using RoundTrip = ProjectFixture;
 
 TEST_F(RoundTrip, AFileShowsTheSameAfterAnyOtherProjectAsInAFreshProgram) {
-    std::vector<std::string> files = samples();
+    std::vector<std::string> files = sampleProjects();
     ASSERT_GE(files.size(), 7u);
     for (const std::string& file : files) {
         Program fresh;
@@ -122,10 +109,10 @@ TEST_F(RoundTrip, AFileShowsTheSameAfterAnyOtherProjectAsInAFreshProgram) {
             used.host.clearRecords();
             ASSERT_TRUE(used.open(file));
             EXPECT_EQ(used.host.messageTexts(), fresh.host.messageTexts())
-                << nameOf(file) << " after " << nameOf(before);
+                << sampleName(file) << " after " << sampleName(before);
             const std::string seen = pagesSeen(used.app);
-            EXPECT_TRUE(seen == expected) << nameOf(file) << " after " << nameOf(before) << ": "
-                                          << firstDifferentLine(expected, seen);
+            EXPECT_TRUE(seen == expected) << sampleName(file) << " after " << sampleName(before)
+                                          << ": " << firstDifferentLine(expected, seen);
         }
     }
 }
@@ -169,12 +156,12 @@ class DamagedRoundTrip : public ProjectFixture {
 };
 
 TEST_F(DamagedRoundTrip, SaveAsAfterOpenGivesTheSameBytesInAFreshProgram) {
-    const std::vector<std::string> files = samples();
+    const std::vector<std::string> files = sampleProjects();
     for (const std::string& sample : files) {
         std::vector<Damage> cases = damages();
         cases.insert(cases.begin(), Damage{"undamaged", {}});
         for (const Damage& d : cases) {
-            const std::string where = nameOf(sample) + " with " + d.why;
+            const std::string where = sampleName(sample) + " with " + d.why;
             std::string file = damaged(sample, d);
             Program first;
             if (!first.open(file)) continue;  // refused whole by the reader: nothing to keep
@@ -192,8 +179,8 @@ TEST_F(DamagedRoundTrip, SaveAsAfterOpenGivesTheSameBytesInAFreshProgram) {
                 ASSERT_TRUE(used.open(file)) << where;
                 used.saveAs(path("third.qkz"));
                 const std::string c = contents(path("third.qkz"));
-                EXPECT_TRUE(c == a) << where << " after " << nameOf(before) << ": "
-                                    << firstDifference(a, c);
+                EXPECT_TRUE(c == a)
+                    << where << " after " << sampleName(before) << ": " << firstDifference(a, c);
             }
         }
     }

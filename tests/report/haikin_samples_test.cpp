@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "forms/app.h"
 #include "frame/mdiform1.h"
@@ -18,28 +17,11 @@
 #include "report/recording_sink.h"
 #include "report/report_error.h"
 #include "report/sections.h"
-#include "support/test_host.h"
+#include "support/report_support.h"
+#include "support/samples.h"
 
 namespace pelzaro {
 namespace {
-
-std::vector<std::string> sampleFiles() {
-    std::vector<std::string> files;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::string(PELZARO_TEST_DATA) + "/projects"))
-        if (entry.path().extension() == ".qkz") files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-struct Opened {
-    TestHost host;
-    App app{host};
-    explicit Opened(const std::string& file) {
-        host.fileAnswers.push_back(file);
-        app.get<MDIForm1>().FileOpen();
-    }
-};
 
 struct Page {
     RecordingSink sink;
@@ -89,8 +71,8 @@ std::vector<std::string> printedValues(const RecordingSink& sink, const std::str
 }
 
 TEST(HaikinSamples, PagesSixToNineHoldTheirInvariants) {
-    for (const std::string& file : sampleFiles()) {
-        Opened o(file);
+    for (const std::string& file : sampleProjects()) {
+        OpenedSample o(file);
         const float sigmaSa = o.app.m.Sigma_sa;
         for (int page = 6; page <= 9; ++page) {
             Page p;
@@ -99,9 +81,7 @@ TEST(HaikinSamples, PagesSixToNineHoldTheirInvariants) {
             EXPECT_EQ(p.error, "") << where;
             EXPECT_EQ(p.colour, 0) << where;
             for (const std::string& t : p.sink.texts()) {
-                EXPECT_EQ(t.find("inf"), std::string::npos) << where << ": " << t;
-                EXPECT_EQ(t.find("nan"), std::string::npos) << where << ": " << t;
-                EXPECT_EQ(t.find("-0.000"), std::string::npos) << where << ": " << t;
+                EXPECT_EQ(badNumberIn(t), "") << where << ": " << t;
             }
             expectFailingGroupsBeepOnce(p.sink, where);
         }
@@ -111,8 +91,8 @@ TEST(HaikinSamples, PagesSixToNineHoldTheirInvariants) {
 
 // The concrete stresses printed on pages 6 and 7 are those of the page's own stress check.
 TEST(HaikinSamples, PrintedStressesAreThePagesOwn) {
-    for (const std::string& file : sampleFiles()) {
-        Opened o(file);
+    for (const std::string& file : sampleProjects()) {
+        OpenedSample o(file);
         Form7& f7 = o.app.get<Form7>();
         if (f7.lbl1.Caption().empty()) continue;  // no stress check in this project
         Page p6, p7;
@@ -133,7 +113,7 @@ TEST(HaikinSamples, PrintedStressesAreThePagesOwn) {
 // A spacing typed after the stress check: the block prints that spacing and the stresses for
 // it, the ones the page's stress check then gives.
 TEST(HaikinSamples, SpacingEditedAfterTheStressCheck) {
-    Opened o(std::string(PELZARO_TEST_DATA) + "/projects/residential-normal-one-sided.qkz");
+    OpenedSample o(std::string(PELZARO_TEST_DATA) + "/projects/residential-normal-one-sided.qkz");
     openMemberDesignPage(o.app);  // the user goes on to the page with "断面計算 >"
     Form7& f7 = o.app.get<Form7>();
     ASSERT_FALSE(f7.lbl1.Caption().empty());
@@ -154,7 +134,7 @@ TEST(HaikinSamples, SpacingEditedAfterTheStressCheck) {
 }
 
 TEST(HaikinSamples, PartWithoutSpacingIsNotChecked) {
-    Opened o(std::string(PELZARO_TEST_DATA) + "/projects/residential-normal-one-sided.qkz");
+    OpenedSample o(std::string(PELZARO_TEST_DATA) + "/projects/residential-normal-one-sided.qkz");
     Form7& f7 = o.app.get<Form7>();
     for (const char* spacing : {"", "0", "-50"}) {
         f7.txt2.setText(spacing);

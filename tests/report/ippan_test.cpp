@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
@@ -23,6 +22,7 @@
 #include "report/surface.h"
 #include "state/module1.h"
 #include "support/report_support.h"
+#include "support/samples.h"
 #include "support/test_host.h"
 
 namespace pelzaro {
@@ -421,15 +421,12 @@ TEST_F(Ippan, NeverDrawsALineChangesColourOrBeeps) {
 // Every sample project, opened as a user opens it: page 1 comes out whole, with the site as
 // typed on the page and the case heading that its standard and case give.
 TEST(IppanOfSamples, EverySamplePrintsItsConditionsPage) {
-    namespace fs = std::filesystem;
     int samples = 0;
-    for (const auto& entry : fs::directory_iterator(std::string(PELZARO_TEST_DATA) + "/projects")) {
-        const std::string name = entry.path().filename().string();
-        TestHost host;
-        App app{host};
-        host.fileAnswers.push_back(entry.path().string());
-        app.get<MDIForm1>().FileOpen();
-        ASSERT_TRUE(host.messages.empty()) << name << ": " << host.lastMessage().text;
+    for (const std::string& file : sampleProjects()) {
+        const std::string name = sampleName(file);
+        OpenedSample s(file);
+        App& app = s.app;
+        ASSERT_TRUE(s.host.messages.empty()) << name << ": " << s.host.lastMessage().text;
         ++samples;
 
         DrawnPage page = drawPage(app, {Form3_Ippan});

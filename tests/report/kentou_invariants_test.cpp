@@ -7,13 +7,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <limits>
 
 #include "kentou_page.h"
 #include "report/sections.h"
 #include "stability/form4.h"
 #include "support/report_support.h"
+#include "support/samples.h"
 #include "support/scenario.h"
 
 namespace pelzaro {
@@ -103,15 +103,11 @@ TEST(KentouInvariants, ANegativeZeroPrintsAsZero) {
 // twice through the report's own reading of the page choices.
 TEST(KentouSamples, EveryPageEndsCleanAndBeepsPerFailingBlock) {
     int files = 0;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::string(PELZARO_TEST_DATA) + "/projects")) {
-        if (entry.path().extension() != ".qkz") continue;
-        SCOPED_TRACE(entry.path().filename().string());
+    for (const std::string& file : sampleProjects()) {
+        SCOPED_TRACE(sampleName(file));
         ++files;
-        TestHost host;
-        App app(host);
-        host.fileAnswers = {entry.path().string()};
-        app.get<MDIForm1>().FileOpen();
+        OpenedSample s(file);
+        App& app = s.app;
         app.get<Form4>().DANMEM_1();
         ASSERT_NE(app.m.Sigma_max, 0.0f);
         const DrawnPage first = drawPage(app, {Form4_KENTOU});

@@ -2,6 +2,7 @@
 
 #include "report/report_error.h"
 #include "report/sections.h"
+#include "support/report_support.h"
 
 namespace pelzaro {
 
@@ -73,9 +74,7 @@ int failingBlocks(const std::vector<std::string>& lines) {
 
 bool noBadNumbers(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
-        if (line.rfind("T ", 0) != 0) continue;
-        for (const char* bad : {"inf", "nan", "-0.000"})
-            if (line.find(bad) != std::string::npos) return false;
+        if (line.rfind("T ", 0) == 0 && !badNumberIn(line).empty()) return false;
     }
     return true;
 }

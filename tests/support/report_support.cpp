@@ -24,4 +24,10 @@ DrawnPage drawPage(App& app, std::initializer_list<SectionPrinter> sections) {
     return page;
 }
 
+std::string badNumberIn(const std::string& text) {
+    for (const char* bad : {"inf", "nan", "-0.000"})
+        if (text.find(bad) != std::string::npos) return bad;
+    return "";
+}
+
 }  // namespace pelzaro

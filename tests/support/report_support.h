@@ -17,7 +17,7 @@ struct DrawnPage {
     std::vector<std::string> lines;  // the transcript
     std::vector<std::string> texts;  // the printed texts alone
     int beeps = 0;
-    std::string error;               // the ReportError that ended a section, if any
+    std::string error;  // the ReportError that ended a section, if any
     // The surface's state after the last section: size 11, colour 0, solid when clean.
     double fontSize = 0;
     int foreColor = -1;
@@ -26,5 +26,9 @@ struct DrawnPage {
 };
 
 DrawnPage drawPage(App& app, std::initializer_list<SectionPrinter> sections);
+
+// The first of "inf", "nan" and "-0.000" that a printed text holds, or "" when it holds none:
+// numbers a report must never print.
+std::string badNumberIn(const std::string& text);
 
 }  // namespace pelzaro
