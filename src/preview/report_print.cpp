@@ -1,5 +1,6 @@
 #include "preview/report_print.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "forms/app.h"
@@ -25,20 +26,27 @@ struct PrintStopped {
 }  // namespace
 
 // Draws on whatever sheet the document has now; the beep of a failing check is the host's.
+// It keeps how far down the sheet's text reaches, so that the page number is never printed
+// over a line of the page.
 class ReportPrint::Sink : public ReportSink {
   public:
     Sink(PrintDocument& document, Host& host) : document_(document), host_(host) {}
     void text(double x, double top, double size, int colour, const std::string& t) override {
         document_.page().text(x, top, size, colour, t);
+        textBottom_ = std::max(textBottom_, top + Surface::kLineTwipsPerPoint * size);
     }
     void segment(double x1, double y1, double x2, double y2, int style, int colour) override {
         document_.page().segment(x1, y1, x2, y2, style, colour);
     }
     void beep() override { host_.beep(); }
 
+    void startSheet() { textBottom_ = 0; }
+    double textBottom() const { return textBottom_; }
+
   private:
     PrintDocument& document_;
     Host& host_;
+    double textBottom_ = 0;  // the lowest bottom of a text line on the current sheet
 };
 
 ReportPrint::ReportPrint(App& app, PrintDocument& document, const PrintRequest& request)
@@ -48,6 +56,7 @@ PrintOutcome ReportPrint::run() {
     Sink sink(document_, app_.host());
     Surface pri(sink);
     pri_ = &pri;
+    sink_ = &sink;
     PrintOutcome outcome;
     try {
         pri.startPage(kPrinterFontSize);
@@ -68,6 +77,7 @@ PrintOutcome ReportPrint::run() {
         outcome.reason = document_.error();
     }
     pri_ = nullptr;
+    sink_ = nullptr;
     outcome.sheets = sheets_;
     if (!outcome.completed) outcome.stoppedAtPage = currentPage_;
     return outcome;
@@ -102,6 +112,7 @@ void ReportPrint::breakIfPending(int reportPage) {
 void ReportPrint::printPage(int reportPage, bool recalculateStability) {
     breakIfPending(reportPage);
     ++sheets_;
+    sink_->startSheet();
     ReportSteps& steps = app_.get<MDIForm1>().reportSteps();
     if (recalculateStability) steps.DANMEM_1(app_);
     steps.draw(app_, *pri_, pageSections(reportPage, wallParts(app_.m)));
@@ -114,7 +125,9 @@ void ReportPrint::numberPage() {
     if (!request_.numbered) return;
     const float number = request_.Page_First + static_cast<float>(printed_);
     pri_->CurrentX(kNumberX);
-    pri_->CurrentY(kNumberY);
+    // Below the page's last line where that line reaches into the number's own (the note under
+    // the load summary of a two-sided wall can): one over the other neither could be read.
+    pri_->CurrentY(std::max(kNumberY, sink_->textBottom()));
     pri_->Print({"－ ", Num(number, "0"), " －"});
 }
 

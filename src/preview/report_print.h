@@ -44,6 +44,7 @@ class ReportPrint {
     App& app_;
     PrintDocument& document_;
     Surface* pri_ = nullptr;  // the printer's surface while run() runs
+    Sink* sink_ = nullptr;    // what it draws on
     PrintRequest request_;
     int printed_ = 0;  // pages of the range printed so far: k of the page number
     bool breakPending_ = false;

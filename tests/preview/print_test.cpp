@@ -148,6 +148,37 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"T 5500 15600 11 0 \"－ 12 －\"", "T 5500 15600 11 0 \"－ 13 －\"",
                                  "T 5500 15600 11 0 \"－ 14 －\""}}));
 
+// The page number keeps its place unless the page's last line reaches into its line: then it
+// goes below that line, so that neither is printed over the other.
+struct LastLineRow {
+    const char* why;
+    double lastLineTop;  // < 0: the page prints nothing
+    std::string number;
+};
+
+class NumberBelowTheLastLine : public PrintTest,
+                               public ::testing::WithParamInterface<LastLineRow> {};
+
+TEST_P(NumberBelowTheLastLine, NeverOverALineOfThePage) {
+    const LastLineRow& row = GetParam();
+    steps->drawing = [&](Surface& pri, const std::vector<SectionPrinter>&) {
+        if (row.lastLineTop < 0) return;
+        pri.CurrentY(row.lastLineTop);
+        pri.Print({"               両面対称土圧の為"});
+    };
+    print(PrintRange::Range_General);
+    ASSERT_EQ(printed().sheets.size(), 1u);
+    EXPECT_EQ(printed().sheets[0].lines().back(), row.number) << row.why;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Print, NumberBelowTheLastLine,
+    ::testing::Values(LastLineRow{"an empty page", -1, "T 5500 15600 11 0 \"－ 1 －\""},
+                      LastLineRow{"a last line that ends where the number's begins", 15380,
+                                  "T 5500 15600 11 0 \"－ 1 －\""},
+                      LastLineRow{"a last line 40 twips above the number's", 15560,
+                                  "T 5500 15780 11 0 \"－ 1 －\""}));
+
 // ------------------------------------------------------------------ the printer
 
 TEST_F(PrintTest, ThePrinterGetsTheReportFaceAndEveryPageStartsAtTheTopAt11Point) {

@@ -21,30 +21,6 @@
 namespace pelzaro {
 namespace {
 
-struct PlacedText {
-    double x, y, size;
-    std::string text;
-    double right() const { return x + textWidthTwips(text, size); }
-    double bottom() const { return y + 20.0 * size; }
-};
-
-std::vector<PlacedText> placedTexts(const std::vector<std::string>& lines) {
-    std::vector<PlacedText> texts;
-    for (const std::string& l : lines) {
-        double x = 0, y = 0, size = 0;
-        int colour = 0, used = 0;
-        if (std::sscanf(l.c_str(), "T %lf %lf %lf %d %n", &x, &y, &size, &colour, &used) >= 4 &&
-            used > 0)
-            texts.push_back({x, y, size, l.substr(static_cast<size_t>(used) + 1,
-                                                   l.size() - static_cast<size_t>(used) - 2)});
-    }
-    return texts;
-}
-
-bool overlap(const PlacedText& a, const PlacedText& b) {
-    return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
-}
-
 // A fraction bar of the Coulomb coefficient written as text: box-drawing bars, after "KA=" or
 // "=" where the formula begins, with a trailing blank on the inner one.
 bool textFractionBar(std::string t) {

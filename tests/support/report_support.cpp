@@ -1,7 +1,10 @@
 #include "support/report_support.h"
 
+#include <cstdio>
+
 #include "forms/app.h"
 #include "report/report_error.h"
+#include "report/text_width.h"
 
 namespace pelzaro {
 
@@ -22,6 +25,32 @@ DrawnPage drawPage(App& app, std::initializer_list<SectionPrinter> sections) {
     page.foreColor = pri.foreColor();
     page.drawStyle = pri.drawStyle();
     return page;
+}
+
+double PlacedText::right() const {
+    return x + textWidthTwips(text, size);
+}
+
+double PlacedText::bottom() const {
+    return y + Surface::kLineTwipsPerPoint * size;
+}
+
+std::vector<PlacedText> placedTexts(const std::vector<std::string>& lines) {
+    std::vector<PlacedText> texts;
+    for (const std::string& l : lines) {
+        double x = 0, y = 0, size = 0;
+        int colour = 0, used = 0;
+        if (std::sscanf(l.c_str(), "T %lf %lf %lf %d %n", &x, &y, &size, &colour, &used) >= 4 &&
+            used > 0)
+            texts.push_back({x, y, size,
+                             l.substr(static_cast<size_t>(used) + 1,
+                                      l.size() - static_cast<size_t>(used) - 2)});
+    }
+    return texts;
+}
+
+bool overlap(const PlacedText& a, const PlacedText& b) {
+    return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
 }
 
 std::string badNumberIn(const std::string& text) {

@@ -27,6 +27,20 @@ struct DrawnPage {
 
 DrawnPage drawPage(App& app, std::initializer_list<SectionPrinter> sections);
 
+// A printed text where a transcript puts it, with the cell it takes in the fixed-pitch face.
+struct PlacedText {
+    double x, y, size;
+    std::string text;
+    double right() const;
+    double bottom() const;
+};
+
+// The texts of a transcript, in the order printed.
+std::vector<PlacedText> placedTexts(const std::vector<std::string>& lines);
+
+// Whether two texts' cells overlap, so that one would be printed over the other.
+bool overlap(const PlacedText& a, const PlacedText& b);
+
 // The first of "inf", "nan" and "-0.000" that a printed text holds, or "" when it holds none:
 // numbers a report must never print.
 std::string badNumberIn(const std::string& text);
