@@ -22,6 +22,13 @@ struct MenuItem {
     }
 };
 
+// Names an item and gives it its caption; an empty caption makes it a separator.
+inline void setItem(MenuItem& item, const char* name, const char* caption) {
+    item.name = name;
+    item.caption = caption;
+    item.separator = caption[0] == '\0';
+}
+
 struct ToolButton {
     int index = 0;  // 1-based, as the program addresses them
     std::string toolTip;

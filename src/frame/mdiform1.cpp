@@ -6,14 +6,6 @@
 
 namespace pelzaro {
 
-namespace {
-void setItem(MenuItem& item, const char* name, const char* caption) {
-    item.name = name;
-    item.caption = caption;
-    item.separator = caption[0] == '\0';
-}
-}  // namespace
-
 MDIForm1::MDIForm1(App& app)
     : Window(app, "MDIForm1", "Pelzaro", WindowRole::Main, 15360, 11520),
       reportSteps_(std::make_unique<ReportSteps>()) {

@@ -7,27 +7,19 @@
 
 namespace pelzaro {
 
-namespace {
-int firstPageOf(PrintRange range) {
-    if (printsGeneral(range)) return 1;
-    return printsStability(range) ? 2 : 5;
-}
-}  // namespace
-
 void MDIForm1::FilePrint(const PrintRequest& request) {
     if (request.range == PrintRange::None) return;  // no part of the report chosen
     PrinterChoice choice = host().ShowPrinter();
-    if (!choice.document) {
-        // Cancel prints nothing and says nothing; a printer that cannot start is a failure.
-        if (choice.failure.empty()) return;
-        PrintOutcome outcome;
+    // Cancel prints nothing and says nothing; a printer that cannot start is a failure.
+    if (!choice.document && choice.failure.empty()) return;
+    PrintOutcome outcome;
+    if (choice.document) {
+        outcome = ReportPrint(app(), *choice.document, request).run();
+    } else {
         outcome.completed = false;
-        outcome.stoppedAtPage = firstPageOf(request.range);
+        outcome.stoppedAtPage = firstReportPage(request.range);
         outcome.reason = choice.failure;
-        showError(host(), printStoppedMessage(outcome));
-        return;
     }
-    const PrintOutcome outcome = ReportPrint(app(), *choice.document, request).run();
     if (!outcome.completed) showError(host(), printStoppedMessage(outcome));
 }
 

@@ -4,7 +4,7 @@
 #include "forms/utf8.h"
 #include "frame/mdiform1.h"
 #include "numeric/lenient.h"
-#include "numeric/rounding.h"
+#include "numeric/single_store.h"
 
 namespace pelzaro {
 
@@ -50,18 +50,19 @@ void Form15::layOut() {
     cmd1.geometry = {660, 3480, 1215, 375};
     cmd2.geometry = {1980, 3480, 1215, 375};
     int index = 0;
-    for (Control* c : {static_cast<Control*>(&opt1), static_cast<Control*>(&opt2),
-                       static_cast<Control*>(&opt3), static_cast<Control*>(&opt4),
-                       static_cast<Control*>(&opt5), static_cast<Control*>(&chk_P),
-                       static_cast<Control*>(&txt_P), static_cast<Control*>(&cmd1),
-                       static_cast<Control*>(&cmd2)}) {
+    for (Control* c :
+         {static_cast<Control*>(&opt1), static_cast<Control*>(&opt2), static_cast<Control*>(&opt3),
+          static_cast<Control*>(&opt4), static_cast<Control*>(&opt5), static_cast<Control*>(&chk_P),
+          static_cast<Control*>(&txt_P), static_cast<Control*>(&cmd1),
+          static_cast<Control*>(&cmd2)}) {
         c->tabIndex = index++;
     }
 }
 
 void Form15::wire() {
     // A range chosen: the next step is OK.
-    for (OptionButton* o : {&opt1, &opt2, &opt3, &opt4, &opt5}) o->Click = [this] { cmd1.SetFocus(); };
+    for (OptionButton* o : {&opt1, &opt2, &opt3, &opt4, &opt5})
+        o->Click = [this] { cmd1.SetFocus(); };
     chk_P.Click = [this] { chk_P_Click(); };
     txt_P.Click = [this] { txt_P.selectAll(); };
     txt_P.GotFocus = [this] { txt_P.selectAll(); };
@@ -107,8 +108,7 @@ void Form15::cmd1_Click() {
         return;
     }
     // A number no single-precision value can hold numbers no page: it counts as none.
-    const double first = Val(txt_P.Text());
-    Page_First = fitsSingle(first) ? static_cast<float>(first) : 0.0f;
+    Page_First = singleOrZero(Val(txt_P.Text()));
     Hide();
     app().get<MDIForm1>().FilePrint(PrintRequest{range(), chk_P.Value() == 1, Page_First});
 }

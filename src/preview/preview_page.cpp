@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "forms/host.h"
 #include "preview/form15.h"
@@ -17,9 +18,10 @@ constexpr Twips kVScroll{10680, 0, 255, 7095};
 constexpr Twips kHScroll{0, 7110, 10665, 255};
 constexpr Twips kHScrollPage3{-30, 7110, 10695, 255};
 
-void setItem(MenuItem& item, const char* name, const char* caption) {
-    item.name = name;
-    item.caption = caption;
+void applyRange(ScrollBar& bar, const ScrollRange& range) {
+    bar.setMax(range.max);
+    bar.setLargeChange(range.largeChange);
+    bar.setSmallChange(range.smallChange);
 }
 
 // Whole number, a half to the even neighbour, as the 16-bit conversion of the scroll bars does.
@@ -73,14 +75,8 @@ std::vector<MenuItem*> PreviewPage::childMenuBar() {
 
 void PreviewPage::Form_Load() {
     Picture2.takePage(host().printerPage());
-    const ScrollRange v = scrollRangeFor(Picture2.geometry.height - Picture1.geometry.height);
-    VScroll1.setMax(v.max);
-    VScroll1.setLargeChange(v.largeChange);
-    VScroll1.setSmallChange(v.smallChange);
-    const ScrollRange h = scrollRangeFor(Picture2.geometry.width - Picture1.geometry.width);
-    HScroll1.setMax(h.max);
-    HScroll1.setLargeChange(h.largeChange);
-    HScroll1.setSmallChange(h.smallChange);
+    applyRange(VScroll1, scrollRangeFor(Picture2.geometry.height - Picture1.geometry.height));
+    applyRange(HScroll1, scrollRangeFor(Picture2.geometry.width - Picture1.geometry.width));
 }
 
 void PreviewPage::VScroll1_Change() {
@@ -114,52 +110,45 @@ void PreviewPage::Form_QueryUnload() {
     closePreview(app());
 }
 
-PreviewPage* findPreviewWindow(App& app, int reportPage) {
+namespace {
+// The window class of each report page, one place for finding and for creating it: `use` is
+// called with a null pointer of the page's class.
+template <class Use>
+decltype(auto) withPreviewClass(int reportPage, Use use) {
     switch (reportPage) {
         case 1:
-            return app.find<Form1>();
+            return use(static_cast<Form1*>(nullptr));
         case 2:
-            return app.find<Form2>();
+            return use(static_cast<Form2*>(nullptr));
         case 3:
-            return app.find<Form5>();
+            return use(static_cast<Form5*>(nullptr));
         case 4:
-            return app.find<Form18>();
+            return use(static_cast<Form18*>(nullptr));
         case 5:
-            return app.find<Form6>();
+            return use(static_cast<Form6*>(nullptr));
         case 6:
-            return app.find<Form8>();
+            return use(static_cast<Form8*>(nullptr));
         case 7:
-            return app.find<Form16>();
+            return use(static_cast<Form16*>(nullptr));
         case 8:
-            return app.find<Form17>();
-        case 9:
-            return app.find<Form20>();
+            return use(static_cast<Form17*>(nullptr));
         default:
-            return nullptr;
+            return use(static_cast<Form20*>(nullptr));
     }
+}
+}  // namespace
+
+PreviewPage* findPreviewWindow(App& app, int reportPage) {
+    if (reportPage < 1 || reportPage > 9) return nullptr;
+    return withPreviewClass(reportPage, [&app](auto* tag) -> PreviewPage* {
+        return app.find<std::remove_pointer_t<decltype(tag)>>();
+    });
 }
 
 PreviewPage& previewWindow(App& app, int reportPage) {
-    switch (reportPage) {
-        case 1:
-            return app.get<Form1>();
-        case 2:
-            return app.get<Form2>();
-        case 3:
-            return app.get<Form5>();
-        case 4:
-            return app.get<Form18>();
-        case 5:
-            return app.get<Form6>();
-        case 6:
-            return app.get<Form8>();
-        case 7:
-            return app.get<Form16>();
-        case 8:
-            return app.get<Form17>();
-        default:
-            return app.get<Form20>();
-    }
+    return withPreviewClass(reportPage, [&app](auto* tag) -> PreviewPage& {
+        return app.get<std::remove_pointer_t<decltype(tag)>>();
+    });
 }
 
 }  // namespace pelzaro

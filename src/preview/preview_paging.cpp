@@ -104,8 +104,7 @@ void drawPage(App& app, PreviewPage& page, Recalc recalc) {
     pri.startPage(box.FontSize);
     try {
         recalculate(app, recalc);
-        const auto sections = pageSections(page.reportPage(), wallParts(app.m));
-        mainWindow(app).reportSteps().draw(app, pri, sections);
+        mainWindow(app).reportSteps().drawPage(app, pri, page.reportPage());
     } catch (const std::exception& e) {
         box.setNote(std::string("このページの作成を中断しました：") + e.what());
     }

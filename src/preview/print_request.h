@@ -32,5 +32,10 @@ inline bool printsSection(PrintRange r) {
     return r == PrintRange::Range_Section || r == PrintRange::Range_StabSection ||
            r == PrintRange::Range_All;
 }
+// The report page a range begins with.
+inline int firstReportPage(PrintRange r) {
+    if (printsGeneral(r)) return 1;
+    return printsStability(r) ? 2 : 5;
+}
 
 }  // namespace pelzaro

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 #include "forms/app.h"
 #include "forms/host.h"
@@ -18,11 +19,6 @@ namespace {
 // The page number's place at the foot of the printed sheet, in twips.
 constexpr double kNumberX = 5500, kNumberY = 15600;
 constexpr double kPrinterFontSize = 11;
-
-// Stops the print: where, and why.
-struct PrintStopped {
-    std::string reason;
-};
 }  // namespace
 
 // Draws on whatever sheet the document has now; the beep of a failing check is the host's.
@@ -64,9 +60,6 @@ PrintOutcome ReportPrint::run() {
         if (printsGeneral(request_.range)) Pri_Ippan();
         if (printsStability(request_.range)) Pri_Keisan();
         if (printsSection(request_.range)) Pri_Haikin();
-    } catch (const PrintStopped& stop) {
-        outcome.completed = false;
-        outcome.reason = stop.reason;
     } catch (const std::exception& e) {
         outcome.completed = false;
         outcome.reason = e.what();
@@ -78,7 +71,6 @@ PrintOutcome ReportPrint::run() {
     }
     pri_ = nullptr;
     sink_ = nullptr;
-    outcome.sheets = sheets_;
     if (!outcome.completed) outcome.stoppedAtPage = currentPage_;
     return outcome;
 }
@@ -102,23 +94,20 @@ void ReportPrint::Pri_Haikin() {
 // an empty sheet.
 void ReportPrint::breakIfPending(int reportPage) {
     currentPage_ = reportPage;
-    if (!breakPending_) return;
-    breakPending_ = false;
-    if (!document_.newPage()) throw PrintStopped{document_.error()};
+    if (printed_ == 0) return;
+    if (!document_.newPage()) throw std::runtime_error(document_.error());
     pri_->CurrentX(0);
     pri_->CurrentY(0);
 }
 
 void ReportPrint::printPage(int reportPage, bool recalculateStability) {
     breakIfPending(reportPage);
-    ++sheets_;
     sink_->startSheet();
     ReportSteps& steps = app_.get<MDIForm1>().reportSteps();
     if (recalculateStability) steps.DANMEM_1(app_);
-    steps.draw(app_, *pri_, pageSections(reportPage, wallParts(app_.m)));
+    steps.drawPage(app_, *pri_, reportPage);
     numberPage();
     ++printed_;
-    breakPending_ = true;
 }
 
 void ReportPrint::numberPage() {

@@ -18,7 +18,6 @@ class PrintDocument;
 
 struct PrintOutcome {
     bool completed = true;
-    int sheets = 0;         // sheets begun, the one a failure stopped on included
     int stoppedAtPage = 0;  // the report page (1 .. 9) a failure stopped on
     std::string reason;     // why it stopped
 };
@@ -47,9 +46,7 @@ class ReportPrint {
     Sink* sink_ = nullptr;    // what it draws on
     PrintRequest request_;
     int printed_ = 0;  // pages of the range printed so far: k of the page number
-    bool breakPending_ = false;
     int currentPage_ = 0;
-    int sheets_ = 0;
 };
 
 // The message that tells the user where and why a print stopped.

@@ -2,6 +2,7 @@
 
 #include "conditions/form3.h"
 #include "members/form7.h"
+#include "report/page_plan.h"
 #include "stability/form4.h"
 
 namespace pelzaro {
@@ -20,6 +21,10 @@ void ReportSteps::hideMemberPage(App& app) {
 
 void ReportSteps::draw(App& app, Surface& pri, const std::vector<SectionPrinter>& sections) {
     drawSections(app, pri, sections);
+}
+
+void ReportSteps::drawPage(App& app, Surface& pri, int reportPage) {
+    draw(app, pri, pageSections(reportPage, wallParts(app.m)));
 }
 
 }  // namespace pelzaro

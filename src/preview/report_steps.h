@@ -23,6 +23,8 @@ class ReportSteps {
     virtual void hideMemberPage(App& app);
     // The section printers of a page, in order, on the surface.
     virtual void draw(App& app, Surface& pri, const std::vector<SectionPrinter>& sections);
+    // The sections of a report page (1 .. 9) as the page plan has them for the wall.
+    void drawPage(App& app, Surface& pri, int reportPage);
 };
 
 }  // namespace pelzaro

@@ -53,8 +53,7 @@ void MainWindow::buildMenus() {
         if (top->items.empty()) {
             // A command on the menu bar itself (参考).
             QAction* a = menuBar()->addAction(toQ(top->caption));
-            connect(a, &QAction::triggered, this,
-                    [this, top] { host_.binder().userAction(nullptr, [top] { top->choose(); }); });
+            chooseOnTrigger(a, top);
             menuActions_.push_back({top, a});
             mainTopActions_.push_back(a);
         } else {
@@ -63,6 +62,12 @@ void MainWindow::buildMenus() {
         }
     }
     shownTopActions_ = mainTopActions_;
+}
+
+// The user's choice of an action is the model item's choice.
+void MainWindow::chooseOnTrigger(QAction* action, MenuItem* item) {
+    connect(action, &QAction::triggered, this,
+            [this, item] { host_.binder().userAction(nullptr, [item] { item->choose(); }); });
 }
 
 void MainWindow::buildMenu(MenuItem& top) {
@@ -77,8 +82,7 @@ void MainWindow::buildMenu(MenuItem& top) {
             continue;
         }
         QAction* a = menu->addAction(toQ(item->caption));
-        connect(a, &QAction::triggered, this,
-                [this, item] { host_.binder().userAction(nullptr, [item] { item->choose(); }); });
+        chooseOnTrigger(a, item);
         menuActions_.push_back({item, a});
     }
 }
@@ -129,6 +133,17 @@ void MainWindow::syncFromModel() {
 // Qt's document area does not merge a child's menus into the main window's: the menu bar's
 // top-level entries are swapped instead, and swapped back when no such child is active.
 void MainWindow::syncMenuBar() {
+    // The menus of closed windows go once their own handler is over, before a window is looked
+    // up by its address: a new window may take the address of one just closed.
+    const std::vector<Window*> existing = model_.app().windows();
+    for (auto it = childMenus_.begin(); it != childMenus_.end();) {
+        if (std::find(existing.begin(), existing.end(), it->first) != existing.end()) {
+            ++it;
+            continue;
+        }
+        for (auto& [item, action] : it->second) action->deleteLater();
+        it = childMenus_.erase(it);
+    }
     Window* active = model_.app().activeWindow();
     std::vector<QAction*> want = mainTopActions_;
     if (active != nullptr && active->Visible() && !active->childMenuBar().empty())
@@ -143,16 +158,6 @@ void MainWindow::syncMenuBar() {
             if (action->isEnabled() != item->enabled) action->setEnabled(item->enabled);
         }
     }
-    // The menus of closed windows go once their own handler is over.
-    const std::vector<Window*> existing = model_.app().windows();
-    for (auto it = childMenus_.begin(); it != childMenus_.end();) {
-        if (std::find(existing.begin(), existing.end(), it->first) != existing.end()) {
-            ++it;
-            continue;
-        }
-        for (auto& [item, action] : it->second) action->deleteLater();
-        it = childMenus_.erase(it);
-    }
 }
 
 std::vector<QAction*> MainWindow::childMenuActions(Window& window) {
@@ -160,9 +165,7 @@ std::vector<QAction*> MainWindow::childMenuActions(Window& window) {
     if (items.empty()) {
         for (MenuItem* item : window.childMenuBar()) {
             auto* a = new QAction(toQ(item->caption), this);
-            connect(a, &QAction::triggered, this, [this, item] {
-                host_.binder().userAction(nullptr, [item] { item->choose(); });
-            });
+            chooseOnTrigger(a, item);
             items.push_back({item, a});
         }
     }

@@ -41,6 +41,7 @@ class MainWindow : public QMainWindow {
   private:
     void buildMenus();
     void buildMenu(MenuItem& top);
+    void chooseOnTrigger(QAction* action, MenuItem* item);
     void buildToolbar();
     void resizeToHoldPages();
     // The active child window's own menu bar in place of the main menus, or the main menus.

@@ -86,7 +86,6 @@ class PagedPainter {
     // The sink of the next page in the report face; false from newPage() when the device refuses
     // the page (the sink is then null).
     PainterSink* beginPage();
-    QPainter& painter() { return painter_; }
     // Ends the document; also done by the destructor.
     bool end();
 

@@ -85,9 +85,7 @@ int main(int argc, char* argv[]) {
 
     pelzaro::HeadlessHost host(argv[1]);
     pelzaro::App app(host);
-    auto& main = app.get<pelzaro::MDIForm1>();
-    main.FileOpen();
-    if (main.CommonDialog1_FileName != argv[1]) {
+    if (!pelzaro::openProject(app, argv[1])) {
         std::fprintf(stderr, "report_bench: %s was not opened\n", argv[1]);
         return 1;
     }

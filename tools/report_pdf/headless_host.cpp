@@ -1,6 +1,15 @@
 #include "headless_host.h"
 
+#include "forms/app.h"
+#include "frame/mdiform1.h"
+
 namespace pelzaro {
+
+bool openProject(App& app, const std::string& path) {
+    MDIForm1& main = app.get<MDIForm1>();
+    main.FileOpen();
+    return main.CommonDialog1_FileName == path;
+}
 
 MsgAnswer HeadlessHost::msgBox(const Message& m) {
     messages.push_back(m.title + ": " + m.text);

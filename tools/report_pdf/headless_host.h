@@ -28,4 +28,10 @@ class HeadlessHost : public Host {
     std::string project_;
 };
 
+class App;
+
+// Opens the host's project through the program's own Open, as a user would; false when the
+// program refused it (its messages say why).
+bool openProject(App& app, const std::string& path);
+
 }  // namespace pelzaro

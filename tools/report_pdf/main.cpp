@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "forms/app.h"
-#include "frame/mdiform1.h"
 #include "headless_host.h"
 #include "qt/qt_text.h"
 #include "report_pdf.h"
@@ -60,9 +59,7 @@ int main(int argc, char* argv[]) {
 
     pelzaro::HeadlessHost host(args.project);
     pelzaro::App app(host);
-    auto& main = app.get<pelzaro::MDIForm1>();
-    main.FileOpen();
-    if (main.CommonDialog1_FileName != args.project) {
+    if (!pelzaro::openProject(app, args.project)) {
         std::fprintf(stderr, "report_pdf: %s was not opened\n", args.project.c_str());
         for (const std::string& m : host.messages) std::fprintf(stderr, "  %s\n", m.c_str());
         return 1;
