@@ -55,8 +55,7 @@ CoulombTrig coulombTrig(float phi, float delta, float beta, float theta) {
     return t;
 }
 
-MononobeOkabeTrig mononobeOkabeTrig(float phi, float delta, float beta, float theta,
-                                    float ThetaK) {
+MononobeOkabeTrig mononobeOkabeTrig(float phi, float delta, float beta, float theta, float ThetaK) {
     MononobeOkabeTrig t;
     t.cos2PhiThetaThetaK = cos2(double(phi) - theta - ThetaK);
     t.sinPhiBetaThetaK = std::sin(rad(std::fabs(double(phi) - beta - ThetaK)));
@@ -68,8 +67,16 @@ MononobeOkabeTrig mononobeOkabeTrig(float phi, float delta, float beta, float th
     return t;
 }
 
+float slopeAndQuakeAngle(float beta, float ThetaK) {
+    return single(double(beta) + ThetaK);
+}
+
 bool mononobeOkabeRootVanishes(float phi, float beta, float ThetaK) {
-    return single(double(beta) + ThetaK) > phi;
+    return slopeAndQuakeAngle(beta, ThetaK) > phi;
+}
+
+bool frictionAngleIsPhi(float phi, float beta, float ThetaK) {
+    return !(slopeAndQuakeAngle(beta, ThetaK) < phi);
 }
 
 AuxiliaryAngleTrig auxiliaryAngleTrig(float ThetaK, float beta, float phi) {

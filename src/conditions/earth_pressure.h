@@ -60,7 +60,9 @@ struct CoulombTrig {
 };
 CoulombTrig coulombTrig(float phi, float delta, float beta, float theta);
 // Ground steeper than the friction angle: no sliding wedge, the root term is left out.
-inline bool coulombRootVanishes(float phi, float beta) { return phi < beta; }
+inline bool coulombRootVanishes(float phi, float beta) {
+    return phi < beta;
+}
 
 // The same for Mononobe-Okabe; the factor (1 - Kv) is the caller's.
 struct MononobeOkabeTrig {
@@ -72,11 +74,14 @@ struct MononobeOkabeTrig {
     double cosDeltaThetaThetaK;  // cos(delta + theta + thetaK)
     double cosThetaBeta;         // cos|theta - beta|
 };
-MononobeOkabeTrig mononobeOkabeTrig(float phi, float delta, float beta, float theta,
-                                    float ThetaK);
-// Ground angle plus composite angle (summed in single precision) beyond phi: the root term is
-// left out.
+MononobeOkabeTrig mononobeOkabeTrig(float phi, float delta, float beta, float theta, float ThetaK);
+// Ground angle plus composite angle, summed in single precision as the rules compare it.
+float slopeAndQuakeAngle(float beta, float ThetaK);
+// The sum beyond phi: the root term is left out.
 bool mononobeOkabeRootVanishes(float phi, float beta, float ThetaK);
+// The sum at or beyond phi: the wall friction angle on the virtual back face is phi itself,
+// without its derivation.
+bool frictionAngleIsPhi(float phi, float beta, float ThetaK);
 
 // The terms of the wall friction angle on the virtual back face, in double precision: first
 // those that give the auxiliary angle DDelta, then those of tan(delta) with DDelta in degrees

@@ -108,13 +108,6 @@ SeismicOutcome Form25::coefficients() {
                                previous);
 }
 
-SeismicMethod Form25::method() const {
-    if (opt_K1.Value()) return SeismicMethod::Method_K1;
-    if (opt_K2.Value()) return SeismicMethod::Method_K2;
-    if (opt_D1.Value()) return SeismicMethod::Method_D1;
-    return SeismicMethod::None;
-}
-
 bool Form25::Jisin() {
     SeismicOutcome out = coefficients();
     if (out.refusal != SeismicRefusal::None) return false;

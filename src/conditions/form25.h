@@ -36,8 +36,6 @@ class Form25 : public Window {
     // Stores Kh, Kv (and Kho, Cz) from the fields. A value beyond single precision changes
     // nothing. Returns false then.
     bool Jisin();
-    // The load method chosen, None before any is.
-    SeismicMethod method() const;
     void Form_Activate() override;
     void cmd1_Click();
     void cmd2_Click();

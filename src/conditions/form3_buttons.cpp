@@ -2,6 +2,7 @@
 
 #include "conditions/conditions_messages.h"
 #include "conditions/conditions_store.h"
+#include "conditions/earth_pressure.h"
 #include "conditions/form25.h"
 #include "conditions/form3.h"
 #include "forms/host.h"
@@ -185,7 +186,7 @@ void Form3::cmd7_Click() {
     }
     v.ThetaK_rad = a.ThetaK_rad;
     v.ThetaK = a.ThetaK;
-    if (static_cast<float>(double(v.Beta) + v.ThetaK) < v.Phi) {
+    if (!frictionAngleIsPhi(v.Phi, v.Beta, v.ThetaK)) {
         WallFrictionOutcome w = wallFriction(v.ThetaK, v.Beta, v.Phi);
         if (w.refusal != CalcRefusal::None) {
             showError(host(), refusalMessage(w.refusal));

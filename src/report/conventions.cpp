@@ -9,9 +9,35 @@
 
 namespace pelzaro {
 
+void printAt(Surface& pri, double x, double y, const std::vector<std::string>& items) {
+    pri.CurrentX(x);
+    pri.CurrentY(y);
+    pri.Print(items);
+}
+
+void drawStrokes(Surface& pri, const std::vector<Stroke>& strokes, int dx, int dy) {
+    for (const Stroke& s : strokes) pri.Line(dx + s.x1, dy + s.y1, dx + s.x2, dy + s.y2);
+}
+
+void drawStrokes(Surface& pri, std::initializer_list<Stroke> strokes, int dx, int dy) {
+    drawStrokes(pri, std::vector<Stroke>(strokes), dx, dy);
+}
+
 std::string Num(double value, const char* pattern) {
     finiteOr(value, std::string("a value printed as \"") + pattern + "\"");
     return Format(value, pattern);
+}
+
+std::string n3(double v) {
+    return Num(v, "0.000");
+}
+
+std::string term(double v) {
+    return Num(v, "0.0000");
+}
+
+std::string degrees(double angle) {
+    return Num(angle, "0.00");
 }
 
 double alignedX(double printed, double x0, bool thousandsBand) {
@@ -43,11 +69,16 @@ QuakeLevel quakeLevel(const PageChoices& c, float Kh) {
 
 std::string caseSuffix(QuakeLevel level) {
     switch (level) {
-    case QuakeLevel::Quake_N: return "（常時）";
-    case QuakeLevel::Quake_M: return "（中地震時）";
-    case QuakeLevel::Quake_L: return "（大地震時）";
-    case QuakeLevel::Quake_S: return "（地震時）";
-    case QuakeLevel::None: break;
+        case QuakeLevel::Quake_N:
+            return "（常時）";
+        case QuakeLevel::Quake_M:
+            return "（中地震時）";
+        case QuakeLevel::Quake_L:
+            return "（大地震時）";
+        case QuakeLevel::Quake_S:
+            return "（地震時）";
+        case QuakeLevel::None:
+            break;
     }
     return "";
 }
@@ -60,7 +91,7 @@ void Midashi_Case(Surface& pri, const PageChoices& choices, float Kh, ReportLine
 }
 
 void blankLines(Surface& pri, float& Loop_i, int count) {
-    for (Loop_i = 1; !(Loop_i > static_cast<float>(count)); Loop_i = Loop_i + 1) pri.Print();
+    countedLoop(Loop_i, 1, count, [&pri](double) { pri.Print(); });
 }
 
 }  // namespace pelzaro

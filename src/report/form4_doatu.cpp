@@ -42,20 +42,6 @@ void blockD(ReportContext& c) {
 
 }  // namespace
 
-void printAt(Surface& pri, double x, double y, std::initializer_list<std::string> items) {
-    pri.CurrentX(x);
-    pri.CurrentY(y);
-    pri.Print(items);
-}
-
-void drawStrokes(Surface& pri, std::initializer_list<Stroke> strokes, int ofsY) {
-    for (const Stroke& s : strokes) pri.Line(s.x1, ofsY + s.y1, s.x2, ofsY + s.y2);
-}
-
-std::string degrees(float angle) {
-    return Num(angle, "0.00");
-}
-
 // The derivation is drawn only where delta was computed (flag 1). Any other flag, whatever
 // text a project file held, draws none and so needs no room: the offset is 0 then, never a
 // value left by an earlier drawing of another project.

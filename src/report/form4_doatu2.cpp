@@ -13,12 +13,6 @@ namespace pelzaro {
 
 namespace {
 
-void printAt(Surface& pri, double x, double y, const char* text) {
-    pri.CurrentX(x);
-    pri.CurrentY(y);
-    pri.Print({text});
-}
-
 // The heading names the horizontal forces counted in the seismic case of a one-sided wall.
 void heading(ReportContext& c, int o) {
     Surface& pri = c.pri;
@@ -42,11 +36,10 @@ void grid(ReportContext& c, int o) {
     Surface& pri = c.pri;
     pri.Line(1600, o + 9500, 10900, o + 9500);
     pri.Line(5700, o + 9900, 10900, o + 9900);
-    float& Loop_i = c.layout.Loop_i;
-    for (Loop_i = 0; !(Loop_i > 7.0f); Loop_i = Loop_i + 1) {
-        const double y = o + 10300 + 400.0 * Loop_i;
+    countedLoop(c.layout.Loop_i, 0, 7, [&](double i) {
+        const double y = o + 10300 + 400.0 * i;
         pri.Line(1600, y, 10900, y);
-    }
+    });
     for (int x : {1600, 3100, 4400, 5700}) pri.Line(x, o + 9500, x, o + 13100);
     pri.Line(7000, o + 9900, 7000, o + 13100);
     pri.Line(8300, o + 9500, 8300, o + 13100);
@@ -56,26 +49,26 @@ void grid(ReportContext& c, int o) {
 
 void headerAndLabels(ReportContext& c, int o) {
     Surface& pri = c.pri;
-    printAt(pri, 1800, o + 9800, "荷重の種類");
-    printAt(pri, 3300, o + 9650, "鉛 直 力");
-    printAt(pri, 3300, o + 9950, "Ｖ(kN/m)");
-    printAt(pri, 4550, o + 9650, "水 平 力");
-    printAt(pri, 4550, o + 9950, "Ｈ(kN/m)");
-    printAt(pri, 6400, o + 9600, "作 用 点 (m)");
-    printAt(pri, 8550, o + 9600, "モーメント(kN･m/m)");
-    printAt(pri, 6250, o + 10000, "ｘ");
-    printAt(pri, 7550, o + 10000, "ｙ");
-    printAt(pri, 8750, o + 10000, "Ｖ･x");
-    printAt(pri, 10000, o + 10000, "Ｈ･y");
-    printAt(pri, 1900, o + 10400, "自 重(W)");
+    printAt(pri, 1800, o + 9800, {"荷重の種類"});
+    printAt(pri, 3300, o + 9650, {"鉛 直 力"});
+    printAt(pri, 3300, o + 9950, {"Ｖ(kN/m)"});
+    printAt(pri, 4550, o + 9650, {"水 平 力"});
+    printAt(pri, 4550, o + 9950, {"Ｈ(kN/m)"});
+    printAt(pri, 6400, o + 9600, {"作 用 点 (m)"});
+    printAt(pri, 8550, o + 9600, {"モーメント(kN･m/m)"});
+    printAt(pri, 6250, o + 10000, {"ｘ"});
+    printAt(pri, 7550, o + 10000, {"ｙ"});
+    printAt(pri, 8750, o + 10000, {"Ｖ･x"});
+    printAt(pri, 10000, o + 10000, {"Ｈ･y"});
+    printAt(pri, 1900, o + 10400, {"自 重(W)"});
     if (c.opt.shapeOneSided) {
-        printAt(pri, 1900, o + 10800, "土圧(PA)");
-        printAt(pri, 1800, o + 11200, "土圧(△PA)");
+        printAt(pri, 1900, o + 10800, {"土圧(PA)"});
+        printAt(pri, 1800, o + 11200, {"土圧(△PA)"});
     }
-    printAt(pri, 1700, o + 11600, "背面上載荷重");
-    printAt(pri, 1700, o + 12000, "中央上載荷重");
-    printAt(pri, 1700, o + 12400, "前面上載荷重");
-    printAt(pri, 1900, o + 12800, "合 計 Σ");
+    printAt(pri, 1700, o + 11600, {"背面上載荷重"});
+    printAt(pri, 1700, o + 12000, {"中央上載荷重"});
+    printAt(pri, 1700, o + 12400, {"前面上載荷重"});
+    printAt(pri, 1900, o + 12800, {"合 計 Σ"});
 }
 
 // The printer's offset is its own: set back to 0 when it ends, also when a value it cannot

@@ -4,6 +4,7 @@
 // the bracket round 1 + √(…) as strokes.
 
 #include "conditions/earth_pressure.h"
+#include "report/coefficient_strokes.h"
 #include "report/conventions.h"
 #include "report/form4_doatu_steps.h"
 
@@ -21,54 +22,24 @@ void symbolic(Surface& pri, int y) {
     printAt(pri, 3875, y + 2350, {"1＋"});
     printAt(pri, 4450, y + 2350, {"──────────── "});
     printAt(pri, 4550, y + 2550, {"cos(θ＋δ)cos(θ－β)"});
-    drawStrokes(pri,
-                {
-                    {4175, 2625, 4200, 2550},  // tick
-                    {4200, 2550, 4250, 2750},  // falling
-                    {4250, 2750, 4400, 2100},  // rising
-                    {4400, 2100, 7050, 2100},  // vinculum
-                    {3875, 2100, 3775, 2200},  // left upper slant
-                    {3775, 2200, 3775, 2700},  // left upright
-                    {3775, 2700, 3875, 2800},  // left lower slant
-                    {7100, 2100, 7200, 2200},  // right upper slant
-                    {7200, 2200, 7200, 2700},  // right upright
-                    {7200, 2700, 7100, 2800},  // right lower slant
-                },
-                y);
+    drawStrokes(pri, coulombStrokes().symbolic, 0, y);
 }
 
 void substituted(ReportContext& c, int y) {
     Surface& pri = c.pri;
-    const std::string phi = degrees(c.m.Phi), delta = degrees(c.m.Delta),
-                      beta = degrees(c.m.Beta), theta = degrees(c.m.Theta);
+    const std::string phi = degrees(c.m.Phi), delta = degrees(c.m.Delta), beta = degrees(c.m.Beta),
+                      theta = degrees(c.m.Theta);
     printAt(pri, 5100, y + 2850, {"cos^2(", phi, "ﾟ－", theta, "ﾟ)"});
     printAt(pri, 1500, y + 3050, {"=───────────────────────────────────────────"});
-    printAt(pri, 6400, y + 3300,
-            {"sin(", phi, "ﾟ＋", delta, "ﾟ)×sin(", phi, "ﾟ－", beta, "ﾟ)"});
+    printAt(pri, 6400, y + 3300, {"sin(", phi, "ﾟ＋", delta, "ﾟ)×sin(", phi, "ﾟ－", beta, "ﾟ)"});
     printAt(pri, 11150, y + 3300, {"2"});
-    printAt(pri, 1700, y + 3500,
-            {"cos^2(", theta, "ﾟ)×cos(", theta, "ﾟ＋", delta, "ﾟ)×"});
+    printAt(pri, 1700, y + 3500, {"cos^2(", theta, "ﾟ)×cos(", theta, "ﾟ＋", delta, "ﾟ)×"});
     printAt(pri, 5775, y + 3500, {"1＋"});
     printAt(pri, 6300, y + 3500, {"─────────────────────"});
     printAt(pri, 6400, y + 3700,
             {"cos(", theta, "ﾟ＋", delta, "ﾟ)×cos(", theta, "ﾟ－", beta, "ﾟ)"});
-    drawStrokes(pri,
-                {
-                    {6075, 3775, 6100, 3700},    // tick
-                    {6100, 3700, 6150, 3900},    // falling
-                    {6150, 3900, 6300, 3250},    // rising
-                    {6300, 3250, 10900, 3250},   // vinculum
-                    {5800, 3250, 5700, 3350},    // left upper slant
-                    {5700, 3350, 5700, 3850},    // left upright
-                    {5700, 3850, 5800, 3950},    // left lower slant
-                    {10950, 3250, 11050, 3350},  // right upper slant
-                    {11050, 3350, 11050, 3850},  // right upright
-                    {11050, 3850, 10950, 3950},  // right lower slant
-                },
-                y);
+    drawStrokes(pri, coulombStrokes().substituted, 0, y);
 }
-
-std::string term(double v) { return Num(v, "0.0000"); }
 
 // Ground steeper than phi leaves out the root term: the short form, without strokes.
 void evaluated(ReportContext& c, int y) {
@@ -92,20 +63,7 @@ void evaluated(ReportContext& c, int y) {
     printAt(pri, 4250, y + 4650, {"────────"});
     printAt(pri, 4350, y + 4850, {term(t.cosThetaDelta), "×", term(t.cosThetaBeta)});
     printAt(pri, 1500, y + 5050, {"=", ka});
-    drawStrokes(pri,
-                {
-                    {3975, 4925, 4000, 4850},  // tick
-                    {4000, 4850, 4050, 5050},  // falling
-                    {4050, 5050, 4200, 4400},  // rising
-                    {4200, 4400, 6000, 4400},  // vinculum
-                    {3675, 4400, 3575, 4500},  // left upper slant
-                    {3575, 4500, 3575, 5000},  // left upright
-                    {3575, 5000, 3675, 5100},  // left lower slant
-                    {6050, 4400, 6150, 4500},  // right upper slant
-                    {6150, 4500, 6150, 5000},  // right upright
-                    {6150, 5000, 6050, 5100},  // right lower slant
-                },
-                y);
+    drawStrokes(pri, coulombStrokes().evaluated, 0, y);
 }
 
 }  // namespace

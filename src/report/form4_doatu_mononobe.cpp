@@ -5,6 +5,7 @@
 // the size back.
 
 #include "conditions/earth_pressure.h"
+#include "report/coefficient_strokes.h"
 #include "report/conventions.h"
 #include "report/form4_doatu_steps.h"
 
@@ -22,63 +23,27 @@ void symbolic(Surface& pri, int y) {
     printAt(pri, 1700, y + 2950, {"cosθk cos^2θcos(δ＋θ＋θk)"});
     printAt(pri, 4545, y + 2950, {"1＋"});
     printAt(pri, 5220, y + 3150, {"cos(δ＋θ＋θk)cos(θ－β)"});
-    drawStrokes(pri,
-                {
-                    {1650, 2600, 8070, 2600},  // main bar
-                    {5120, 3030, 7790, 3030},  // inner bar
-                    {4845, 3225, 4870, 3150},  // tick
-                    {4870, 3150, 4920, 3350},  // falling
-                    {4940, 3350, 5070, 2700},  // rising
-                    {5070, 2700, 7790, 2700},  // vinculum
-                    {4545, 2700, 4445, 2800},  // left upper slant
-                    {4445, 2800, 4445, 3300},  // left upright
-                    {4445, 3300, 4545, 3400},  // left lower slant
-                    {7770, 2700, 7870, 2800},  // right upper slant
-                    {7870, 2800, 7870, 3300},  // right upright
-                    {7870, 3300, 7770, 3400},  // right lower slant
-                },
-                y);
+    drawStrokes(pri, mononobeOkabeStrokes().symbolic, 0, y);
 }
 
 void substituted(ReportContext& c, int y) {
     Surface& pri = c.pri;
-    const std::string phi = degrees(c.m.Phi), delta = degrees(c.m.Delta),
-                      beta = degrees(c.m.Beta), theta = degrees(c.m.Theta),
-                      thetaK = degrees(c.m.ThetaK);
+    const std::string phi = degrees(c.m.Phi), delta = degrees(c.m.Delta), beta = degrees(c.m.Beta),
+                      theta = degrees(c.m.Theta), thetaK = degrees(c.m.ThetaK);
     printAt(pri, 4800, y + 3500,
-            {"(1－", Num(c.m.Kv, "0.00"), ")×cos^2(", phi, "ﾟ－", theta, "ﾟ－",
-             thetaK, "ﾟ)"});
+            {"(1－", Num(c.m.Kv, "0.00"), ")×cos^2(", phi, "ﾟ－", theta, "ﾟ－", thetaK, "ﾟ)"});
     printAt(pri, 1230, y + 3670, {"="});
     printAt(pri, 6900, y + 3900,
-            {"sin(", phi, "ﾟ－", beta, "ﾟ－", thetaK, "ﾟ)×sin(", phi, "ﾟ＋",
-             delta, "ﾟ)"});
+            {"sin(", phi, "ﾟ－", beta, "ﾟ－", thetaK, "ﾟ)×sin(", phi, "ﾟ＋", delta, "ﾟ)"});
     printAt(pri, 11400, y + 3900, {"2"});
-    printAt(pri, 1430, y + 4100,
-            {"cos", thetaK, "ﾟ×cos^2(", theta, "ﾟ)×cos(", delta, "ﾟ＋", theta,
-             "ﾟ＋", thetaK, "ﾟ)×"});
+    printAt(
+        pri, 1430, y + 4100,
+        {"cos", thetaK, "ﾟ×cos^2(", theta, "ﾟ)×cos(", delta, "ﾟ＋", theta, "ﾟ＋", thetaK, "ﾟ)×"});
     printAt(pri, 6275, y + 4100, {"1＋"});
     printAt(pri, 6900, y + 4300,
-            {"cos(", delta, "ﾟ＋", theta, "ﾟ＋", thetaK, "ﾟ)×cos(", theta,
-             "ﾟ－", beta, "ﾟ)"});
-    drawStrokes(pri,
-                {
-                    {1400, 3750, 11450, 3750},   // main bar
-                    {6850, 4180, 11200, 4180},   // inner bar
-                    {6575, 4375, 6600, 4300},    // tick
-                    {6600, 4300, 6650, 4500},    // falling
-                    {6650, 4500, 6800, 3850},    // rising
-                    {6800, 3850, 11200, 3850},   // vinculum
-                    {6300, 3850, 6200, 3950},    // left upper slant
-                    {6200, 3950, 6200, 4450},    // left upright
-                    {6200, 4450, 6300, 4550},    // left lower slant
-                    {11230, 3850, 11330, 3950},  // right upper slant
-                    {11330, 3950, 11330, 4450},  // right upright
-                    {11330, 4450, 11230, 4550},  // right lower slant
-                },
-                y);
+            {"cos(", delta, "ﾟ＋", theta, "ﾟ＋", thetaK, "ﾟ)×cos(", theta, "ﾟ－", beta, "ﾟ)"});
+    drawStrokes(pri, mononobeOkabeStrokes().substituted, 0, y);
 }
-
-std::string term(double v) { return Num(v, "0.0000"); }
 
 // Ground angle and composite angle together beyond phi leave out the root term: the short
 // form with one fraction bar.
@@ -94,7 +59,7 @@ void evaluated(ReportContext& c, int y) {
         printAt(pri, 1430, y + 5000,
                 {term(t.cosThetaK), "×", term(t.cos2Theta), "×", term(t.cosDeltaThetaThetaK)});
         printAt(pri, 1230, y + 5300, {"=", ka});
-        drawStrokes(pri, {{1380, 4900, 3380, 4900}}, y);  // fraction bar
+        drawStrokes(pri, {{1380, 4900, 3380, 4900}}, 0, y);  // fraction bar
         return;
     }
     printAt(pri, 3230, y + 4650, {k0, "×", term(t.cos2PhiThetaThetaK)});
@@ -106,22 +71,7 @@ void evaluated(ReportContext& c, int y) {
     printAt(pri, 3755, y + 5250, {"1＋"});
     printAt(pri, 4430, y + 5450, {term(t.cosDeltaThetaThetaK), "×", term(t.cosThetaBeta)});
     printAt(pri, 1230, y + 5750, {"=", ka});
-    drawStrokes(pri,
-                {
-                    {1380, 4900, 6230, 4900},  // main bar
-                    {4330, 5330, 5730, 5330},  // inner bar
-                    {4055, 5525, 4080, 5450},  // tick
-                    {4070, 5450, 4130, 5650},  // falling
-                    {4130, 5650, 4280, 5000},  // rising
-                    {4280, 5000, 5730, 5000},  // vinculum
-                    {3755, 5000, 3655, 5100},  // left upper slant
-                    {3655, 5100, 3655, 5600},  // left upright
-                    {3655, 5600, 3755, 5700},  // left lower slant
-                    {5780, 5000, 5880, 5100},  // right upper slant
-                    {5880, 5100, 5880, 5600},  // right upright
-                    {5880, 5600, 5780, 5700},  // right lower slant
-                },
-                y);
+    drawStrokes(pri, mononobeOkabeStrokes().evaluated, 0, y);
 }
 
 }  // namespace

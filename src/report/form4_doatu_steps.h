@@ -10,18 +10,6 @@
 
 namespace pelzaro {
 
-// One straight stroke of a formula figure: a fraction bar, a radical, a bracket, in twips,
-// its y measured from the section's offset.
-struct Stroke {
-    int x1, y1, x2, y2;
-};
-
-// The items printed at (x, y) as one line.
-void printAt(Surface& pri, double x, double y, std::initializer_list<std::string> items);
-// Each stroke in order, its y moved down by ofsY; the position ends at the last end point.
-void drawStrokes(Surface& pri, std::initializer_list<Stroke> strokes, int ofsY);
-// An angle as the formulas print it: degrees with two decimals.
-std::string degrees(float angle);
 
 // Twips that the coefficient layouts move down to keep clear of the wall-friction derivation.
 int doatuOffset(int Flg_DeltaCalc, const PageChoices& opt);

@@ -14,8 +14,6 @@ namespace pelzaro {
 
 namespace {
 
-std::string term(double v) { return Num(v, "0.0000"); }
-
 void auxiliaryAngle(ReportContext& c) {
     Surface& pri = c.pri;
     const Module1& m = c.m;
@@ -32,8 +30,7 @@ void auxiliaryAngle(ReportContext& c) {
     printAt(pri, 6350, 2400, {term(t.sinBetaThetaK)});
     printAt(pri, 6350, 2650, {term(t.sinPhi)});
     pri.Line(6300, 2625, 7100, 2625);
-    printAt(pri, 7150, 2540,
-            {"=", term(m.Sin_DDelta), "　∴Δ=", degrees(m.DDelta), "ﾟ"});
+    printAt(pri, 7150, 2540, {"=", term(m.Sin_DDelta), "　∴Δ=", degrees(m.DDelta), "ﾟ"});
 }
 
 void frictionAngle(ReportContext& c) {
@@ -41,24 +38,21 @@ void frictionAngle(ReportContext& c) {
     const Module1& m = c.m;
     const double sinPhi = auxiliaryAngleTrig(m.ThetaK, m.Beta, m.Phi).sinPhi;
     const WallFrictionSumTrig t = wallFrictionSumTrig(m.ThetaK, m.DDelta, m.Beta);
-    const std::string phi = degrees(m.Phi), thetaK = degrees(m.ThetaK),
-                      dDelta = degrees(m.DDelta), beta = degrees(m.Beta);
+    const std::string phi = degrees(m.Phi), thetaK = degrees(m.ThetaK), dDelta = degrees(m.DDelta),
+                      beta = degrees(m.Beta);
     printAt(pri, 1925, 3040, {"tanδ="});
     printAt(pri, 2900, 2900, {"sinφ･sin(θk＋Δ－β)"});
     printAt(pri, 2700, 3150, {"1－sinφ･cos(θk＋Δ－β)"});
     pri.Line(2650, 3125, 5250, 3125);
     printAt(pri, 5300, 3040, {"="});
-    printAt(pri, 5650, 2900,
-            {"sin", phi, "ﾟ×sin(", thetaK, "ﾟ＋", dDelta, "ﾟ－", beta, "ﾟ)"});
-    printAt(pri, 5500, 3150,
-            {"1－sin", phi, "ﾟ×cos(", thetaK, "ﾟ＋", dDelta, "ﾟ－", beta, "ﾟ)"});
+    printAt(pri, 5650, 2900, {"sin", phi, "ﾟ×sin(", thetaK, "ﾟ＋", dDelta, "ﾟ－", beta, "ﾟ)"});
+    printAt(pri, 5500, 3150, {"1－sin", phi, "ﾟ×cos(", thetaK, "ﾟ＋", dDelta, "ﾟ－", beta, "ﾟ)"});
     pri.Line(5450, 3125, 9750, 3125);
     printAt(pri, 2450, 3540, {"="});
     printAt(pri, 2850, 3400, {term(sinPhi), "×", term(t.sinSum)});
     printAt(pri, 2700, 3650, {"1－", term(sinPhi), "×", term(t.cosSum)});
     pri.Line(2650, 3625, 4550, 3625);
-    printAt(pri, 4600, 3540,
-            {"=", term(m.Tan_Delta), "　∴δ=", degrees(m.Delta), "ﾟ"});
+    printAt(pri, 4600, 3540, {"=", term(m.Tan_Delta), "　∴δ=", degrees(m.Delta), "ﾟ"});
 }
 
 }  // namespace
@@ -67,9 +61,8 @@ void Form4_jDERUTA(ReportContext& c) {
     Surface& pri = c.pri;
     const Module1& m = c.m;
     printAt(pri, 1925, 2100, {"土(仮想背面)と土との摩擦角"});
-    // The sum in single precision, as the derivation compared it.
-    const float s = m.ThetaK + m.Beta;
-    if (!(s < m.Phi)) {
+    if (frictionAngleIsPhi(m.Phi, m.Beta, m.ThetaK)) {
+        const float s = slopeAndQuakeAngle(m.Beta, m.ThetaK);
         printAt(pri, 2125, 2400,
                 {"β＋θk=", degrees(m.Beta), "ﾟ＋", degrees(m.ThetaK), "=", degrees(s), "ﾟ",
                  " ≧ φ=", degrees(m.Phi), "ﾟ"});

@@ -8,22 +8,15 @@
 #include "report/self_weight_texts.h"
 #include "report/shown_parts.h"
 #include "report/stability_result.h"
-#include "report/wall_drawing.h"
 
 namespace pelzaro {
 
 namespace {
 
-void textAt(Surface& pri, double x, double y, std::initializer_list<std::string> items) {
-    pri.CurrentX(x);
-    pri.CurrentY(y);
-    pri.Print(items);
-}
-
 // A right-aligned cell: placed by its value rounded to four decimals.
 void cellAt(Surface& pri, double rounded, double x0, bool thousandsBand, double y,
             const std::string& printed) {
-    textAt(pri, alignedX(rounded, x0, thousandsBand), y, {printed});
+    printAt(pri, alignedX(rounded, x0, thousandsBand), y, {printed});
 }
 
 std::string cell4(double rounded) {
@@ -53,20 +46,20 @@ void grid(Surface& pri, float& loop) {
 void headerAndLabels(Surface& pri) {
     using namespace weight_text;
     pri.FontSize(9);
-    textAt(pri, 1300, 8100, {kHdrSection});
-    textAt(pri, 3350, 8100, {kHdrArea});
-    textAt(pri, 5850, 8000, {kHdrUnitWeight});
-    textAt(pri, 5800, 8250, {kHdrGamma});
-    textAt(pri, 6850, 8000, {kHdrWeight});
-    textAt(pri, 6800, 8250, {kHdrW});
-    textAt(pri, 7800, 7950, {kHdrCentroid});
-    textAt(pri, 7900, 8250, {kHdrX});
-    textAt(pri, 8550, 8250, {kHdrY});
-    textAt(pri, 9400, 7950, {kHdrMoment});
-    textAt(pri, 9400, 8250, {kHdrWx});
-    textAt(pri, 10500, 8250, {kHdrWy});
-    for (int k = 1; k <= 8; ++k) textAt(pri, 1050, 8650 + 500 * (k - 1), {kRowLabel[k - 1]});
-    textAt(pri, 3000, 12650, {kTotalLabel});
+    printAt(pri, 1300, 8100, {kHdrSection});
+    printAt(pri, 3350, 8100, {kHdrArea});
+    printAt(pri, 5850, 8000, {kHdrUnitWeight});
+    printAt(pri, 5800, 8250, {kHdrGamma});
+    printAt(pri, 6850, 8000, {kHdrWeight});
+    printAt(pri, 6800, 8250, {kHdrW});
+    printAt(pri, 7800, 7950, {kHdrCentroid});
+    printAt(pri, 7900, 8250, {kHdrX});
+    printAt(pri, 8550, 8250, {kHdrY});
+    printAt(pri, 9400, 7950, {kHdrMoment});
+    printAt(pri, 9400, 8250, {kHdrWx});
+    printAt(pri, 10500, 8250, {kHdrWy});
+    for (int k = 1; k <= 8; ++k) printAt(pri, 1050, 8650 + 500 * (k - 1), {kRowLabel[k - 1]});
+    printAt(pri, 3000, 12650, {kTotalLabel});
 }
 
 struct RowValues {
@@ -94,13 +87,13 @@ void row(ReportContext& c, int k, bool dashes, bool heights) {
     const float area = partArea(m, k);
 
     printAreaTemplate(pri, m, k, y);
-    textAt(pri, 4700, y, {kEquals});
+    printAt(pri, 4700, y, {kEquals});
     const double areaR = Marume(area, 4);
     cellAt(pri, areaR, 5050, false, y, v.roundedArea ? cell4(areaR) : Num(area, "0.0000"));
-    textAt(pri, v.unitWeightX, y, {Num(v.unitWeight, "0.0")});
+    printAt(pri, v.unitWeightX, y, {Num(v.unitWeight, "0.0")});
     const double w = double(v.unitWeight) * area;
     cellAt(pri, Marume(w, 4), 6900, false, y, cell4(Marume(w, 4)));
-    textAt(pri, 7700, y, {Num(v.x, "0.000")});
+    printAt(pri, 7700, y, {Num(v.x, "0.000")});
     const double wx = double(v.unitWeight) * area * v.x;
     cellAt(pri, Marume(wx, 4), 9400, true, y, cell4(Marume(wx, 4)));
     if (dashes) {
@@ -108,7 +101,7 @@ void row(ReportContext& c, int k, bool dashes, bool heights) {
         dash(pri, 10500, y + 100);
     }
     if (heights) {
-        textAt(pri, 8400, y, {Num(v.y, "0.000")});
+        printAt(pri, 8400, y, {Num(v.y, "0.000")});
         const double wy = double(v.unitWeight) * area * v.y;
         cellAt(pri, Marume(wy, 4), 10500, true, y, cell4(Marume(wy, 4)));
     }

@@ -16,12 +16,6 @@ namespace pelzaro {
 
 namespace {
 
-void label(Surface& pri, double x, double y, std::initializer_list<std::string> items) {
-    pri.CurrentX(x);
-    pri.CurrentY(y);
-    pri.Print(items);
-}
-
 // A dimension in millimetres; a dimension of 0 prints nothing.
 std::string mm(double metres) {
     return Num(metres * 1000.0, "##,###");
@@ -30,14 +24,14 @@ std::string mm(double metres) {
 // The top row over the wall tops: thicknesses, outer batters and the clear width.
 void topRowLabels(Surface& pri, const WallDrawing& d) {
     const Module1& m = d.m;
-    label(pri, d.X(double(m.N_Mae_Out) + m.B_Tumasaki + m.T1_Mae / 2.0) - 100, 1900,
+    printAt(pri, d.X(double(m.N_Mae_Out) + m.B_Tumasaki + m.T1_Mae / 2.0) - 100, 1900,
           {mm(m.T1_Mae)});
-    if (m.N_Mae_Out != 0.0f) label(pri, d.X(m.B_Tumasaki) - 200, 1900, {mm(m.N_Mae_Out)});
-    label(pri, d.X(double(m.N_Mae_Out) + m.B_Tumasaki + m.T1_Mae + m.B_Tyuuou_Ue / 2.0) - 200, 1900,
+    if (m.N_Mae_Out != 0.0f) printAt(pri, d.X(m.B_Tumasaki) - 200, 1900, {mm(m.N_Mae_Out)});
+    printAt(pri, d.X(double(m.N_Mae_Out) + m.B_Tumasaki + m.T1_Mae + m.B_Tyuuou_Ue / 2.0) - 200, 1900,
           {mm(m.B_Tyuuou_Ue)});
-    label(pri, d.X(m.B - (double(m.N_Usiro_Out) + m.B_Kakato + m.T1_Usiro / 2.0)) - 150, 1900,
+    printAt(pri, d.X(m.B - (double(m.N_Usiro_Out) + m.B_Kakato + m.T1_Usiro / 2.0)) - 150, 1900,
           {mm(m.T1_Usiro)});
-    if (m.N_Usiro_Out != 0.0f) label(pri, d.X(double(m.B) - m.B_Kakato), 1900, {mm(m.N_Usiro_Out)});
+    if (m.N_Usiro_Out != 0.0f) printAt(pri, d.X(double(m.B) - m.B_Kakato), 1900, {mm(m.N_Usiro_Out)});
 }
 
 // The heights, left and right. The front wall's label stands halfway down H1 + H4.
@@ -46,15 +40,15 @@ void heightLabels(Surface& pri, const WallDrawing& d, const PageChoices& opt) {
     const double H = double(m.H4) + m.H3;
     const double xB = d.X(m.B);
     if (opt.shapeOneSided) {
-        label(pri, 1400, d.Y(H - m.H2 - (double(m.H1) + m.H4) / 2.0) - 50, {mm(m.H1)});
-        label(pri, 1400, d.Y(H - m.H2 / 2.0) - 75, {mm(m.H2)});
+        printAt(pri, 1400, d.Y(H - m.H2 - (double(m.H1) + m.H4) / 2.0) - 50, {mm(m.H1)});
+        printAt(pri, 1400, d.Y(H - m.H2 / 2.0) - 75, {mm(m.H2)});
     }
     if (m.H4 != 0.0f) {
-        label(pri, xB + 1300, d.Y(m.H4 / 2.0) - 50, {mm(m.H4)});
-        if (opt.shapeTwoSided) label(pri, 1400, d.Y(m.H4 / 2.0) - 50, {mm(m.H4)});
+        printAt(pri, xB + 1300, d.Y(m.H4 / 2.0) - 50, {mm(m.H4)});
+        if (opt.shapeTwoSided) printAt(pri, 1400, d.Y(m.H4 / 2.0) - 50, {mm(m.H4)});
     }
-    label(pri, xB + 1050, d.Y(m.H4 + m.H3 / 2.0) - 50, {mm(m.H3)});
-    if (opt.shapeTwoSided) label(pri, 1400, d.Y(m.H4 + m.H3 / 2.0) - 50, {mm(m.H3)});
+    printAt(pri, xB + 1050, d.Y(m.H4 + m.H3 / 2.0) - 50, {mm(m.H3)});
+    if (opt.shapeTwoSided) printAt(pri, 1400, d.Y(m.H4 + m.H3 / 2.0) - 50, {mm(m.H3)});
 }
 
 // The soil depths and slab thicknesses beside the heel, the toe and between the walls.
@@ -64,26 +58,26 @@ void soilAndSlabLabels(Surface& pri, const WallDrawing& d, const PageChoices& op
     const double xB = d.X(m.B);
     if (m.B_Kakato != 0.0f) {
         const double h = double(m.H_Haimen) + m.D_Kakato_H;
-        label(pri, xB + 400, d.Y(m.H4 + h / 2.0) - 50, {mm(h)});
+        printAt(pri, xB + 400, d.Y(m.H4 + h / 2.0) - 50, {mm(h)});
     }
     if (m.B_Tumasaki != 0.0f && opt.shapeTwoSided) {
         const double h = double(m.H_Haimen) + m.D_Tumasaki_H;
-        label(pri, 2000, d.Y(m.H4 + h / 2.0) - 50, {mm(h)});
+        printAt(pri, 2000, d.Y(m.H4 + h / 2.0) - 50, {mm(h)});
     }
     if (m.B_Tumasaki == 0.0f && opt.shapeTwoSided)
-        label(pri, 2000, d.Y(m.H4 + m.H_Haimen / 2.0) - 50, {mm(double(m.H3) - m.D_Teiban)});
+        printAt(pri, 2000, d.Y(m.H4 + m.H_Haimen / 2.0) - 50, {mm(double(m.H3) - m.D_Teiban)});
     if (m.B_Kakato == 0.0f) {
-        label(pri, xB + 400, d.Y(m.H4 + m.H_Haimen / 2.0) - 50, {mm(m.H_Haimen)});
-        label(pri, xB + 450, d.Y(H - m.D_Teiban / 2.0) - 75, {mm(m.D_Teiban)});
+        printAt(pri, xB + 400, d.Y(m.H4 + m.H_Haimen / 2.0) - 50, {mm(m.H_Haimen)});
+        printAt(pri, xB + 450, d.Y(H - m.D_Teiban / 2.0) - 75, {mm(m.D_Teiban)});
     }
     const double xQuarter = d.X(double(m.T2_Mae) + m.B_Tumasaki + m.B_Tyuuou / 4.0) - 100;
-    label(pri, xQuarter, d.Y(H - m.D_Teiban / 2.0) - 75, {mm(m.D_Teiban)});
+    printAt(pri, xQuarter, d.Y(H - m.D_Teiban / 2.0) - 75, {mm(m.D_Teiban)});
     if (m.B_Tumasaki == 0.0f && opt.shapeTwoSided)
-        label(pri, 2150, d.Y(H - m.D_Teiban / 2.0) - 75, {mm(m.D_Teiban)});
-    label(pri, xQuarter, d.Y(H - m.D_Teiban - m.H_Tyuuou / 2.0) - 75, {mm(m.H_Tyuuou)});
-    if (m.B_Kakato != 0.0f) label(pri, xB + 450, d.Y(H - m.D_Kakato / 2.0) - 75, {mm(m.D_Kakato)});
+        printAt(pri, 2150, d.Y(H - m.D_Teiban / 2.0) - 75, {mm(m.D_Teiban)});
+    printAt(pri, xQuarter, d.Y(H - m.D_Teiban - m.H_Tyuuou / 2.0) - 75, {mm(m.H_Tyuuou)});
+    if (m.B_Kakato != 0.0f) printAt(pri, xB + 450, d.Y(H - m.D_Kakato / 2.0) - 75, {mm(m.D_Kakato)});
     if (m.B_Tumasaki != 0.0f)
-        label(pri, 2150, d.Y(H - m.D_Tumasaki / 2.0) - 75, {mm(m.D_Tumasaki)});
+        printAt(pri, 2150, d.Y(H - m.D_Tumasaki / 2.0) - 75, {mm(m.D_Tumasaki)});
 }
 
 // The bottom rows: the base parts, then the whole width.
@@ -91,13 +85,13 @@ void bottomLabels(Surface& pri, const WallDrawing& d) {
     const Module1& m = d.m;
     const double yBase = d.Y(double(m.H4) + m.H3);
     const double yParts = yBase + 400;
-    if (m.B_Tumasaki != 0.0f) label(pri, d.X(m.B_Tumasaki / 2.0) - 150, yParts, {mm(m.B_Tumasaki)});
-    label(pri, d.X(m.B_Tumasaki + m.T2_Mae / 2.0) - 100, yParts, {mm(m.T2_Mae)});
-    label(pri, d.X(double(m.T2_Mae) + m.B_Tumasaki + m.B_Tyuuou / 2.0) - 200, yParts,
+    if (m.B_Tumasaki != 0.0f) printAt(pri, d.X(m.B_Tumasaki / 2.0) - 150, yParts, {mm(m.B_Tumasaki)});
+    printAt(pri, d.X(m.B_Tumasaki + m.T2_Mae / 2.0) - 100, yParts, {mm(m.T2_Mae)});
+    printAt(pri, d.X(double(m.T2_Mae) + m.B_Tumasaki + m.B_Tyuuou / 2.0) - 200, yParts,
           {mm(m.B_Tyuuou)});
-    label(pri, d.X(double(m.B) - m.B_Kakato - m.T2_Usiro / 2.0) - 100, yParts, {mm(m.T2_Usiro)});
-    if (m.B_Kakato != 0.0f) label(pri, d.X(m.B - m.B_Kakato / 2.0) - 100, yParts, {mm(m.B_Kakato)});
-    label(pri, d.X(m.B / 2.0) - 200, yBase + 700, {mm(m.B)});
+    printAt(pri, d.X(double(m.B) - m.B_Kakato - m.T2_Usiro / 2.0) - 100, yParts, {mm(m.T2_Usiro)});
+    if (m.B_Kakato != 0.0f) printAt(pri, d.X(m.B - m.B_Kakato / 2.0) - 100, yParts, {mm(m.B_Kakato)});
+    printAt(pri, d.X(m.B / 2.0) - 200, yBase + 700, {mm(m.B)});
 }
 
 void dimensionLabels(ReportContext& c, const WallDrawing& d) {
@@ -110,8 +104,8 @@ void dimensionLabels(ReportContext& c, const WallDrawing& d) {
 // A surcharge's two lines: its name, then its value in kN/m2, 400 and 200 twips above the top
 // of its marks.
 void surchargeLabel(Surface& pri, const char* name, double xa, double ya, double xb, float q) {
-    label(pri, xa, ya, {name});
-    label(pri, xb, ya + 200, {Num(q, "0.0#"), drawing_text::kPerSquareMetre});
+    printAt(pri, xa, ya, {name});
+    printAt(pri, xb, ya + 200, {Num(q, "0.0#"), drawing_text::kPerSquareMetre});
 }
 
 void surchargeLabels(ReportContext& c, const WallDrawing& d) {
@@ -158,22 +152,22 @@ void partNumbers(ReportContext& c, const WallDrawing& d) {
     const double xHeel = d.X(m.B - m.B_Kakato / 2.0) - 100;
     const double xMiddle = d.X(double(m.T2_Mae) + m.B_Tumasaki + m.B_Tyuuou / 2.0);
     if (showsPart(m, 1))
-        label(pri, d.X(m.B_Tumasaki + m.T2_Mae / 2.0) - 100,
+        printAt(pri, d.X(m.B_Tumasaki + m.T2_Mae / 2.0) - 100,
               d.Y(((H - m.H2 - m.H1) + (H - m.D_Teiban)) / 2.0) - 50, {kPartNumber[0]});
     if (showsPart(m, 2))
-        label(pri, d.X(double(m.B) - m.B_Kakato - m.T2_Usiro / 2.0) - 100, d.Y(H / 2.0) - 50,
+        printAt(pri, d.X(double(m.B) - m.B_Kakato - m.T2_Usiro / 2.0) - 100, d.Y(H / 2.0) - 50,
               {kPartNumber[1]});
-    if (showsPart(m, 3)) label(pri, xMiddle - 50, d.Y(H - m.D_Teiban / 2.0) - 50, {kPartNumber[2]});
-    if (showsPart(m, 4)) label(pri, xHeel, d.Y(H - m.D_Kakato / 2.0) - 50, {kPartNumber[3]});
-    if (showsPart(m, 5)) label(pri, xToe, d.Y(H - m.D_Tumasaki / 2.0) - 50, {kPartNumber[4]});
+    if (showsPart(m, 3)) printAt(pri, xMiddle - 50, d.Y(H - m.D_Teiban / 2.0) - 50, {kPartNumber[2]});
+    if (showsPart(m, 4)) printAt(pri, xHeel, d.Y(H - m.D_Kakato / 2.0) - 50, {kPartNumber[3]});
+    if (showsPart(m, 5)) printAt(pri, xToe, d.Y(H - m.D_Tumasaki / 2.0) - 50, {kPartNumber[4]});
     if (showsPart(m, 6))
-        label(pri, xMiddle + 100, d.Y(H - m.D_Teiban - m.H_Tyuuou / 2.0) - 50, {kPartNumber[5]});
-    if (showsPart(m, 7)) label(pri, xHeel, d.Y(m.H4 + m.H_Haimen / 2.0) - 50, {kPartNumber[6]});
+        printAt(pri, xMiddle + 100, d.Y(H - m.D_Teiban - m.H_Tyuuou / 2.0) - 50, {kPartNumber[5]});
+    if (showsPart(m, 7)) printAt(pri, xHeel, d.Y(m.H4 + m.H_Haimen / 2.0) - 50, {kPartNumber[6]});
     // The front soil is numbered where its ground lies; without a ground shape there is none.
     if (showsPart(m, 8) && c.opt.shapeOneSided)
-        label(pri, xToe, d.Y(H - m.D_Teiban - m.H_Zenmen / 2.0) - 25, {kPartNumber[7]});
+        printAt(pri, xToe, d.Y(H - m.D_Teiban - m.H_Zenmen / 2.0) - 25, {kPartNumber[7]});
     else if (showsPart(m, 8) && c.opt.shapeTwoSided)
-        label(pri, xToe, d.Y(m.H4 + m.H_Haimen / 2.0) - 25, {kPartNumber[7]});
+        printAt(pri, xToe, d.Y(m.H4 + m.H_Haimen / 2.0) - 25, {kPartNumber[7]});
 }
 
 // The virtual back face, the front end of the base bounding the front soil, and the

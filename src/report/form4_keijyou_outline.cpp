@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "numeric/rounding.h"
+#include "report/conventions.h"
 #include "report/report_error.h"
 #include "report/wall_drawing.h"
 #include "stability/calc/soil_surfaces.h"

@@ -19,10 +19,6 @@ namespace pelzaro {
 
 namespace kentou {
 
-std::string n3(double v) {
-    return Num(v, "0.000");
-}
-
 std::string moment(float v) {
     return n3(Marume(v, 3));
 }

@@ -3,6 +3,7 @@
 // key also the key, its height, the passive wedge (residential-land standard) and the lengths
 // of the key calculation. Not to scale; its labels are the symbols of the text.
 
+#include "report/conventions.h"
 #include "report/form4_kentou_parts.h"
 #include "report/form4_kentou_texts.h"
 #include "report/surface.h"
@@ -12,9 +13,6 @@ namespace pelzaro::kentou {
 
 namespace {
 
-struct Seg {
-    int x1, y1, x2, y2;
-};
 struct Label {
     const char* text;
     int x, y;
@@ -24,15 +22,9 @@ struct Label {
 struct Sketch {
     Surface& pri;
     int ofsY;
-    void lines(std::initializer_list<Seg> segs) const {
-        for (const Seg& s : segs) pri.Line(s.x1, ofsY + s.y1, s.x2, ofsY + s.y2);
-    }
+    void lines(std::initializer_list<Stroke> strokes) const { drawStrokes(pri, strokes, 0, ofsY); }
     void labels(std::initializer_list<Label> labels) const {
-        for (const Label& l : labels) {
-            pri.CurrentX(l.x);
-            pri.CurrentY(ofsY + l.y);
-            pri.Print({l.text});
-        }
+        for (const Label& l : labels) printAt(pri, l.x, ofsY + l.y, {l.text});
     }
 };
 

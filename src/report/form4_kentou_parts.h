@@ -11,8 +11,6 @@
 
 namespace pelzaro::kentou {
 
-// A value with the section's most common pattern, "0.000".
-std::string n3(double v);
 // A moment, rounded half up to three decimals before its pattern.
 std::string moment(float v);
 // The cohesion C as the section prints it, "0.0#".

@@ -12,68 +12,53 @@ using members::MemberPart;
 
 namespace {
 
-std::string n3(double v) {
-    return Num(v, "0.000");
+// A cantilever's load or reaction as a trapezoid between the ordinate `near` at its wall and
+// `tip` at its end, over the length L: the moment pair (near + 2·tip)·B²/6 and the shear
+// (near + tip)·B/2, the symbols named as the ordinates are.
+void trapezoidLines(Surface& pri, const char* M, const char* S, const char* nearName,
+                    const char* tipName, float near, float tip, const std::string& L, double Mv,
+                    double Sv) {
+    const std::string pad = "                 ";
+    const std::string a = n3(near), b = n3(tip);
+    pri.Print({pad + M + "=(" + nearName + "＋2･" + tipName + ")･B^2/6=(", a, "＋2×", b, ")×", L,
+               "^2/6=", n3(Mv), "KNm/m"});
+    pri.Print({pad + S + "=(" + nearName + "＋" + tipName + ")･B/2=(", a, "＋", b, ")×", L,
+               "/2=", n3(Sv), "KN/m"});
 }
 
-void designLines(ReportContext& c, const members::SlabPartForces& f) {
-    c.pri.Print({"                  M=|M1-M2|=|", n3(f.M1), "-", n3(f.M2), "|×10^5=", Num(f.M, "0"),
-                 "Ncm/m"});
-    c.pri.Print({"                  S=|S1-S2|=|", n3(f.S1), "-", n3(f.S2), "|×10^3=", Num(f.S, "0"),
-                 "N/m"});
-    c.pri.Print();
-}
-
-void heelLoadLines(ReportContext& c, const members::SlabPartForces& f) {
-    const Module1& m = c.m;
-    const std::string W2 = n3(m.W2), W3 = n3(m.W3), L = n3(m.B_Kakato);
-    if (m.W2 == m.W3) {
-        c.pri.Print({"                 M1=(W2･B^2)/2=(", W2, "×", L, "^2)/2=", n3(f.M1), "KNm/m"});
-        c.pri.Print({"                 S1=W2･B=", W2, "×", L, "=", n3(f.S1), "KN/m"});
-    } else {
-        c.pri.Print({"                 M1=(W2＋2･W3)･B^2/6=(", W2, "＋2×", W3, ")×", L,
-                     "^2/6=", n3(f.M1), "KNm/m"});
-        c.pri.Print(
-            {"                 S1=(W2＋W3)･B/2=(", W2, "＋", W3, ")×", L, "/2=", n3(f.S1), "KN/m"});
+// The downward load: uniform where both ordinates are equal, else the trapezoid.
+void loadLines(Surface& pri, const char* nearName, const char* tipName, float near, float tip,
+               const std::string& L, const members::SlabPartForces& f) {
+    if (near != tip) {
+        trapezoidLines(pri, "M1", "S1", nearName, tipName, near, tip, L, f.M1, f.S1);
+        return;
     }
+    const std::string pad = "                 ", w = n3(near);
+    pri.Print({pad + "M1=(" + nearName + "･B^2)/2=(", w, "×", L, "^2)/2=", n3(f.M1), "KNm/m"});
+    pri.Print({pad + "S1=" + nearName + "･B=", w, "×", L, "=", n3(f.S1), "KN/m"});
 }
 
 // The reaction as the calculation took it: over the whole heel, or as a triangle from V5
 // over the loaded length (never below 0).
-void heelReactionLines(ReportContext& c, const members::SlabPartForces& f) {
+void heelLines(ReportContext& c, const members::SlabPartForces& f) {
     const Module1& m = c.m;
+    const std::string L = n3(m.B_Kakato);
+    loadLines(c.pri, "W2", "W3", m.W2, m.W3, L, f);
     const members::SlabInput in = members::slabInputOf(m);
-    const std::string V5 = n3(m.V5);
     if (members::heelReaction(in) == members::HeelReaction::WholeLength) {
-        const std::string VR = n3(m.VR), L = n3(m.B_Kakato);
-        c.pri.Print({"                 M2=(V5＋2･VR)･B^2/6=(", V5, "＋2×", VR, ")×", L,
-                     "^2/6=", n3(f.M2), "KNm/m"});
-        c.pri.Print(
-            {"                 S2=(V5＋VR)･B/2=(", V5, "＋", VR, ")×", L, "/2=", n3(f.S2), "KN/m"});
+        trapezoidLines(c.pri, "M2", "S2", "V5", "VR", m.V5, m.VR, L, f.M2, f.S2);
         return;
     }
-    const std::string L = n3(members::heelLoadedLength(in));
-    c.pri.Print({"                 M2=V2･B^2/6=", V5, "×", L, "^2/6=", n3(f.M2), "kNm/m"});
-    c.pri.Print({"                 S2=V2･B/2=", V5, "×", L, "/2=", n3(f.S2), "kN/m"});
+    const std::string V5 = n3(m.V5), loaded = n3(members::heelLoadedLength(in));
+    c.pri.Print({"                 M2=V2･B^2/6=", V5, "×", loaded, "^2/6=", n3(f.M2), "kNm/m"});
+    c.pri.Print({"                 S2=V2･B/2=", V5, "×", loaded, "/2=", n3(f.S2), "kN/m"});
 }
 
 void toeLines(ReportContext& c, const members::SlabPartForces& f) {
     const Module1& m = c.m;
-    const std::string W4 = n3(m.W4), W5 = n3(m.W5), L = n3(m.B_Tumasaki);
-    if (m.W4 == m.W5) {
-        c.pri.Print({"                 M1=(W4･B^2)/2=(", W4, "×", L, "^2)/2=", n3(f.M1), "KNm/m"});
-        c.pri.Print({"                 S1=W4･B=", W4, "×", L, "=", n3(f.S1), "KN/m"});
-    } else {
-        c.pri.Print({"                 M1=(W4＋2･W5)･B^2/6=(", W4, "＋2×", W5, ")×", L,
-                     "^2/6=", n3(f.M1), "KNm/m"});
-        c.pri.Print(
-            {"                 S1=(W4＋W5)･B/2=(", W4, "＋", W5, ")×", L, "/2=", n3(f.S1), "KN/m"});
-    }
-    const std::string V1 = n3(m.V1), VP = n3(m.VP);
-    c.pri.Print({"                 M2=(V1＋2･VP)･B^2/6=(", V1, "＋2×", VP, ")×", L,
-                 "^2/6=", n3(f.M2), "KNm/m"});
-    c.pri.Print(
-        {"                 S2=(V1＋VP)･B/2=(", V1, "＋", VP, ")×", L, "/2=", n3(f.S2), "KN/m"});
+    const std::string L = n3(m.B_Tumasaki);
+    loadLines(c.pri, "W4", "W5", m.W4, m.W5, L, f);
+    trapezoidLines(c.pri, "M2", "S2", "V1", "VP", m.V1, m.VP, L, f.M2, f.S2);
 }
 
 void keyLines(ReportContext& c, const members::PartForces& f) {
@@ -94,9 +79,8 @@ void printHeelSection(ReportContext& c) {
     if (!p.refusal.empty()) {
         printRefusal(c, p.refusal);
     } else {
-        heelLoadLines(c, p.forces.slab);
-        heelReactionLines(c, p.forces.slab);
-        designLines(c, p.forces.slab);
+        heelLines(c, p.forces.slab);
+        printMomentAndShear(c.pri, p.forces.slab);
         printStressBlock(c.pri, c.opt, p.block);
     }
     blankLines(c.pri, c.layout.Loop_i, 2);
@@ -112,10 +96,8 @@ void printToeSection(ReportContext& c) {
         return;
     }
     toeLines(c, p.forces.slab);
-    designLines(c, p.forces.slab);
-    StressBlock block = p.block;
-    block.blankAfterRule = true;
-    printStressBlock(c.pri, c.opt, block);
+    printMomentAndShear(c.pri, p.forces.slab);
+    printStressBlock(c.pri, c.opt, p.block);
 }
 
 // The key opens a page when exactly one of heel and toe precedes it.

@@ -30,11 +30,7 @@ class Figure {
     double h(float pressure) const { return finite(static_cast<double>(pressure) * loadScale_); }
 
     void line(double x1, double y1, double x2, double y2) { pri_.Line(x1, y1, x2, y2); }
-    void label(double x, double y, const std::string& text) {
-        pri_.CurrentX(x);
-        pri_.CurrentY(y);
-        pri_.Print({text});
-    }
+    void label(double x, double y, const std::string& text) { printAt(pri_, x, y, {text}); }
 
   private:
     static double finite(double v) { return finiteOr(v, "a figure position"); }

@@ -34,6 +34,26 @@ void printOrdinateLines(Surface& pri, const std::vector<std::vector<Ordinate>>& 
     }
 }
 
+// The ordinates of a triangular reaction whose zero point Xn lies in the slab part beyond the
+// far cantilever (of length farSlab) and its wall (farWall): from the maximum end up to the
+// last loaded section, closed by the ordinate at the tip (zero there). `o` lists the ordinates
+// from the maximum end; each range bound is rounded to single precision.
+void triangleOrdinates(Surface& pri, const Module1& m, float xn, float farSlab, float farWall,
+                       const Ordinate (&o)[5], const Ordinate& tip) {
+    const float b1 = m.B - farSlab;
+    const float b2 = b1 - farWall;
+    const float b3 = b2 - m.B_Tyuuou / 2.0f;
+    const float b4 = b2 - m.B_Tyuuou;
+    if (b1 <= xn && xn < m.B)
+        printOrdinateLines(pri, {{o[0], o[1], o[2], o[3]}, {o[4]}});
+    else if (b2 <= xn && xn < b1)
+        printOrdinateLines(pri, {{o[0], o[1], o[2], o[3], tip}});
+    else if (b3 <= xn && xn < b2)
+        printOrdinateLines(pri, {{o[0], o[1], o[2], tip}});
+    else if (b4 <= xn && xn < b3)
+        printOrdinateLines(pri, {{o[0], o[1], tip}});
+}
+
 void printNeutralAxis(Surface& pri, const Module1& m, ReactionCase shape, float xn) {
     const std::string B = Num(m.B, "0.000");
     const std::string e = Num(std::fabs(m.e), "0.000");
@@ -67,39 +87,14 @@ void printOrdinates(Surface& pri, const Module1& m, const members::GroundReactio
             else
                 printOrdinateLines(pri, {{V1, V2, V3, V4, V5}});
             return;
-        case ReactionCase::ToeTriangle: {
-            // The ranges of the zero point, each bound rounded to single precision.
-            const float b1 = m.B - m.B_Kakato;
-            const float b2 = b1 - m.T2_Usiro;
-            const float b3 = b2 - m.B_Tyuuou / 2.0f;
-            const float b4 = b2 - m.B_Tyuuou;
-            if (b1 <= xn && xn < m.B)
-                printOrdinateLines(pri, {{V1, V2, V3, V4}, {V5}});
-            else if (b2 <= xn && xn < b1)
-                printOrdinateLines(pri, {{V1, V2, V3, V4, VP}});
-            else if (b3 <= xn && xn < b2)
-                printOrdinateLines(pri, {{V1, V2, V3, VP}});
-            else if (b4 <= xn && xn < b3)
-                printOrdinateLines(pri, {{V1, V2, VP}});
+        case ReactionCase::ToeTriangle:
+            triangleOrdinates(pri, m, xn, m.B_Kakato, m.T2_Usiro, {V1, V2, V3, V4, V5}, VP);
             return;
-        }
-        case ReactionCase::HeelTriangle: {
+        case ReactionCase::HeelTriangle:
             // The mirror image: the same ranges measured from the heel end, front and rear
             // exchanged.
-            const float b1 = m.B - m.B_Tumasaki;
-            const float b2 = b1 - m.T2_Mae;
-            const float b3 = b2 - m.B_Tyuuou / 2.0f;
-            const float b4 = b2 - m.B_Tyuuou;
-            if (b1 <= xn && xn < m.B)
-                printOrdinateLines(pri, {{V5, V4, V3, V2}, {V1}});
-            else if (b2 <= xn && xn < b1)
-                printOrdinateLines(pri, {{V5, V4, V3, V2, VR}});
-            else if (b3 <= xn && xn < b2)
-                printOrdinateLines(pri, {{V5, V4, V3, VR}});
-            else if (b4 <= xn && xn < b3)
-                printOrdinateLines(pri, {{V5, V4, VR}});
+            triangleOrdinates(pri, m, xn, m.B_Tumasaki, m.T2_Mae, {V5, V4, V3, V2, V1}, VR);
             return;
-        }
     }
 }
 

@@ -15,32 +15,32 @@ struct Slab {
     const members::SlabPartForces* f = nullptr;
 };
 
-std::string n3(double v) {
-    return Num(v, "0.000");
-}
-
 Slab slabOf(const ReportContext& c, const members::PartForces& f) {
     const Module1& m = c.m;
     return Slab{n3(m.W1), n3(m.B_Tyuuou), n3(m.V2), n3(m.V4), n3(m.Sigma_max), &f.slab};
 }
 
-// The trapezoid's fixed-end moments, written from the smaller ordinate `lo` up to `hi`.
-void c21Lines(Surface& pri, const Slab& s, bool frontLarger) {
+// A fixed-end moment of the trapezoid, written from the smaller ordinate up to the larger:
+// C21 with the share B²/20 (the end with the larger ordinate), C22 with B²/30.
+void fixedEndLines(Surface& pri, const Slab& s, bool frontLarger, const char* name, int share,
+                   double value) {
+    const char* loName = frontLarger ? "V4" : "V2";
+    const char* hiName = frontLarger ? "V2" : "V4";
     const std::string& lo = frontLarger ? s.V4 : s.V2;
     const std::string& hi = frontLarger ? s.V2 : s.V4;
-    pri.Print({frontLarger ? "                 C21=(V4･B^2/12)＋{(V2-V4)･B^2/20}"
-                           : "                 C21=(V2･B^2/12)＋{(V4-V2)･B^2/20}"});
+    const std::string shareText = std::to_string(share);
+    pri.Print({std::string("                 ") + name + "=(" + loName + "･B^2/12)＋{(" + hiName +
+               "-" + loName + ")･B^2/" + shareText + "}"});
     pri.Print({"                    =(", lo, "×", s.B, "^2)/12＋{(", hi, "－", lo, ")×", s.B,
-               "^2)/20}=", n3(s.f->span.C21), "KNm/m"});
+               "^2)/" + shareText + "}=", n3(value), "KNm/m"});
+}
+
+void c21Lines(Surface& pri, const Slab& s, bool frontLarger) {
+    fixedEndLines(pri, s, frontLarger, "C21", 20, s.f->span.C21);
 }
 
 void c22Lines(Surface& pri, const Slab& s, bool frontLarger) {
-    const std::string& lo = frontLarger ? s.V4 : s.V2;
-    const std::string& hi = frontLarger ? s.V2 : s.V4;
-    pri.Print({frontLarger ? "                 C22=(V4･B^2/12)＋{(V2-V4)･B^2/30}"
-                           : "                 C22=(V2･B^2/12)＋{(V4-V2)･B^2/30}"});
-    pri.Print({"                    =(", lo, "×", s.B, "^2)/12＋{(", hi, "－", lo, ")×", s.B,
-               "^2)/30}=", n3(s.f->span.C22), "KNm/m"});
+    fixedEndLines(pri, s, frontLarger, "C22", 30, s.f->span.C22);
 }
 
 void c1Line(Surface& pri, const Slab& s) {
@@ -121,11 +121,7 @@ void slabEnd(ReportContext& c, const Slab& s, bool front) {
     c.pri.Print({"                  M1=C1=", n3(f.M1), "KNm/m"});
     c.pri.Print({"                  S1=(W1･B)/2=(", s.W1, "×", s.B, ")/2=", n3(f.S1), "KN/m"});
     endReaction(c, s, front);
-    c.pri.Print({"                  M=|M1-M2|=|", n3(f.M1), "-", n3(f.M2), "|×10^5=", Num(f.M, "0"),
-                 "Ncm/m"});
-    c.pri.Print({"                  S=|S1-S2|=|", n3(f.S1), "-", n3(f.S2), "|×10^3=", Num(f.S, "0"),
-                 "N/m"});
-    c.pri.Print();
+    printMomentAndShear(c.pri, f);
 }
 
 void heading(ReportContext& c, MemberPart part) {

@@ -58,4 +58,12 @@ void printRefusal(ReportContext& c, const std::string& reason) {
     Pri_NG(c.pri, {{"                 " + reason}});
 }
 
+void printMomentAndShear(Surface& pri, const members::SlabPartForces& f) {
+    pri.Print({"                  M=|M1-M2|=|", n3(f.M1), "-", n3(f.M2), "|×10^5=", Num(f.M, "0"),
+               "Ncm/m"});
+    pri.Print({"                  S=|S1-S2|=|", n3(f.S1), "-", n3(f.S2), "|×10^3=", Num(f.S, "0"),
+               "N/m"});
+    pri.Print();
+}
+
 }  // namespace pelzaro

@@ -13,6 +13,7 @@
 namespace pelzaro {
 
 struct PageChoices;
+class Surface;
 struct ReportContext;
 
 struct MemberPartPrint {
@@ -26,5 +27,9 @@ MemberPartPrint memberPartPrint(const ReportContext& c, members::MemberPart part
 // The heading's refusal: the reason in the failing presentation, indented as the block's
 // lines.
 void printRefusal(ReportContext& c, const std::string& reason);
+
+// The design moment and shear of a slab part fixed at a wall, the absolute differences of the
+// downward and the upward effect, then an empty line.
+void printMomentAndShear(Surface& pri, const members::SlabPartForces& f);
 
 }  // namespace pelzaro

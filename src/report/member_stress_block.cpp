@@ -39,7 +39,8 @@ void barLines(Surface& pri, const StressBlock& b) {
     pri.Print({"                 配筋 ", b.Tekkin, "-", Num(computed, "0"), "@  -----> ∴ ",
                b.Tekkin, "-", Num(b.spacingMm, "0"), "@  とする"});
     pri.Print({"                ───────────────────────"});
-    if (b.blankAfterRule) pri.Print();
+    // The toe's block alone has an empty line between the rule and "n=15".
+    if (b.part == members::MemberPart::G) pri.Print();
 }
 
 void ratioLines(Surface& pri, const StressBlock& b) {

@@ -37,7 +37,6 @@ struct StressBlock {
     bool checked = false;
     std::string notCheckedLine;    // empty: the line of a missing spacing or bar kind
     members::StressResult stress;  // the check at spacingMm
-    bool blankAfterRule = false;   // one empty line between the rule and "n=15" (the toe)
 };
 
 // The block from the surface's current line; under the standard and case of `choices`.

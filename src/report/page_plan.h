@@ -8,8 +8,6 @@
 
 namespace pelzaro {
 
-constexpr int kReportPages = 9;
-
 struct WallParts {
     bool heel = false, toe = false, key = false;  // B_Kakato, B_Tumasaki, H0 not 0
 };

@@ -23,7 +23,6 @@ public:
 
     // The owner's page start: position (0, 0), size as given, colour 0, solid lines.
     void startPage(double fontSize = kStartFontSize);
-    void setSink(ReportSink& sink) { sink_ = &sink; }
 
     // The operations of the sections.
     void CurrentX(double x) { x_ = x; }

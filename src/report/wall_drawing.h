@@ -32,11 +32,4 @@ class WallDrawing {
 void drawWallOutline(ReportContext& c, const WallDrawing& d);
 void annotateWallDrawing(ReportContext& c, const WallDrawing& d);
 
-// A counted loop of the report: Loop_i from `from` to `to`, one pass each.
-template <class Pass>
-void countedLoop(float& Loop_i, int from, int to, Pass pass) {
-    for (Loop_i = static_cast<float>(from); !(Loop_i > static_cast<float>(to)); Loop_i = Loop_i + 1)
-        pass(static_cast<double>(Loop_i));
-}
-
 }  // namespace pelzaro

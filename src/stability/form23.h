@@ -34,8 +34,6 @@ class Form23 : public Window {
     void opt2_Click();
     void cmd1_Click();
     void cmd2_Click();
-    // The shape chosen, None before either is.
-    GroundShape shape() const;
 
   private:
     void shapeChosen();

@@ -11,12 +11,6 @@
 
 namespace pelzaro {
 
-GroundShape Form23::shape() const {
-    if (opt1.Value()) return GroundShape::Shape_OneSided;
-    if (opt2.Value()) return GroundShape::Shape_TwoSided;
-    return GroundShape::None;
-}
-
 void Form23::opt1_Click() {
     shapeChosen();
 }

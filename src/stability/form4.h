@@ -118,8 +118,6 @@ class Form4 : public Window {
     // Fills the ranges of the key dialog of the governing standard, draws its sketch from the
     // current e and B and shows it; false when no standard is chosen.
     bool prepareKeyDialog();
-    // Whether the front soil counts as a load (opt3 / opt4), None before either is chosen.
-    FrontSoil frontSoil() const;
 
   private:
     void layoutHead();

@@ -11,12 +11,6 @@
 
 namespace pelzaro {
 
-FrontSoil Form4::frontSoil() const {
-    if (opt3.Value()) return FrontSoil::FrontSoil_In;
-    if (opt4.Value()) return FrontSoil::FrontSoil_Out;
-    return FrontSoil::None;
-}
-
 void Form4::Form_Load() {
     state().Flg_Page = Page_Dimensions;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "conditions/earth_pressure.h"
 #include "numeric/rounding.h"
 
 namespace pelzaro::members {
@@ -34,7 +35,9 @@ CoefficientOutcome evaluate(const CoefficientInput& in, double tk, double factor
 }
 
 CoefficientOutcome coulomb(const CoefficientInput& in) {
-    const double s = in.Phi < in.Beta ? 0.0 : std::sin(std::fabs(degToRad(in.Phi - in.Beta)));
+    const double s = coulombRootVanishes(in.Phi, in.Beta)
+                         ? 0.0
+                         : std::sin(std::fabs(degToRad(in.Phi - in.Beta)));
     return evaluate(in, 0.0, 1.0, s);
 }
 
@@ -46,9 +49,10 @@ CoefficientOutcome mononobeOkabe(const CoefficientInput& in) {
     }
     const float tkRad = static_cast<float>(std::atan(static_cast<double>(in.Kh) / (1.0 - in.Kv)));
     const float tkDeg = static_cast<float>(static_cast<double>(tkRad) * 180.0 / kPi);
-    const bool steep = static_cast<float>(static_cast<double>(tkDeg) + in.Beta) > in.Phi;
     const double s =
-        steep ? 0.0 : std::sin(std::fabs(degToRad(static_cast<double>(in.Phi) - in.Beta - tkDeg)));
+        mononobeOkabeRootVanishes(in.Phi, in.Beta, tkDeg)
+            ? 0.0
+            : std::sin(std::fabs(degToRad(static_cast<double>(in.Phi) - in.Beta - tkDeg)));
     out = evaluate(in, degToRad(tkDeg), 1.0 - static_cast<double>(in.Kv), s);
     out.value.seismic = true;
     out.value.ThetaK_rad = tkRad;

@@ -84,9 +84,7 @@ bool spanPart(MemberPart part) {
 void evaluateSlab(const Module1& m, MemberPart part, PartForces& r) {
     auto out = slabForces(part, slabInputOf(m));
     // The slab parts read the ordinates: a reaction the method cannot read designs nothing.
-    if (part != MemberPart::H && !groundReaction({m.B_Tumasaki, m.T2_Mae, m.B_Tyuuou, m.T2_Usiro,
-                                                  m.B_Kakato, m.B, m.e, m.Sigma_max})
-                                      .ok())
+    if (part != MemberPart::H && !groundReaction(reactionInput(m)).ok())
         out = ForceOutcome<SlabPartForces>{ForceRefusal::NoBase, {}};
     r.refusal = out.refusal;
     r.slab = out.value;

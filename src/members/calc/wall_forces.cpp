@@ -3,13 +3,23 @@
 #include <algorithm>
 #include <cmath>
 
-#include "numeric/single_store.h"
 #include "numeric/rounding.h"
+#include "numeric/single_store.h"
 
 namespace pelzaro::members {
 namespace {
 
 using D = double;
+
+// The surcharge inertia Kh * q acts at Hq_Danmen scaled by the share hs / (D + H) of the
+// soil depth hs above the section; with no soil above the section the term vanishes. The
+// moment is hs * (Kh * q) * share, in this order.
+D surchargeInertiaA(const WallInput& in, D kq) {
+    const D hs = (D(in.H4) + in.H_Haimen) / 2.0 - in.H4;
+    const D depth = D(in.D_Teiban) + in.H_Haimen;
+    if (!(hs > 0.0) || depth == 0.0) return 0.0;
+    return hs * kq * (in.Hq_Danmen / depth);
+}
 
 float soilPressure(const WallInput& in, D depth, D c, SingleStore& st) {
     return st(depth * depth * (0.5 * in.KA_Danmen * in.Gamma_S) * c);
@@ -83,7 +93,7 @@ void designForcesA(const WallInput& in, WallForcesA& f, SingleStore& st) {
     } else if (in.loading == WallLoading::WithAllInertia) {
         const D soil = D(f.A_Haimen_A) * in.Gamma_S * kh;
         const D kq = kh * in.Q_Haimen;
-        m = kq * surchargeInertiaArmA(in) + m0 + kh * f.W_A * f.y_A + soil * f.y2_A;
+        m = surchargeInertiaA(in, kq) + m0 + kh * f.W_A * f.y_A + soil * f.y2_A;
         s = kh * f.W_A + s0 + soil + kh * in.Q_Haimen;
     }
     f.M_A = st(1e5 * m);
@@ -130,13 +140,8 @@ double earthPressureCosine(const WallInput& in) {
     return std::cos(degToRad(D(in.Theta_Danmen) + in.Delta_Danmen));
 }
 
-// The surcharge inertia Kh * q acts at Hq_Danmen scaled by the share hs / (D + H) of the
-// soil depth hs above the section; with no soil above the section the term vanishes.
 double surchargeInertiaArmA(const WallInput& in) {
-    const D hs = (D(in.H4) + in.H_Haimen) / 2.0 - in.H4;
-    const D depth = D(in.D_Teiban) + in.H_Haimen;
-    if (!(hs > 0.0) || depth == 0.0) return 0.0;
-    return hs * (in.Hq_Danmen / depth);
+    return surchargeInertiaA(in, 1.0);
 }
 
 double surchargeInertiaArmB(const WallInput& in) {

@@ -59,13 +59,9 @@ void StabilityRun::passiveWedgeResistance() {
     const double l1 = len.L1, l2 = len.L2, s1 = w.Sigma_1, s2 = w.Sigma_2;
     const double smax = w.Sigma_max, smin = w.Sigma_min;
     const bool front = w.e >= 0.0f;
-    double w1;
-    if (!uplift()) {
-        w1 = front ? (s1 + smax) / 2 * l1 + (s2 + smin) / 2 * l2
-                   : (s1 + smin) / 2 * l1 + (s2 + smax) / 2 * l2;
-    } else {
-        w1 = front ? (s1 + smax) / 2 * l1 + s2 / 2 * l2 : s1 / 2 * l1 + (s2 + smax) / 2 * l2;
-    }
+    // Under uplift sigma_min is 0: the same sums give the lifted forms.
+    const double w1 = front ? (s1 + smax) / 2 * l1 + (s2 + smin) / 2 * l2
+                            : (s1 + smin) / 2 * l1 + (s2 + smax) / 2 * l2;
     put(w.W1_Tokki, w1);
     const double c = in_.cond.C, sumH = w.SumH;
     const double base = double(in_.cond.Mu) * w.W1_Tokki + double(w.P_Tokki) * w.H0;

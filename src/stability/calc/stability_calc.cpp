@@ -19,12 +19,8 @@ std::optional<double> weightedMean(std::initializer_list<Piece> pieces) {
 }
 
 void StabilityRun::put(float& to, double value) {
-    store_.put(to, value);
-    if (store_.overflowed()) tooLarge_ = true;
-}
-
-bool StabilityRun::uplift() const {
-    return !withinMiddleThird(w_.e, w_.B);
+    to = singleOrZero(value);
+    if (!fitsSingle(value)) tooLarge_ = true;
 }
 
 StabilityOutcome StabilityRun::run() {

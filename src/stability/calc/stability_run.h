@@ -60,7 +60,6 @@ class StabilityRun {
     void shearResistance();
 
     StabilityOutcome oneSidedChecks();
-    bool uplift() const;
 
     // Rounds a value computed in double to single precision for the state; a value beyond
     // single precision is stored as 0 and refuses the run at the end of its step.
@@ -68,7 +67,6 @@ class StabilityRun {
 
     const StabilityInput& in_;
     StabilityWork& w_;
-    SingleStore store_;
     bool tooLarge_ = false;
 
     // Local quantities of one run, not stored.
