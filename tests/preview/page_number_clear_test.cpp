@@ -39,8 +39,7 @@ TEST(PrintedPageNumbers, AreNeverPrintedOverATextOfTheirPage) {
 // The two-sided wall with the seismic coefficient worked out: its note sits at 15560, so the
 // number of its page 3 goes one line's height below the note's top.
 TEST(PrintedPageNumbers, GoBelowTheSymmetricNote) {
-    OpenedSample s(std::string(PELZARO_TEST_DATA) +
-                   "/projects/residential-seismic-d1-two-sided.qkz");
+    OpenedSample s(samplePath("residential-seismic-d1-two-sided.qkz"));
     s.app.get<MDIForm1>().FilePrint(PrintRequest{PrintRange::Range_Stability, true, 2.0f});
     ASSERT_EQ(s.host.documents.size(), 1u);
     const std::vector<RecordingSink>& sheets = s.host.documents[0]->sheets;

@@ -10,6 +10,7 @@
 #include "forms/app.h"
 #include "frame/mdiform1.h"
 #include "preview/form15.h"
+#include "support/samples.h"
 #include "support/test_host.h"
 
 namespace pelzaro {
@@ -24,9 +25,7 @@ class PrintRangeDialog : public ::testing::Test {
     // "印刷" is offered once the stability is calculated: a sample project stands for that, so
     // that OK's print runs through.
     void SetUp() override {
-        host.fileAnswers.push_back(std::string(PELZARO_TEST_DATA) +
-                                   "/projects/residential-seismic-k1-key.qkz");
-        mdi.FileOpen();
+        openSample(host, app, samplePath("residential-seismic-k1-key.qkz"));
         ASSERT_TRUE(host.messages.empty()) << host.lastMessage().text;
     }
 

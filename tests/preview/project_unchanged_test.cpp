@@ -14,6 +14,7 @@
 #include "frame/mdiform1.h"
 #include "preview/preview_page.h"
 #include "preview/print_request.h"
+#include "preview_fixture.h"
 #include "project/line_file.h"
 #include "state/module1.h"
 #include "support/samples.h"
@@ -23,15 +24,6 @@ namespace pelzaro {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The report page whose window is shown, 0 for none.
-int shownPage(App& app) {
-    for (int page = 1; page <= 9; ++page) {
-        PreviewPage* w = findPreviewWindow(app, page);
-        if (w != nullptr && w->Visible()) return page;
-    }
-    return 0;
-}
 
 struct Folder {
     Folder() {
@@ -57,11 +49,10 @@ TEST(ReportLeavesTheProject, SaveAsGivesTheSameBytesAfterThePreviewAndThePrint) 
     ASSERT_FALSE(folder.path.empty());
     for (const std::string& file : sampleProjects()) {
         const std::string name = sampleName(file);
-        TestHost host;
-        App app{host};
+        OpenedSample sample(file);
+        TestHost& host = sample.host;
+        App& app = sample.app;
         MDIForm1& main = app.get<MDIForm1>();
-        host.fileAnswers.push_back(file);
-        main.FileOpen();
         ASSERT_EQ(main.CommonDialog1_FileName, file);
         const int pageBefore = app.m.Flg_Page;
         const std::string before = savedAs(host, main, folder.path + "/before-" + name);

@@ -13,20 +13,17 @@
 #include "stability/form26.h"
 #include "stability/form4.h"
 #include "state/module1.h"
+#include "support/samples.h"
 
 namespace pelzaro {
 namespace {
-
-std::string sample(const std::string& name) {
-    return std::string(PELZARO_TEST_DATA) + "/projects/" + name;
-}
 
 class Open : public ProjectFixture {
   protected:
     // A sample with some of its lines replaced, written to the temporary folder.
     std::string variant(const std::string& name, std::vector<std::pair<int, std::string>> edits,
                         int keepLines = 220) {
-        std::vector<std::string> lines = splitLines(contents(sample(name)));
+        std::vector<std::string> lines = splitLines(contents(samplePath(name)));
         for (const auto& [line, text] : edits) lines[static_cast<size_t>(line - 1)] = text;
         lines.resize(static_cast<size_t>(keepLines));
         std::string p = path("variant-" + name);
@@ -43,15 +40,15 @@ class Open : public ProjectFixture {
 
 TEST_F(Open, RestoresTheProjectAsAfterACompleteCalculation) {
     main().FileNew();
-    open(sample("residential-seismic-k1-key.qkz"));
+    open(samplePath("residential-seismic-k1-key.qkz"));
     ASSERT_TRUE(host.messages.empty()) << host.lastMessage().text;
 
     Form3& f3 = app.get<Form3>();
     EXPECT_TRUE(f3.Visible());
     EXPECT_EQ(app.activeWindow(), &f3);
-    EXPECT_EQ(f3.Caption(), sample("residential-seismic-k1-key.qkz"));
+    EXPECT_EQ(f3.Caption(), samplePath("residential-seismic-k1-key.qkz"));
     EXPECT_EQ(main().Caption(), "Pelzaro - residential-seismic-k1-key.qkz");
-    EXPECT_EQ(main().CommonDialog1_FileName, sample("residential-seismic-k1-key.qkz"));
+    EXPECT_EQ(main().CommonDialog1_FileName, samplePath("residential-seismic-k1-key.qkz"));
     EXPECT_TRUE(f3.txt1.hasFocus());
     EXPECT_EQ(f3.txt1.Text(), "大阪府大阪市北区１－２");
     EXPECT_EQ(app.m.Flg_Page, Page_Conditions);
@@ -86,7 +83,7 @@ TEST_F(Open, RestoresTheProjectAsAfterACompleteCalculation) {
 }
 
 TEST_F(Open, ShapeAndPartsDecideTheRowsAndTheFrontSoilChoice) {
-    open(sample("road-normal-two-sided.qkz"));
+    open(samplePath("road-normal-two-sided.qkz"));
     Form4& f4 = app.get<Form4>();
     EXPECT_TRUE(shown(f4.lbl56)) << "the bearing row is the only one of the symmetric shape";
     EXPECT_FALSE(shown(f4.lbl52));
@@ -97,7 +94,7 @@ TEST_F(Open, ShapeAndPartsDecideTheRowsAndTheFrontSoilChoice) {
     EXPECT_FALSE(f3.cmd7.Enabled()) << "normal case";
     EXPECT_FALSE(f3.txt13.Visible()) << "no short-term steel stress in the normal case";
 
-    open(sample("residential-normal-no-toe-no-heel.qkz"));
+    open(samplePath("residential-normal-no-toe-no-heel.qkz"));
     Form4& again = app.get<Form4>();
     EXPECT_NE(&again, &f4) << "Open starts the wall page afresh";
     EXPECT_FALSE(again.Frame2.Visible()) << "no toe, no front-soil choice";
@@ -110,9 +107,9 @@ TEST_F(Open, ShapeAndPartsDecideTheRowsAndTheFrontSoilChoice) {
 }
 
 TEST_F(Open, ARoadKeyFromOneProjectNeverReachesTheNext) {
-    open(sample("road-seismic-k2-key.qkz"));
+    open(samplePath("road-seismic-k2-key.qkz"));
     EXPECT_EQ(app.get<Form26>().txt1.Text(), "0.4");
-    open(sample("residential-normal-one-sided.qkz"));
+    open(samplePath("residential-normal-one-sided.qkz"));
     EXPECT_EQ(app.get<Form26>().txt1.Text(), "");
     EXPECT_EQ(app.get<Form26>().txt3.Text(), "");
 }

@@ -189,8 +189,7 @@ TEST_F(DamagedRoundTrip, SaveAsAfterOpenGivesTheSameBytesInAFreshProgram) {
 // A row the recalculation cannot design after Open keeps what the file holds for it: the bar
 // kind and the design spacing are the user's inputs, and only the results are withheld.
 TEST_F(DamagedRoundTrip, ARowThatCannotBeCalculatedKeepsItsBarKindAndSpacing) {
-    const std::string sample =
-        std::string(PELZARO_TEST_DATA) + "/projects/residential-normal-one-sided.qkz";
+    const std::string sample = samplePath("residential-normal-one-sided.qkz");
     const std::vector<std::string> original = splitLines(contents(sample));
     std::string file = damaged(sample, Damage{"", {{33, "0"}}});
     Program p;

@@ -13,25 +13,12 @@
 #include <QTemporaryDir>
 #include <optional>
 
+#include "qt_fixture.h"
 #include "report/surface.h"
 #include "report/text_width.h"
 
 namespace pelzaro {
 namespace {
-
-// A white image of `widthIn` × `heightIn` inches at `dpi`.
-QImage sheet(double dpi, double widthIn = 3, double heightIn = 2) {
-    QImage image(static_cast<int>(widthIn * dpi), static_cast<int>(heightIn * dpi),
-                 QImage::Format_RGB32);
-    image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
-    image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
-    image.fill(Qt::white);
-    return image;
-}
-
-bool ink(const QImage& image, int x, int y) {
-    return qGray(image.pixel(x, y)) < 160;
-}
 
 struct Box {
     int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;

@@ -7,8 +7,6 @@
 
 #include <QPageLayout>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cmath>
@@ -23,10 +21,12 @@
 #include "qt/page_box_widget.h"
 #include "qt/painter_document.h"
 #include "qt/qt_text.h"
+#include "qt_fixture.h"
 #include "report/page_plan.h"
 #include "report/recording_sink.h"
 #include "report/text_width.h"
 #include "state/module1.h"
+#include "support/samples.h"
 #include "support/test_host.h"
 
 namespace pelzaro {
@@ -34,27 +34,10 @@ namespace {
 
 const char* const kSample = "residential-seismic-k1-key.qkz";
 
-bool isBlank(const std::string& ch) {
-    return ch == " " || ch == "　";
-}
-
-// The leading blanks of a text, and its first word after them.
-struct Lead {
-    std::string blanks, firstWord;
-};
-Lead leadOf(const std::string& text) {
-    Lead lead;
-    std::vector<std::string> chars = utf8::chars(text);
-    size_t i = 0;
-    while (i < chars.size() && isBlank(chars[i])) lead.blanks += chars[i++];
-    while (i < chars.size() && !isBlank(chars[i])) lead.firstWord += chars[i++];
-    return lead;
-}
-
 std::vector<ReportEvent> textsOf(const std::vector<ReportEvent>& events) {
     std::vector<ReportEvent> out;
     for (const ReportEvent& e : events)
-        if (e.kind == ReportEvent::Text && !leadOf(e.text).firstWord.empty()) out.push_back(e);
+        if (e.kind == ReportEvent::Text && !extentOf(e.text).firstWord.empty()) out.push_back(e);
     return out;
 }
 
@@ -64,8 +47,7 @@ struct ReportPages : ::testing::Test {
     MDIForm1& main = app.get<MDIForm1>();
 
     void SetUp() override {
-        host.fileAnswers.push_back(std::string(PELZARO_TEST_DATA) + "/projects/" + kSample);
-        main.FileOpen();
+        openSample(host, app, samplePath(kSample));
         ASSERT_TRUE(host.messages.empty()) << host.lastMessage().text;
         ASSERT_TRUE(hasPage9(wallParts(app.m))) << "the sample shows all nine pages";
     }
@@ -88,11 +70,6 @@ bool othersReach(const std::vector<ReportEvent>& drawing, const ReportEvent& sel
     return false;
 }
 
-bool ink(const QImage& image, int x, int y) {
-    return x >= 0 && y >= 0 && x < image.width() && y < image.height() &&
-           qGray(image.pixel(x, y)) < 160;
-}
-
 // A text's first character starts where the transcript puts it, counted from the corner of
 // the printable area; nothing is drawn above that area.
 TEST_F(ReportPages, EveryPreviewPageShowsItsTextsWhereTheTranscriptPutsThem) {
@@ -109,10 +86,10 @@ TEST_F(ReportPages, EveryPreviewPageShowsItsTextsWhereTheTranscriptPutsThem) {
             for (int x = 0; x < image.width(); ++x)
                 ASSERT_FALSE(ink(image, x, y)) << "page " << page << ": ink above the area";
         for (const ReportEvent& e : box.drawing()) {
-            const Lead lead = leadOf(e.text);
+            const Extent lead = extentOf(e.text);
             if (e.kind != ReportEvent::Text || lead.firstWord.empty()) continue;
             const double em = 20 * e.size;
-            const double inset = textWidthTwips(lead.blanks, e.size);
+            const double inset = textWidthTwips(lead.leading, e.size);
             // Where a figure's line or a neighbouring text lies just left of the first letter,
             // the ink found there is not the text's: such texts are checked by the PDF below.
             if (othersReach(box.drawing(), e, e.x1 + inset - em, e.x1 + inset, e.y1, e.y1 + em))
@@ -166,38 +143,6 @@ class Transcribed : public PrintDocument {
     Tee tee_;
 };
 
-struct PdfWord {
-    std::string text;
-    double x, y;
-};
-
-// The words of each page of a PDF with their top-left corners in points.
-std::vector<std::vector<PdfWord>> pdfWords(const QString& pdf) {
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
-            {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
-    std::vector<std::vector<PdfWord>> pages;
-    for (const QString& page : html.split(QStringLiteral("<page "), Qt::SkipEmptyParts).mid(1)) {
-        pages.emplace_back();
-        for (auto it = word.globalMatch(page); it.hasNext();) {
-            auto m = it.next();
-            // The words come as XHTML text: "<σca" is written "&lt;σca".
-            QString text = m.captured(3);
-            text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
-                .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
-                .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
-                .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-            pages.back().push_back(
-                {fromQ(text), m.captured(1).toDouble(), m.captured(2).toDouble()});
-        }
-    }
-    return pages;
-}
-
 TEST_F(ReportPages, ThePrintedPdfHasEveryPageWithItsTextsAndNumber) {
     ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         << "pdftotext (poppler-utils) reads the PDF back; scripts/install-deps.sh installs it";
@@ -223,11 +168,11 @@ TEST_F(ReportPages, ThePrintedPdfHasEveryPageWithItsTextsAndNumber) {
         ASSERT_FALSE(texts.empty()) << "sheet " << sheet + 1;
         EXPECT_EQ(texts.back().text, "－ " + std::to_string(sheet + 1) + " －");
         for (const ReportEvent& e : texts) {
-            const Lead lead = leadOf(e.text);
+            const Extent lead = extentOf(e.text);
             // The face draws "･" with the glyph of "·", and the PDF's text maps it back to that.
             const std::string first =
                 fromQ(toQ(lead.firstWord).replace(QStringLiteral("･"), QStringLiteral("·")));
-            const double x = area.left() + (e.x1 + textWidthTwips(lead.blanks, e.size)) / 20.0;
+            const double x = area.left() + (e.x1 + textWidthTwips(lead.leading, e.size)) / 20.0;
             const double y = area.top() + e.y1 / 20.0;
             bool found = false;
             for (const PdfWord& w : pages[sheet]) {

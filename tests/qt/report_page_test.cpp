@@ -8,8 +8,6 @@
 
 #include <QImage>
 #include <QPdfWriter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cmath>
@@ -17,13 +15,14 @@
 #include <vector>
 
 #include "forms/app.h"
-#include "forms/utf8.h"
 #include "frame/mdiform1.h"
 #include "qt/painter_sink.h"
 #include "qt/qt_text.h"
+#include "qt_fixture.h"
 #include "report/page_plan.h"
 #include "report/recording_sink.h"
 #include "report/text_width.h"
+#include "support/samples.h"
 #include "support/test_host.h"
 
 namespace pelzaro {
@@ -31,35 +30,13 @@ namespace {
 
 constexpr double kMarginMm = 5.0;
 
-bool isBlank(const std::string& ch) {
-    return ch == " " || ch == "　";
-}
-
-// The text's leading blanks and the text without its trailing blanks.
-struct Extent {
-    std::string leading, trimmed, firstWord;
-};
-Extent extentOf(const std::string& text) {
-    Extent e;
-    std::vector<std::string> chars = utf8::chars(text);
-    size_t first = 0;
-    while (first < chars.size() && isBlank(chars[first])) e.leading += chars[first++];
-    size_t end = chars.size();
-    while (end > first && isBlank(chars[end - 1])) --end;
-    for (size_t i = 0; i < end; ++i) e.trimmed += chars[i];
-    for (size_t i = first; i < end && !isBlank(chars[i]); ++i) e.firstWord += chars[i];
-    return e;
-}
-
 struct ReportPage : ::testing::Test {
     TestHost host;
     App app{host};
     std::vector<ReportEvent> texts;
 
     void SetUp() override {
-        host.fileAnswers.push_back(std::string(PELZARO_TEST_DATA) +
-                                   "/projects/residential-seismic-k1-key.qkz");
-        app.get<MDIForm1>().FileOpen();
+        openSample(host, app, samplePath("residential-seismic-k1-key.qkz"));
         ASSERT_TRUE(host.messages.empty()) << host.lastMessage().text;
         RecordingSink recording;
         draw(recording);
@@ -75,16 +52,9 @@ struct ReportPage : ::testing::Test {
     }
 };
 
-bool ink(const QImage& image, int x, int y) {
-    return qGray(image.pixel(x, y)) < 160;
-}
-
 TEST_F(ReportPage, PageOneOnAnImageStandsWhereTheTranscriptPutsIt) {
     const double dpi = 150;
-    QImage image(static_cast<int>(8 * dpi), static_cast<int>(11 * dpi), QImage::Format_RGB32);
-    image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
-    image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
-    image.fill(Qt::white);
+    QImage image = sheet(dpi, 8, 11);
     {
         QPainter painter(&image);
         PainterSink sink(painter, pixelsPerTwip(image));
@@ -126,29 +96,6 @@ TEST_F(ReportPage, PageOneOnAnImageStandsWhereTheTranscriptPutsIt) {
     }
 }
 
-struct PdfWord {
-    QString text;
-    double xMin, yMin;
-};
-
-std::vector<PdfWord> pdfWords(const QString& pdf) {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty()) return {};
-    QProcess p;
-    p.start(pdftotext, {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                        QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
-    std::vector<PdfWord> out;
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        auto m = it.next();
-        out.push_back({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
-    }
-    return out;
-}
-
 // The same page in a PDF of A4 with the printable area 5 mm inside the sheet: pdftotext finds
 // each line's first word at the transcript's position, in points from the sheet's corner.
 TEST_F(ReportPage, PageOneInAPdfStandsWhereTheTranscriptPutsIt) {
@@ -166,7 +113,8 @@ TEST_F(ReportPage, PageOneInAPdfStandsWhereTheTranscriptPutsIt) {
         ASSERT_NE(sink, nullptr);
         draw(*sink);
     }
-    const std::vector<PdfWord> words = pdfWords(path);
+    const std::vector<std::vector<PdfWord>> pages = pdfWords(path);
+    const std::vector<PdfWord> words = pages.empty() ? std::vector<PdfWord>{} : pages.front();
     ASSERT_FALSE(words.empty());
     const double margin = kMarginMm / 25.4 * 72;
     for (const ReportEvent& e : texts) {
@@ -178,9 +126,9 @@ TEST_F(ReportPage, PageOneInAPdfStandsWhereTheTranscriptPutsIt) {
         const double top = margin + e.y1 / 20.0;
         bool found = false;
         for (const PdfWord& w : words) {
-            const std::string t = fromQ(w.text);
+            const std::string& t = w.text;
             if (t.empty() || firstWord.rfind(t, 0) != 0) continue;
-            if (std::abs(w.xMin - x) < 1.0 && std::abs(w.yMin - top) < 2.5) found = true;
+            if (std::abs(w.x - x) < 1.0 && std::abs(w.y - top) < 2.5) found = true;
         }
         EXPECT_TRUE(found) << e.text << " expected at " << x << "," << top << " pt";
     }

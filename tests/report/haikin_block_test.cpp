@@ -12,6 +12,7 @@
 #include "report/page_choices.h"
 #include "report/recording_sink.h"
 #include "report/surface.h"
+#include "transcript_lines.h"
 
 namespace pelzaro {
 namespace {
@@ -67,44 +68,43 @@ Printed print(const StressBlock& b, const PageChoices& o) {
     return {sink.lines(), sink.beeps(), pri.y() / 220.0, pri.foreColor()};
 }
 
-std::string T(int row, const std::string& text, int colour = 0) {
-    return "T 0 " + std::to_string(220 * row) + " 11 " + std::to_string(colour) + " \"" + text +
-           "\"";
-}
-
 std::vector<std::string> commonLines() {
     return {
-        T(0, std::string("                  D=") + "48.00" + "cm    d=" + "40.00" +
-                 "cm    j=" + "35.000" + "cm"),
-        T(1,
-          std::string("                 at=M/(ft･j)=") + "2000000/(16000×35.000)=3.571" + "cm2/m"),
-        T(2, std::string("                 φ=S/(fa･j)=") + "30000/(140.00×35.000)=6.122" + "cm/m"),
-        T(4, std::string("                 配筋 ") + "D16-237" + "@  -----> ∴ " + "D16-200" +
-                 "@  とする"),
-        T(5, "                ───────────────────────"),
-        T(6, "                 n=15    b=100cm"),
-        T(7, std::string("                 p=As/(b･d)=") + "993.000/(1000×400.00)=0.00248"),
-        T(8, std::string("                 k=sqr{2n･p＋(n･p)^2}－n･p=sqr{2×15×") + "0.00248" +
-                 "＋(15×" + "0.00248" + ")^2}－15×" + "0.00248=0.238"),
-        T(9, std::string("                 j1=1－(k/3)=1－(") + "0.238/3)=0.921"),
-        T(11, "                 ・コンクリートの曲げ圧縮応力度"),
-        T(12, std::string("                   σc=2M/(k･j1･b･d^2)=2×(") +
-                  "2000000×10)/(0.238×0.921×1000×400.00^2)=1.140" + "N/mm2"),
-        T(13, std::string("                                     <σca=") + "7.0" + "N/mm2  ∴ O.K"),
+        textAt(0, std::string("                  D=") + "48.00" + "cm    d=" + "40.00" +
+                      "cm    j=" + "35.000" + "cm"),
+        textAt(1, std::string("                 at=M/(ft･j)=") + "2000000/(16000×35.000)=3.571" +
+                      "cm2/m"),
+        textAt(2, std::string("                 φ=S/(fa･j)=") + "30000/(140.00×35.000)=6.122" +
+                      "cm/m"),
+        textAt(4, std::string("                 配筋 ") + "D16-237" + "@  -----> ∴ " + "D16-200" +
+                      "@  とする"),
+        textAt(5, "                ───────────────────────"),
+        textAt(6, "                 n=15    b=100cm"),
+        textAt(7, std::string("                 p=As/(b･d)=") + "993.000/(1000×400.00)=0.00248"),
+        textAt(8, std::string("                 k=sqr{2n･p＋(n･p)^2}－n･p=sqr{2×15×") + "0.00248" +
+                      "＋(15×" + "0.00248" + ")^2}－15×" + "0.00248=0.238"),
+        textAt(9, std::string("                 j1=1－(k/3)=1－(") + "0.238/3)=0.921"),
+        textAt(11, "                 ・コンクリートの曲げ圧縮応力度"),
+        textAt(12, std::string("                   σc=2M/(k･j1･b･d^2)=2×(") +
+                       "2000000×10)/(0.238×0.921×1000×400.00^2)=1.140" + "N/mm2"),
+        textAt(13,
+               std::string("                                     <σca=") + "7.0" + "N/mm2  ∴ O.K"),
     };
 }
 
 TEST(StressBlock, WorkedExampleUnderTheResidentialLandStandard) {
     std::vector<std::string> expected = commonLines();
     for (const std::string& line : {
-             T(15, "                 ・鉄筋の引張応力度"),
-             T(16, std::string("                   σs=M/(As･j1･d)=(") +
-                       "2000000×10)/(993.000×0.921×400.00)=54.695" + "N/mm2"),
-             T(17, std::string("                                 <σsa=") + "160" + "N/mm2  ∴ O.K"),
-             T(19, "                 ・コンクリートのせん断応力度"),
-             T(20, std::string("                   τc=S/(b･j1･d)=") +
-                       "30000/(1000×0.921×400.00)=0.081" + "N/mm2"),
-             T(21, std::string("                                <τca=") + "0.7" + "N/mm2  ∴ O.K"),
+             textAt(15, "                 ・鉄筋の引張応力度"),
+             textAt(16, std::string("                   σs=M/(As･j1･d)=(") +
+                            "2000000×10)/(993.000×0.921×400.00)=54.695" + "N/mm2"),
+             textAt(17,
+                    std::string("                                 <σsa=") + "160" + "N/mm2  ∴ O.K"),
+             textAt(19, "                 ・コンクリートのせん断応力度"),
+             textAt(20, std::string("                   τc=S/(b･j1･d)=") +
+                            "30000/(1000×0.921×400.00)=0.081" + "N/mm2"),
+             textAt(21,
+                    std::string("                                <τca=") + "0.7" + "N/mm2  ∴ O.K"),
          })
         expected.push_back(line);
     const Printed p =
@@ -117,18 +117,20 @@ TEST(StressBlock, WorkedExampleUnderTheResidentialLandStandard) {
 TEST(StressBlock, WorkedExampleUnderTheRoadGuideline) {
     std::vector<std::string> expected = commonLines();
     for (const std::string& line : {
-             T(14, "                 ・鉄筋の引張応力度"),
-             T(15, std::string("                   σs=M/(As･j1･d)=(") +
-                       "2000000×10)/(993.000×0.921×400.00)=54.695" + "N/mm2"),
-             T(16, std::string("                                 <σsa=") + "160" + "N/mm2  ∴ O.K"),
-             T(17, "                 ・コンクリートのせん断応力度"),
-             T(18, std::string("                   部材断面の有効高に関する補正係数Ce=") + "1.343"),
-             T(19,
-               std::string("                   軸方向引張鉄筋比Ptに関する補正係数Cpt=") + "0.948"),
-             T(20, std::string("                   τc=S/(b･d)=") + "30000/(1000×400.00)=0.075" +
-                       "N/mm2"),
-             T(21, std::string("                                <τca=τa1･Ce･Cpt=") +
-                       "0.7×(1.343×0.948)=0.891" + "N/mm2  ∴ O.K"),
+             textAt(14, "                 ・鉄筋の引張応力度"),
+             textAt(15, std::string("                   σs=M/(As･j1･d)=(") +
+                            "2000000×10)/(993.000×0.921×400.00)=54.695" + "N/mm2"),
+             textAt(16,
+                    std::string("                                 <σsa=") + "160" + "N/mm2  ∴ O.K"),
+             textAt(17, "                 ・コンクリートのせん断応力度"),
+             textAt(18, std::string("                   部材断面の有効高に関する補正係数Ce=") +
+                            "1.343"),
+             textAt(19, std::string("                   軸方向引張鉄筋比Ptに関する補正係数Cpt=") +
+                            "0.948"),
+             textAt(20, std::string("                   τc=S/(b･d)=") +
+                            "30000/(1000×400.00)=0.075" + "N/mm2"),
+             textAt(21, std::string("                                <τca=τa1･Ce･Cpt=") +
+                            "0.7×(1.343×0.948)=0.891" + "N/mm2  ∴ O.K"),
          })
         expected.push_back(line);
     const Printed p =
@@ -142,7 +144,7 @@ TEST(StressBlock, NeitherStandardEndsTheShearCheckAfterItsHeading) {
     members::StressInput in = workedInput(DesignStandard::None);
     const Printed p = print(workedBlock(in), PageChoices{});
     ASSERT_FALSE(p.lines.empty());
-    EXPECT_EQ(p.lines.back(), T(17, "                 ・コンクリートのせん断応力度"));
+    EXPECT_EQ(p.lines.back(), textAt(17, "                 ・コンクリートのせん断応力度"));
     EXPECT_EQ(p.height, 18);
 }
 
@@ -162,48 +164,50 @@ TEST(StressBlock, EveryFailingCheckIsColouredAndBeepsOnce) {
          1.1f,
          160,
          0.7f,
-         {T(11, "                 ・コンクリートの曲げ圧縮応力度", 13),
-          T(12,
-            std::string("                   σc=2M/(k･j1･b･d^2)=2×(") +
-                "2000000×10)/(0.238×0.921×1000×400.00^2)=1.140" + "N/mm2",
-            13),
-          T(13, std::string("                                     >σca=") + "1.1" + "N/mm2", 13)},
+         {textAt(11, "                 ・コンクリートの曲げ圧縮応力度", 13),
+          textAt(12,
+                 std::string("                   σc=2M/(k･j1･b･d^2)=2×(") +
+                     "2000000×10)/(0.238×0.921×1000×400.00^2)=1.140" + "N/mm2",
+                 13),
+          textAt(13, std::string("                                     >σca=") + "1.1" + "N/mm2",
+                 13)},
          1},
         {"sigma_s over 54",
          DesignStandard::Std_T,
          7,
          54,
          0.7f,
-         {T(15, "                 ・鉄筋の引張応力度", 13),
-          T(16,
-            std::string("                   σs=M/(As･j1･d)=(") +
-                "2000000×10)/(993.000×0.921×400.00)=54.695" + "N/mm2",
-            13),
-          T(17, std::string("                                 >σsa=") + "54" + "N/mm2", 13)},
+         {textAt(15, "                 ・鉄筋の引張応力度", 13),
+          textAt(16,
+                 std::string("                   σs=M/(As･j1･d)=(") +
+                     "2000000×10)/(993.000×0.921×400.00)=54.695" + "N/mm2",
+                 13),
+          textAt(17, std::string("                                 >σsa=") + "54" + "N/mm2", 13)},
          1},
         {"tau_c over 0.08",
          DesignStandard::Std_T,
          7,
          160,
          0.08f,
-         {T(20,
-            std::string("                   τc=S/(b･j1･d)=") + "30000/(1000×0.921×400.00)=0.081" +
-                "N/mm2",
-            13),
-          T(21, std::string("                                >τca=") + "0.08" + "N/mm2", 13)},
+         {textAt(20,
+                 std::string("                   τc=S/(b･j1･d)=") +
+                     "30000/(1000×0.921×400.00)=0.081" + "N/mm2",
+                 13),
+          textAt(21, std::string("                                >τca=") + "0.08" + "N/mm2", 13)},
          1},
         {"road: tau_c over tau_ca 0.05 x 1.343 x 0.948",
          DesignStandard::Std_D,
          7,
          160,
          0.05f,
-         {T(20,
-            std::string("                   τc=S/(b･d)=") + "30000/(1000×400.00)=0.075" + "N/mm2",
-            13),
-          T(21,
-            std::string("                                >τca=τa1･Ce･Cpt=") +
-                "0.05×(1.343×0.948)=0.064" + "N/mm2",
-            13)},
+         {textAt(
+              20,
+              std::string("                   τc=S/(b･d)=") + "30000/(1000×400.00)=0.075" + "N/mm2",
+              13),
+          textAt(21,
+                 std::string("                                >τca=τa1･Ce･Cpt=") +
+                     "0.05×(1.343×0.948)=0.064" + "N/mm2",
+                 13)},
          1},
         {"sigma_c and sigma_s both over", DesignStandard::Std_T, 1.1f, 54, 0.7f, {}, 2},
     };
@@ -267,10 +271,11 @@ TEST(StressBlock, PartWithoutSpacingPrintsItsSteelAndOneFailingLine) {
     b.stress = {};
     const Printed p = print(b, choices(DesignStandard::Std_T));
     ASSERT_EQ(p.lines.size(), 5u);
-    EXPECT_EQ(p.lines[2], T(2, std::string("                 φ=S/(fa･j)=") +
-                                   "30000/(140.00×35.000)=6.122" + "cm/m"));
-    EXPECT_EQ(p.lines[3],
-              T(4, "                 ※配筋間隔が未入力のため､応力度の照査を行っていない｡", 13));
+    EXPECT_EQ(p.lines[2], textAt(2, std::string("                 φ=S/(fa･j)=") +
+                                        "30000/(140.00×35.000)=6.122" + "cm/m"));
+    EXPECT_EQ(
+        p.lines[3],
+        textAt(4, "                 ※配筋間隔が未入力のため､応力度の照査を行っていない｡", 13));
     EXPECT_EQ(p.lines[4], "BEEP");
     EXPECT_EQ(p.colour, 0);
 }
@@ -282,15 +287,15 @@ TEST(StressBlock, SlabCentreVariant) {
     StressBlock b = workedBlock(in);
     const Printed p = print(b, choices(DesignStandard::Std_D));
     EXPECT_EQ(p.height, 17);
-    EXPECT_EQ(p.lines[1], T(1, std::string("                 at=M/(ft･j)=") +
-                                   "2000000/(16000×35.000)=3.571" + "cm2/m"));
-    EXPECT_EQ(p.lines[2], T(3, std::string("                 配筋 ") + "D16-237" + "@  -----> ∴ " +
-                                   "D16-200" + "@  とする"));
-    EXPECT_EQ(p.lines.back(), T(16, std::string("                                 <σsa=") + "160" +
-                                        "N/mm2  ∴ O.K"));
+    EXPECT_EQ(p.lines[1], textAt(1, std::string("                 at=M/(ft･j)=") +
+                                        "2000000/(16000×35.000)=3.571" + "cm2/m"));
+    EXPECT_EQ(p.lines[2], textAt(3, std::string("                 配筋 ") + "D16-237" +
+                                        "@  -----> ∴ " + "D16-200" + "@  とする"));
+    EXPECT_EQ(p.lines.back(), textAt(16, std::string("                                 <σsa=") +
+                                             "160" + "N/mm2  ∴ O.K"));
     EXPECT_EQ(p.lines[p.lines.size() - 2],
-              T(15, std::string("                   σs=M/(As･j1･d)=") +
-                        "20000000/(993.000×0.921×400.00)=54.695" + "N/mm2"));
+              textAt(15, std::string("                   σs=M/(As･j1･d)=") +
+                             "20000000/(993.000×0.921×400.00)=54.695" + "N/mm2"));
 }
 
 }  // namespace

@@ -1,32 +1,12 @@
 #include "haikin_fixture.h"
 
-#include "report/report_error.h"
-#include "report/surface.h"
+#include "support/report_support.h"
 
 namespace pelzaro::haikin_test {
 
 Drawn draw(Module1& m, const PageChoices& opt, std::initializer_list<SectionPrinter> sections) {
-    RecordingSink sink;
-    Surface pri(sink);
-    pri.startPage();
-    ReportContext context{pri, m, opt, m};
-    Drawn d;
-    try {
-        for (SectionPrinter section : sections) section(context);
-    } catch (const ReportError& e) {
-        d.error = e.what();
-    }
-    d.lines = sink.lines();
-    d.texts = sink.texts();
-    d.beeps = sink.beeps();
-    d.endsClean = pri.fontSize() == 11 && pri.foreColor() == 0 && pri.drawStyle() == 0;
-    d.endY = pri.y();
-    return d;
-}
-
-std::string textAt(int row, const std::string& text, int colour) {
-    return "T 0 " + std::to_string(220 * row) + " 11 " + std::to_string(colour) + " \"" + text +
-           "\"";
+    const DrawnPage p = drawPage(m, opt, sections);
+    return {p.lines, p.texts, p.beeps, p.error, p.endsClean(), p.endY};
 }
 
 namespace {

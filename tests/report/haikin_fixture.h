@@ -11,6 +11,7 @@
 #include "report/recording_sink.h"
 #include "report/report_page.h"
 #include "state/module1.h"
+#include "transcript_lines.h"
 
 namespace pelzaro::haikin_test {
 
@@ -24,8 +25,6 @@ struct Drawn {
 };
 
 Drawn draw(Module1& m, const PageChoices& opt, std::initializer_list<SectionPrinter> sections);
-// A transcript line of a text at row `row` (220 twips a row at 11 pt) from the left edge.
-std::string textAt(int row, const std::string& text, int colour = 0);
 
 // A wall with a uniform ground reaction (e = 0): clear span 2 m, W1 30 kN/m2, Sigma_max
 // 60 kN/m2, slab 0.40 m; every part with "D16" (1.986 cm2, perimeter 5 cm) at a cover of

@@ -16,6 +16,7 @@
 #include "report/page_plan.h"
 #include "report/recording_sink.h"
 #include "report/report_error.h"
+#include "report/report_page.h"
 #include "report/sections.h"
 #include "support/report_support.h"
 #include "support/samples.h"
@@ -32,10 +33,8 @@ struct Page {
 void drawOn(App& app, const std::vector<SectionPrinter>& sections, Page& page) {
     Surface pri(page.sink);
     pri.startPage();
-    const PageChoices choices = readPageChoices(app);
-    ReportContext context{pri, app.m, choices, app.m};
     try {
-        for (SectionPrinter s : sections) s(context);
+        drawSections(app, pri, sections);
     } catch (const ReportError& e) {
         page.error = e.what();
     }
@@ -113,7 +112,7 @@ TEST(HaikinSamples, PrintedStressesAreThePagesOwn) {
 // A spacing typed after the stress check: the block prints that spacing and the stresses for
 // it, the ones the page's stress check then gives.
 TEST(HaikinSamples, SpacingEditedAfterTheStressCheck) {
-    OpenedSample o(std::string(PELZARO_TEST_DATA) + "/projects/residential-normal-one-sided.qkz");
+    OpenedSample o(samplePath("residential-normal-one-sided.qkz"));
     openMemberDesignPage(o.app);  // the user goes on to the page with "断面計算 >"
     Form7& f7 = o.app.get<Form7>();
     ASSERT_FALSE(f7.lbl1.Caption().empty());
@@ -134,7 +133,7 @@ TEST(HaikinSamples, SpacingEditedAfterTheStressCheck) {
 }
 
 TEST(HaikinSamples, PartWithoutSpacingIsNotChecked) {
-    OpenedSample o(std::string(PELZARO_TEST_DATA) + "/projects/residential-normal-one-sided.qkz");
+    OpenedSample o(samplePath("residential-normal-one-sided.qkz"));
     Form7& f7 = o.app.get<Form7>();
     for (const char* spacing : {"", "0", "-50"}) {
         f7.txt2.setText(spacing);

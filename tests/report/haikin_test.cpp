@@ -17,13 +17,12 @@
 #include "report/form7_haikin_scale.h"
 #include "report/page_choices.h"
 #include "report/recording_sink.h"
-#include "report/report_context.h"
-#include "report/report_error.h"
 #include "report/sections.h"
 #include "state/module1.h"
 #include "support/report_support.h"
 #include "support/samples.h"
 #include "support/test_host.h"
+#include "transcript_lines.h"
 
 namespace pelzaro {
 namespace {
@@ -65,7 +64,6 @@ const std::string kV1 = "  V1=";
 const std::string kV2 = "  V2=";
 const std::string kV3 = "  V3=";
 const std::string kV4 = "  V4=";
-const std::string kV5 = "  V5=";
 const std::string kVP = "  VP=";
 const std::string kVR = "  VR=";
 const std::string kSeismicKh = "水平震度Kh=";
@@ -83,13 +81,11 @@ const std::string kTimesSign = "×";
 const std::string kTwo = "2";
 
 // A page drawn on a recording surface from a design state and page choices set by hand.
-struct HaikinPage : ::testing::Test {
-    Module1 m;
-    PageChoices opt;
-    ReportVars layout;
-    RecordingSink sink;
-    Surface pri{sink};
-    std::string error;
+struct HaikinPage : ::testing::Test, SectionBench {
+    HaikinPage() : SectionBench(Form7_HAIKIN) {}
+
+    // The scales the section works out, kept with the design state as the report keeps them.
+    ReportVars& layout = m;
 
     // A 2 m wall (H4 0.5 + H3 1.5) with a 0.5 m toe and a 0.6 m heel, vertical faces, a
     // 0.3 m base slab; normal case, residential-land standard, one-sided ground with the front
@@ -124,21 +120,6 @@ struct HaikinPage : ::testing::Test {
         m.D_Kakato = heel ? 0.2f : 0.0f;
         m.D_Kakato_H = m.D_Teiban - m.D_Kakato;
     }
-
-    std::vector<std::string> draw() {
-        sink.events.clear();
-        pri.startPage();
-        ReportContext c{pri, m, opt, layout};
-        try {
-            Form7_HAIKIN(c);
-        } catch (const ReportError& e) {
-            error = e.what();
-        }
-        return sink.lines();
-    }
-    bool endsClean() const {
-        return pri.fontSize() == 11 && pri.foreColor() == 0 && pri.drawStyle() == 0;
-    }
 };
 
 std::vector<std::string> segments(const std::vector<std::string>& lines) {
@@ -151,15 +132,6 @@ std::vector<std::string> segments(const std::vector<std::string>& lines) {
 // True when `part` appears in `whole` as consecutive lines.
 bool containsRun(const std::vector<std::string>& whole, const std::vector<std::string>& part) {
     return std::search(whole.begin(), whole.end(), part.begin(), part.end()) != whole.end();
-}
-
-std::string text(int x, int y, int size, const std::string& t) {
-    return "T " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(size) +
-           " 0 \"" + t + "\"";
-}
-std::string seg(int x1, int y1, int x2, int y2) {
-    return "L " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) + " " +
-           std::to_string(y2) + " solid 0";
 }
 
 TEST(HaikinScales, TheWallIsDrawnAtMostOneThousandOverPointThreeTwipsHigh) {

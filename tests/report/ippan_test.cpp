@@ -16,10 +16,8 @@
 #include "frame/mdiform1.h"
 #include "report/page_choices.h"
 #include "report/recording_sink.h"
-#include "report/report_context.h"
 #include "report/report_error.h"
 #include "report/sections.h"
-#include "report/surface.h"
 #include "state/module1.h"
 #include "support/report_support.h"
 #include "support/samples.h"
@@ -33,25 +31,9 @@ std::string T(int y, const std::string& text) {
     return "T 0 " + std::to_string(y) + " 11 0 \"" + text + "\"";
 }
 
-struct Ippan : ::testing::Test {
-    Module1 m;
-    PageChoices opt;
-    RecordingSink sink;
-    Surface pri{sink};
-    std::string error;
+struct Ippan : ::testing::Test, SectionBench {
+    Ippan() : SectionBench(Form3_Ippan) {}
 
-    std::vector<std::string> draw() {
-        sink.clear();
-        error.clear();
-        pri.startPage();
-        ReportContext c{pri, m, opt, m};
-        try {
-            Form3_Ippan(c);
-        } catch (const ReportError& e) {
-            error = e.what();
-        }
-        return sink.lines();
-    }
     // The line printed at y, or "" when none is.
     std::string at(int y) {
         std::string prefix = "T 0 " + std::to_string(y) + " ";

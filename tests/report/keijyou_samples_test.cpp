@@ -22,8 +22,6 @@ struct Page {
     std::vector<ReportEvent> events;
     std::vector<std::string> lines;
     std::string error;
-    double size = 0;
-    int colour = -1, style = -1;
 };
 
 Page drawPageOf(App& app, int page) {

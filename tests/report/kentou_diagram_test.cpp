@@ -4,17 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "kentou_page.h"
+#include "transcript_lines.h"
 
 namespace pelzaro {
 namespace {
-
-std::string seg(int x1, int y1, int x2, int y2) {
-    return "L " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) + " " +
-           std::to_string(y2) + " solid 0";
-}
-std::string label(int x, int y, const char* text) {
-    return "T " + std::to_string(x) + " " + std::to_string(y) + " 9 0 \"" + text + "\"";
-}
 
 Lines diagram(KentouPage& page) {
     return between(page.draw(), "L 9500 3800", "");

@@ -14,7 +14,6 @@
 #include "stability/form4.h"
 #include "support/report_support.h"
 #include "support/samples.h"
-#include "support/scenario.h"
 
 namespace pelzaro {
 namespace {

@@ -1,12 +1,11 @@
 #include "kentou_page.h"
 
-#include "report/report_error.h"
 #include "report/sections.h"
 #include "support/report_support.h"
 
 namespace pelzaro {
 
-KentouPage::KentouPage() {
+KentouPage::KentouPage() : SectionBench(Form4_KENTOU) {
     opt.std_T = true;
     opt.case_N = true;
     opt.shapeOneSided = true;
@@ -18,19 +17,6 @@ KentouPage::KentouPage() {
     m.Sigma_max = 45.678f, m.Sigma_min = 4.321f, m.Qa = 150.0f;
     m.SumH = 20.5f, m.C = 0.0f, m.Mu = 0.6f, m.RH = 36.0f, m.F_Katsudou = 1.756f;
     m.A_eff = 2.002f;
-}
-
-std::vector<std::string> KentouPage::draw() {
-    sink.clear();
-    error.clear();
-    pri.startPage();
-    ReportContext c{pri, m, opt, m};
-    try {
-        Form4_KENTOU(c);
-    } catch (const ReportError& e) {
-        error = e.what();
-    }
-    return sink.lines();
 }
 
 std::vector<std::string> KentouPage::textsWith(const std::string& part) {

@@ -6,10 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "report/recording_sink.h"
-#include "report/report_context.h"
-#include "report/surface.h"
-#include "state/module1.h"
+#include "support/report_support.h"
 
 namespace pelzaro {
 
@@ -20,16 +17,8 @@ inline Lines operator+(Lines a, const Lines& b) {
     return a;
 }
 
-struct KentouPage {
-    Module1 m;
-    PageChoices opt;
-    RecordingSink sink;
-    Surface pri{sink};
-    std::string error;  // the ReportError that ended the section, if any
-
+struct KentouPage : SectionBench {
     KentouPage();
-    // Draws the section on a fresh page; returns the transcript.
-    std::vector<std::string> draw();
     // The text events whose text contains `part`.
     std::vector<std::string> textsWith(const std::string& part);
 };

@@ -15,35 +15,18 @@
 
 #include "report/page_choices.h"
 #include "report/recording_sink.h"
-#include "report/report_context.h"
-#include "report/report_error.h"
 #include "report/report_page.h"
 #include "report/sections.h"
 #include "stability/calc/stability_calc.h"
+#include "stability_calc/example_walls.h"
 #include "state/module1.h"
+#include "support/report_support.h"
 
 namespace pelzaro {
 
+// The worked example of the stability tests.
 inline StabilityInput batteredWallInput() {
-    StabilityInput in;
-    WallDimensions& w = in.wall;
-    w.Syou_No = "3.1";
-    w.Kigou = "Ａ";
-    w.H1 = 0.5f, w.H2 = 1.0f, w.H3 = 2.5f, w.H4 = 0.3f;
-    w.T1_Mae = 0.2f, w.N_Mae_In = 0.1f, w.T1_Usiro = 0.25f, w.N_Usiro_In = 0.05f;
-    w.B_Tumasaki = 0.6f, w.T2_Mae = 0.4f, w.B_Tyuuou = 2.0f, w.T2_Usiro = 0.4f;
-    w.B_Kakato = 0.8f;
-    w.D_Teiban = 0.4f, w.D_Tumasaki = 0.3f, w.D_Kakato = 0.3f, w.H_Tyuuou = 0.6f;
-    w.Q_Haimen = 10.0f, w.Q_Tyuuou = 5.0f, w.Q_Zenmen = 3.0f;
-    in.cond.KA = 0.3f, in.cond.Gamma_S = 18.0f, in.cond.Gamma_C = 24.0f;
-    in.cond.Delta = 20.0f, in.cond.Mu = 0.6f, in.cond.Phi_B = 30.0f;
-    in.shape = GroundShape::Shape_OneSided;
-    in.standard = DesignStandard::Std_T;
-    in.calcCase = CalcCase::Case_N;
-    in.pv = PvInMoment::Pv_Counted;
-    in.frontSoil = FrontSoil::FrontSoil_In;
-    in.key = ShearKey::Key_None;
-    return in;
+    return exampleWall();
 }
 
 // Front wall 0.8 m above a 1.2 m front ground, back ground 1.6 m, rear wall 0.4 m above it;
@@ -113,23 +96,8 @@ struct Drawn {
 
 // Runs the given sections on a fresh page over the state and choices.
 inline Drawn drawOn(Module1& m, const PageChoices& opt, std::vector<SectionPrinter> sections) {
-    RecordingSink sink;
-    Surface pri(sink);
-    pri.startPage();
-    ReportContext c{pri, m, opt, m};
-    Drawn d;
-    try {
-        for (SectionPrinter s : sections) s(c);
-    } catch (const ReportError& e) {
-        d.error = e.what();
-    }
-    d.events = sink.events;
-    d.lines = sink.lines();
-    d.size = pri.fontSize();
-    d.colour = pri.foreColor();
-    d.style = pri.drawStyle();
-    d.x = pri.x();
-    return d;
+    const DrawnPage p = drawPage(m, opt, sections);
+    return {p.events, p.lines, p.error, p.fontSize, p.foreColor, p.drawStyle, p.endX};
 }
 
 }  // namespace pelzaro

@@ -7,34 +7,22 @@
 #include <vector>
 
 #include "report/recording_sink.h"
-#include "report/text_width.h"
+#include "support/report_support.h"
 
 namespace pelzaro {
 
-struct PrintedBox {
-    double x1, y1, x2, y2;
-    std::string text;
-};
-
-inline std::vector<PrintedBox> textBoxes(const std::vector<ReportEvent>& events) {
-    std::vector<PrintedBox> boxes;
-    for (const ReportEvent& e : events) {
-        if (e.kind != ReportEvent::Text || e.text.empty()) continue;
-        // Positions as the transcript gives them, whole twips.
-        const double x = std::llround(e.x1), y = std::llround(e.y1);
-        boxes.push_back({x, y, x + textWidthTwips(e.text, e.size), y + 20.0 * e.size, e.text});
-    }
-    return boxes;
-}
-
-// Every pair of texts whose boxes (fixed-pitch width, one line high) share an area.
+// Every pair of printed texts whose cells (fixed-pitch width, one line high, where the
+// transcript puts them) share an area.
 inline std::vector<std::string> overlaps(const std::vector<ReportEvent>& events) {
-    const std::vector<PrintedBox> b = textBoxes(events);
+    std::vector<std::string> lines;
+    for (const ReportEvent& e : events)
+        if (e.kind == ReportEvent::Text && !e.text.empty()) lines.push_back(transcriptLine(e));
+    const std::vector<PlacedText> t = placedTexts(lines);
     std::vector<std::string> found;
-    for (size_t i = 0; i < b.size(); ++i)
-        for (size_t j = i + 1; j < b.size(); ++j)
-            if (b[i].x1 < b[j].x2 && b[j].x1 < b[i].x2 && b[i].y1 < b[j].y2 && b[j].y1 < b[i].y2)
-                found.push_back("\"" + b[i].text + "\" / \"" + b[j].text + "\"");
+    for (size_t i = 0; i < t.size(); ++i)
+        for (size_t j = i + 1; j < t.size(); ++j)
+            if (overlap(t[i], t[j]))
+                found.push_back("\"" + t[i].text + "\" / \"" + t[j].text + "\"");
     return found;
 }
 

@@ -9,12 +9,10 @@
 #include <vector>
 
 #include "report/page_choices.h"
-#include "report/recording_sink.h"
-#include "report/report_context.h"
-#include "report/report_error.h"
 #include "report/report_page.h"
 #include "report/sections.h"
 #include "state/module1.h"
+#include "support/report_support.h"
 
 namespace pelzaro {
 
@@ -22,31 +20,10 @@ struct Page3 {
     Module1 m;
     PageChoices opt;
 
-    struct Drawn {
-        std::vector<std::string> lines;
-        std::string error;
-        double fontSize = 0;
-        int foreColor = -1;
-        int drawStyle = -1;
-        bool endsClean() const { return fontSize == 11 && foreColor == 0 && drawStyle == 0; }
-    };
+    using Drawn = DrawnPage;
 
     Drawn draw(std::initializer_list<SectionPrinter> sections = {Form4_Doatu, Form4_Doatu2}) {
-        RecordingSink sink;
-        Surface pri(sink);
-        pri.startPage();
-        ReportContext c{pri, m, opt, m};
-        Drawn d;
-        try {
-            for (SectionPrinter s : sections) s(c);
-        } catch (const ReportError& e) {
-            d.error = e.what();
-        }
-        d.lines = sink.lines();
-        d.fontSize = pri.fontSize();
-        d.foreColor = pri.foreColor();
-        d.drawStyle = pri.drawStyle();
-        return d;
+        return drawPage(m, opt, sections);
     }
 };
 
@@ -55,8 +32,9 @@ inline std::vector<std::string> blockFrom(const std::vector<std::string>& all,
                                           const std::string& first, size_t count) {
     for (size_t i = 0; i < all.size(); ++i)
         if (all[i] == first)
-            return std::vector<std::string>(all.begin() + static_cast<long>(i),
-                                            all.begin() + static_cast<long>(std::min(all.size(), i + count)));
+            return std::vector<std::string>(
+                all.begin() + static_cast<long>(i),
+                all.begin() + static_cast<long>(std::min(all.size(), i + count)));
     return {};
 }
 

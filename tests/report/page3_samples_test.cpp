@@ -65,10 +65,7 @@ struct SamplePage3 : ::testing::Test {
     TestHost host;
     App app{host};
 
-    void open(const std::string& file) {
-        host.fileAnswers.push_back(file);
-        app.get<MDIForm1>().FileOpen();
-    }
+    void open(const std::string& file) { openSample(host, app, file); }
     DrawnPage page3() { return drawPage(app, {Form4_Doatu, Form4_Doatu2}); }
 };
 
@@ -91,7 +88,7 @@ TEST_F(SamplePage3, EachSectionEndsCleanWithinThePage) {
 }
 
 TEST_F(SamplePage3, TheSymmetricNoteIsTheOnlyTextNearThePageNumber) {
-    open(std::string(PELZARO_TEST_DATA) + "/projects/residential-seismic-d1-two-sided.qkz");
+    open(samplePath("residential-seismic-d1-two-sided.qkz"));
     const std::vector<PlacedText> texts = placedTexts(page3().lines);
     ASSERT_FALSE(texts.empty());
     EXPECT_TRUE(symmetricNote(texts.back()));
@@ -115,9 +112,13 @@ TEST_F(SamplePage3, TheSameWhateverPageWasDrawnBefore) {
     // Pages 1, 2 and 4, and page 3 itself.
     const std::vector<void (*)(App&)> before = {
         [](App& a) { drawPage(a, {Form3_Ippan}); },
-        [](App& a) { drawPage(a, {Form4_KEIJYOU, Form4_JIJYUU}); },
+        [](App& a) {
+            drawPage(a, {Form4_KEIJYOU, Form4_JIJYUU});
+        },
         [](App& a) { drawPage(a, {Form4_KENTOU}); },
-        [](App& a) { drawPage(a, {Form4_Doatu, Form4_Doatu2}); },
+        [](App& a) {
+            drawPage(a, {Form4_Doatu, Form4_Doatu2});
+        },
     };
     for (const std::string& file : sampleProjects()) {
         open(file);

@@ -8,23 +8,61 @@
 
 namespace pelzaro {
 
-DrawnPage drawPage(App& app, std::initializer_list<SectionPrinter> sections) {
+namespace {
+
+// Runs `draw` on a recording surface that starts a fresh page, and keeps what it drew.
+template <class Draw>
+DrawnPage recorded(Draw draw) {
     RecordingSink sink;
     Surface pri(sink);
     pri.startPage();
     DrawnPage page;
     try {
-        drawSections(app, pri, sections);
+        draw(pri);
     } catch (const ReportError& e) {
         page.error = e.what();
     }
+    page.events = sink.events;
     page.lines = sink.lines();
     page.texts = sink.texts();
     page.beeps = sink.beeps();
     page.fontSize = pri.fontSize();
     page.foreColor = pri.foreColor();
     page.drawStyle = pri.drawStyle();
+    page.endX = pri.x();
+    page.endY = pri.y();
     return page;
+}
+
+}  // namespace
+
+DrawnPage drawPage(App& app, std::initializer_list<SectionPrinter> sections) {
+    return recorded([&](Surface& pri) { drawSections(app, pri, sections); });
+}
+
+DrawnPage drawPage(Module1& m, const PageChoices& opt,
+                   const std::vector<SectionPrinter>& sections) {
+    return recorded([&](Surface& pri) {
+        ReportContext context{pri, m, opt, m};
+        for (SectionPrinter section : sections) section(context);
+    });
+}
+
+std::vector<std::string> SectionBench::draw() {
+    sink.clear();
+    error.clear();
+    pri.startPage();
+    ReportContext context{pri, m, opt, m};
+    try {
+        section_(context);
+    } catch (const ReportError& e) {
+        error = e.what();
+    }
+    return sink.lines();
+}
+
+bool SectionBench::endsClean() const {
+    return pri.fontSize() == 11 && pri.foreColor() == 0 && pri.drawStyle() == 0;
 }
 
 double PlacedText::right() const {

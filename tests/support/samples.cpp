@@ -7,10 +7,15 @@
 
 namespace pelzaro {
 
+namespace {
+std::string projectsFolder() {
+    return std::string(PELZARO_TEST_DATA) + "/projects";
+}
+}  // namespace
+
 std::vector<std::string> sampleProjects() {
     std::vector<std::string> files;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::string(PELZARO_TEST_DATA) + "/projects"))
+    for (const auto& entry : std::filesystem::directory_iterator(projectsFolder()))
         if (entry.path().extension() == ".qkz") files.push_back(entry.path().string());
     std::sort(files.begin(), files.end());
     return files;
@@ -20,9 +25,17 @@ std::string sampleName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
-OpenedSample::OpenedSample(const std::string& file) {
-    host.fileAnswers.push_back(file);
+std::string samplePath(const std::string& name) {
+    return projectsFolder() + "/" + name;
+}
+
+void openSample(TestHost& host, App& app, const std::string& path) {
+    host.fileAnswers.push_back(path);
     app.get<MDIForm1>().FileOpen();
+}
+
+OpenedSample::OpenedSample(const std::string& file) {
+    openSample(host, app, file);
 }
 
 }  // namespace pelzaro
