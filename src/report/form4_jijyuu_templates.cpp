@@ -12,10 +12,14 @@
 
 namespace pelzaro {
 
-SurchargeWidths reportedSoilWidths(const Module1& m) {
+SoilSetBacks reportedSoilSetBacks(const Module1& m) {
     if (frontWallHeightAboveSlab(m) == 0.0 || rearWallHeightAboveSlab(m) == 0.0)
         throw ReportError("the soil surfaces (wall height above the slab): division by zero");
-    return surchargeWidths(m, soilSetBacks(m));
+    return soilSetBacks(m);
+}
+
+SurchargeWidths reportedSoilWidths(const Module1& m) {
+    return surchargeWidths(m, reportedSoilSetBacks(m));
 }
 
 namespace {
@@ -35,9 +39,10 @@ void printAreaTemplate(Surface& pri, const Module1& m, int k, double y) {
                 printAt(pri, 2100, y, {single3(m.T1_Mae), kTimes, single3(double(m.H2) + m.H1)});
             if (!(m.N_Mae_In == 0.0f && m.N_Mae_Out == 0.0f)) {
                 printAt(pri, 2100, y - 100,
-                     {single3(double(m.H_Zenmen) + m.H1), kTimesOpen, single3(m.T1_Mae), kPlus, single3(m.T2_Mae),
-                      kCloseHalf});
-                printAt(pri, 3200, y + 100, {kPlus, single3(m.T2_Mae), kTimes, single3(m.D_Teiban)});
+                        {single3(double(m.H_Zenmen) + m.H1), kTimesOpen, single3(m.T1_Mae), kPlus,
+                         single3(m.T2_Mae), kCloseHalf});
+                printAt(pri, 3200, y + 100,
+                        {kPlus, single3(m.T2_Mae), kTimes, single3(m.D_Teiban)});
             }
             break;
         case 2:
@@ -45,9 +50,10 @@ void printAreaTemplate(Surface& pri, const Module1& m, int k, double y) {
                 printAt(pri, 2100, y, {single3(m.T1_Usiro), kTimes, single3(double(m.H3) + m.H4)});
             if (!(m.N_Usiro_In == 0.0f && m.N_Usiro_Out == 0.0f)) {
                 printAt(pri, 2100, y - 100,
-                     {single3(double(m.H_Haimen) + m.H4), kTimesOpen, single3(m.T1_Usiro), kPlus,
-                      single3(m.T2_Usiro), kCloseHalf});
-                printAt(pri, 3200, y + 100, {kPlus, single3(m.T2_Usiro), kTimes, single3(m.D_Teiban)});
+                        {single3(double(m.H_Haimen) + m.H4), kTimesOpen, single3(m.T1_Usiro), kPlus,
+                         single3(m.T2_Usiro), kCloseHalf});
+                printAt(pri, 3200, y + 100,
+                        {kPlus, single3(m.T2_Usiro), kTimes, single3(m.D_Teiban)});
             }
             break;
         case 3:
@@ -58,24 +64,24 @@ void printAreaTemplate(Surface& pri, const Module1& m, int k, double y) {
                 printAt(pri, 2100, y, {single3(m.B_Kakato), kTimes, single3(m.D_Teiban)});
             else
                 printAt(pri, 2100, y,
-                     {single3(m.B_Kakato), kTimesOpen, single3(m.D_Teiban), kPlus, single3(m.D_Kakato),
-                      kCloseHalf});
+                        {single3(m.B_Kakato), kTimesOpen, single3(m.D_Teiban), kPlus,
+                         single3(m.D_Kakato), kCloseHalf});
             break;
         case 5:
             if (m.D_Teiban == m.D_Tumasaki)
                 printAt(pri, 2100, y, {single3(m.B_Tumasaki), kTimes, single3(m.D_Teiban)});
             else
                 printAt(pri, 2100, y,
-                     {single3(m.B_Tumasaki), kTimesOpen, single3(m.D_Teiban), kPlus, single3(m.D_Tumasaki),
-                      kCloseHalf});
+                        {single3(m.B_Tumasaki), kTimesOpen, single3(m.D_Teiban), kPlus,
+                         single3(m.D_Tumasaki), kCloseHalf});
             break;
         case 6:
             if (m.N_Mae_In == 0.0f && m.N_Usiro_In == 0.0f)
                 printAt(pri, 2100, y, {single3(m.B_Tyuuou), kTimes, single3(m.H_Tyuuou)});
             else
                 printAt(pri, 2100, y,
-                     {single3(m.H_Tyuuou), kTimesOpen, single3(m.B_Tyuuou), kPlus,
-                      single3(reportedSoilWidths(m).centre), kCloseHalf});
+                        {single3(m.H_Tyuuou), kTimesOpen, single3(m.B_Tyuuou), kPlus,
+                         single3(reportedSoilWidths(m).centre), kCloseHalf});
             break;
         case 7: {
             const bool vertical = rearOuterFaceVertical(m);
@@ -84,19 +90,21 @@ void printAreaTemplate(Surface& pri, const Module1& m, int k, double y) {
                 printAt(pri, 2100, y, {single3(m.B_Kakato), kTimes, single3(m.H_Haimen)});
             } else if (m.B_Kakato != 0.0f && !vertical && level) {
                 printAt(pri, 2100, y,
-                     {kOpen, single3(m.B_Kakato), kPlus, single3(reportedSoilWidths(m).back), kCloseTimes,
-                      single3(m.H_Haimen), kHalf});
+                        {kOpen, single3(m.B_Kakato), kPlus, single3(reportedSoilWidths(m).back),
+                         kCloseTimes, single3(m.H_Haimen), kHalf});
             } else if (m.B_Kakato != 0.0f && vertical) {
                 printAt(pri, 2100, y,
-                     {single3(m.B_Kakato), kTimesOpen, single3(m.H_Haimen), kPlus,
-                      single3(double(m.D_Kakato_H) + m.H_Haimen), kCloseHalf});
+                        {single3(m.B_Kakato), kTimesOpen, single3(m.H_Haimen), kPlus,
+                         single3(double(m.D_Kakato_H) + m.H_Haimen), kCloseHalf});
             } else if (m.B_Kakato != 0.0f) {
                 printAt(pri, 2100, y - 100,
-                     {single3(m.H_Haimen), kTimesOpen, single3(m.B_Kakato), kPlus,
-                      single3(reportedSoilWidths(m).back), kCloseHalf});
-                printAt(pri, 2900, y + 100, {kPlus, single3(m.B_Kakato), kTimes, single3(m.D_Kakato_H), kHalf});
+                        {single3(m.H_Haimen), kTimesOpen, single3(m.B_Kakato), kPlus,
+                         single3(reportedSoilWidths(m).back), kCloseHalf});
+                printAt(pri, 2900, y + 100,
+                        {kPlus, single3(m.B_Kakato), kTimes, single3(m.D_Kakato_H), kHalf});
             } else if (!vertical) {
-                printAt(pri, 2100, y, {single3(reportedSoilWidths(m).back), kTimes, single3(m.H_Haimen), kHalf});
+                printAt(pri, 2100, y,
+                        {single3(reportedSoilWidths(m).back), kTimes, single3(m.H_Haimen), kHalf});
             }
             break;
         }
@@ -107,18 +115,18 @@ void printAreaTemplate(Surface& pri, const Module1& m, int k, double y) {
                 printAt(pri, 2100, y, {single3(m.B_Tumasaki), kTimes, single3(m.H_Zenmen)});
             } else if (level) {
                 printAt(pri, 2100, y,
-                     {single3(m.H_Zenmen), kTimesOpen, single3(m.B_Tumasaki), kPlus,
-                      single3(reportedSoilWidths(m).front), kCloseHalf});
+                        {single3(m.H_Zenmen), kTimesOpen, single3(m.B_Tumasaki), kPlus,
+                         single3(reportedSoilWidths(m).front), kCloseHalf});
             } else if (vertical) {
                 printAt(pri, 2100, y,
-                     {single3(m.B_Tumasaki), kTimesOpen, single3(m.H_Zenmen), kPlus,
-                      single3(double(m.H_Zenmen) + m.D_Tumasaki_H), kCloseHalf});
+                        {single3(m.B_Tumasaki), kTimesOpen, single3(m.H_Zenmen), kPlus,
+                         single3(double(m.H_Zenmen) + m.D_Tumasaki_H), kCloseHalf});
             } else {
                 printAt(pri, 2100, y - 100,
-                     {single3(m.H_Zenmen), kTimesOpen, single3(m.B_Tumasaki), kPlus,
-                      single3(reportedSoilWidths(m).front), kClose, kHalf});
+                        {single3(m.H_Zenmen), kTimesOpen, single3(m.B_Tumasaki), kPlus,
+                         single3(reportedSoilWidths(m).front), kClose, kHalf});
                 printAt(pri, 2900, y + 100,
-                     {kPlus, single3(m.B_Tumasaki), kTimes, single3(m.D_Tumasaki_H), kHalf});
+                        {kPlus, single3(m.B_Tumasaki), kTimes, single3(m.D_Tumasaki_H), kHalf});
             }
             break;
         }

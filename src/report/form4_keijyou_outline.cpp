@@ -7,6 +7,7 @@
 #include "numeric/rounding.h"
 #include "report/conventions.h"
 #include "report/report_error.h"
+#include "report/self_weight.h"
 #include "report/wall_drawing.h"
 #include "stability/calc/soil_surfaces.h"
 
@@ -23,22 +24,17 @@ struct OutlinePoints {
 // above the slab top, which must not be zero.
 OutlinePoints outlinePoints(const WallDrawing& d) {
     const Module1& m = d.m;
-    const double hwMae = frontWallHeightAboveSlab(m);
     const double hwUsiro = rearWallHeightAboveSlab(m);
     OutlinePoints p{};
+    // The back ground meets the rear face H4 below the wall's top.
     const double tihyouHaimen =
         double(m.B) - m.B_Kakato - m.N_Usiro_Out +
         quotient(double(m.N_Usiro_Out) * m.H4, hwUsiro,
                  "the back ground on the rear wall (wall height above the slab)");
-    const double tihyouZenmen =
-        m.B_Tumasaki + quotient(double(m.N_Mae_Out) * m.H_Zenmen, hwMae,
-                                "the front ground on the front wall (wall height above the slab)");
-    const double tihyouTyuuouMae =
-        double(m.B_Tumasaki) + m.T2_Mae -
-        quotient(double(m.N_Mae_In) * m.H_Tyuuou, hwMae, "the centre soil on the front wall");
-    const double tihyouTyuuouUsiro =
-        double(m.B) - m.B_Kakato - m.T2_Usiro +
-        quotient(double(m.N_Usiro_In) * m.H_Tyuuou, hwUsiro, "the centre soil on the rear wall");
+    const SoilSetBacks s = reportedSoilSetBacks(m);
+    const double tihyouZenmen = m.B_Tumasaki + s.groundFront;
+    const double tihyouTyuuouMae = double(m.B_Tumasaki) + m.T2_Mae - s.centreFront;
+    const double tihyouTyuuouUsiro = double(m.B) - m.B_Kakato - m.T2_Usiro + s.centreRear;
     p.xb = d.X(tihyouHaimen);
     p.xf = d.X(tihyouZenmen);
     p.xm = d.X(tihyouTyuuouMae);

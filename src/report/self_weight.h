@@ -7,8 +7,10 @@
 
 namespace pelzaro {
 
-// The widths of the free soil surfaces, as the calculation takes them; a wall without height
-// above the slab has none (a report error).
+// The set-backs of the soil surfaces on the battered faces and the widths of the free soil
+// surfaces, as the calculation takes them; a wall without height above the slab has none (a
+// report error).
+SoilSetBacks reportedSoilSetBacks(const Module1& m);
 SurchargeWidths reportedSoilWidths(const Module1& m);
 
 // How part k's area is made up from the wall's dimensions, printed at the row's baseline
