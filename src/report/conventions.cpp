@@ -48,6 +48,11 @@ double alignedX(double printed, double x0, bool thousandsBand) {
     return x;
 }
 
+void cell4At(Surface& pri, double value, double x0, bool thousandsBand, double y) {
+    const double rounded = Marume(value, 4);
+    printAt(pri, alignedX(rounded, x0, thousandsBand), y, {Num(rounded, "0.0000")});
+}
+
 void Pri_NG(Surface& pri, std::initializer_list<ReportLine> lines) {
     Pri_NG(pri, std::vector<ReportLine>(lines));
 }

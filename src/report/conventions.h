@@ -44,6 +44,10 @@ std::string degrees(double angle);
 // prints at x0.
 double alignedX(double printed, double x0, bool thousandsBand = false);
 
+// A table cell of four decimals: the value rounded half up to four decimals (Marume), placed
+// right-aligned at x0 by the rounded value's magnitude.
+void cell4At(Surface& pri, double value, double x0, bool thousandsBand, double y);
+
 // A failing check: colour 13, its line or lines, one beep, colour 0.
 using ReportLine = std::vector<std::string>;
 void Pri_NG(Surface& pri, std::initializer_list<ReportLine> lines);

@@ -24,16 +24,9 @@ struct Row {
     double y;  // the row's text position
 
     void force(double v, double x0) {
-        const double r = Marume(finiteOr(v, "a force or moment of the load summary"), 4);
-        pri.CurrentX(alignedX(r, x0));
-        pri.CurrentY(y);
-        pri.Print({Num(r, "0.0000")});
+        cell4At(pri, finiteOr(v, "a force or moment of the load summary"), x0, false, y);
     }
-    void arm(double v, double x) {
-        pri.CurrentX(x);
-        pri.CurrentY(y);
-        pri.Print({Num(v, "0.000")});
-    }
+    void arm(double v, double x) { printAt(pri, x, y, {Num(v, "0.000")}); }
     void dash(double xd) { pri.Line(xd, y + 100, xd + 500, y + 100); }
     // A cell by its rule; `value` is asked for only where the value is printed.
     template <typename F>
@@ -58,11 +51,13 @@ void selfWeight(ReportContext& c, Row row) {
     const double x = selfWeightArm(m.SumWx, m.SumW, "ΣW･x / ΣW");
     auto y = [&] { return selfWeightArm(m.SumWy, m.SumW, "ΣW･y / ΣW"); };
     row.force(m.SumW, kV);
-    row.force(inertia, [&] { return double(m.Kh) * m.SumW; }, kH, kDashH);
+    row.force(
+        inertia, [&] { return double(m.Kh) * m.SumW; }, kH, kDashH);
     row.arm(x, kArmX);
     row.arm(inertia, y, kArmY, kDashY);
     row.force(x * m.SumW, kVx);
-    row.force(inertia, [&] { return y() * (double(m.Kh) * m.SumW); }, kHy, kDashHy);
+    row.force(
+        inertia, [&] { return y() * (double(m.Kh) * m.SumW); }, kHy, kDashHy);
 }
 
 // The earth pressure of the soil (lever arm H/3) or of the back surcharge (H/2); the
@@ -70,11 +65,14 @@ void selfWeight(ReportContext& c, Row row) {
 void earthPressure(ReportContext& c, Row row, float vertical, float horizontal, double arm) {
     const Module1& m = c.m;
     const Cell v = verticalComponentCell(c.opt);
-    row.force(v, [&] { return double(vertical); }, kV, kDashV);
+    row.force(
+        v, [&] { return double(vertical); }, kV, kDashV);
     row.force(horizontal, kH);
-    row.arm(v, [&] { return double(m.B); }, kArmX, kDashX);
+    row.arm(
+        v, [&] { return double(m.B); }, kArmX, kDashX);
     row.arm(arm, kArmY);
-    row.force(v, [&] { return double(vertical) * m.B; }, kVx, kDashVx);
+    row.force(
+        v, [&] { return double(vertical) * m.B; }, kVx, kDashVx);
     row.force(double(horizontal) * arm, kHy);
 }
 
@@ -83,11 +81,14 @@ void surcharge(ReportContext& c, Row row, float load, float x, double height) {
     const double kh = c.m.Kh;
     const Cell inertia = surchargeInertiaCell(c.opt);
     row.force(load, kV);
-    row.force(inertia, [&] { return kh * load; }, kH, kDashH);
+    row.force(
+        inertia, [&] { return kh * load; }, kH, kDashH);
     row.arm(x, kArmX);
-    row.arm(inertia, [&] { return height; }, kArmY, kDashY);
+    row.arm(
+        inertia, [&] { return height; }, kArmY, kDashY);
     row.force(double(x) * load, kVx);
-    row.force(inertia, [&] { return kh * load * height; }, kHy, kDashHy);
+    row.force(
+        inertia, [&] { return kh * load * height; }, kHy, kDashHy);
 }
 
 void frontSurcharge(ReportContext& c, Row row) {
@@ -130,12 +131,15 @@ void totals(ReportContext& c, Row row) {
     row.force(c.m.SumV, kV);
     double sumH = 0.0;
     const Cell h = horizontalTotal(c, sumH);
-    row.force(h, [&] { return sumH; }, kH, kDashH);
+    row.force(
+        h, [&] { return sumH; }, kH, kDashH);
     if (shaped) row.force(verticalMomentTotal(c), kVx);
     row.dash(kDashX);
     row.dash(kDashY);
-    if (c.opt.shapeOneSided) row.force(c.m.Mo, kHy);
-    else if (c.opt.shapeTwoSided) row.dash(kDashHy);
+    if (c.opt.shapeOneSided)
+        row.force(c.m.Mo, kHy);
+    else if (c.opt.shapeTwoSided)
+        row.dash(kDashHy);
 }
 
 }  // namespace

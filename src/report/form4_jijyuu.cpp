@@ -13,16 +13,6 @@ namespace pelzaro {
 
 namespace {
 
-// A right-aligned cell: placed by its value rounded to four decimals.
-void cellAt(Surface& pri, double rounded, double x0, bool thousandsBand, double y,
-            const std::string& printed) {
-    printAt(pri, alignedX(rounded, x0, thousandsBand), y, {printed});
-}
-
-std::string cell4(double rounded) {
-    return Num(rounded, "0.0000");
-}
-
 void dash(Surface& pri, double x, double y) {
     pri.Line(x, y, x + 300, y);
 }
@@ -89,13 +79,15 @@ void row(ReportContext& c, int k, bool dashes, bool heights) {
     printAreaTemplate(pri, m, k, y);
     printAt(pri, 4700, y, {kEquals});
     const double areaR = Marume(area, 4);
-    cellAt(pri, areaR, 5050, false, y, v.roundedArea ? cell4(areaR) : Num(area, "0.0000"));
+    // Placed by the rounded area; printed rounded or as the expression gave it.
+    printAt(pri, alignedX(areaR, 5050), y,
+            {v.roundedArea ? Num(areaR, "0.0000") : Num(area, "0.0000")});
     printAt(pri, v.unitWeightX, y, {Num(v.unitWeight, "0.0")});
     const double w = double(v.unitWeight) * area;
-    cellAt(pri, Marume(w, 4), 6900, false, y, cell4(Marume(w, 4)));
+    cell4At(pri, w, 6900, false, y);
     printAt(pri, 7700, y, {Num(v.x, "0.000")});
     const double wx = double(v.unitWeight) * area * v.x;
-    cellAt(pri, Marume(wx, 4), 9400, true, y, cell4(Marume(wx, 4)));
+    cell4At(pri, wx, 9400, true, y);
     if (dashes) {
         dash(pri, 8500, y + 100);
         dash(pri, 10500, y + 100);
@@ -103,7 +95,7 @@ void row(ReportContext& c, int k, bool dashes, bool heights) {
     if (heights) {
         printAt(pri, 8400, y, {Num(v.y, "0.000")});
         const double wy = double(v.unitWeight) * area * v.y;
-        cellAt(pri, Marume(wy, 4), 10500, true, y, cell4(Marume(wy, 4)));
+        cell4At(pri, wy, 10500, true, y);
     }
 }
 
@@ -112,12 +104,12 @@ void totals(ReportContext& c, bool dashes, bool heights) {
     const Module1& m = c.m;
     const double y = 12650, yDash = 12750;
     dash(pri, 6050, yDash);
-    cellAt(pri, Marume(m.SumW, 4), 6900, false, y, cell4(Marume(m.SumW, 4)));
+    cell4At(pri, m.SumW, 6900, false, y);
     dash(pri, 7800, yDash);
     dash(pri, 8500, yDash);
-    cellAt(pri, Marume(m.SumWx, 4), 9400, true, y, cell4(Marume(m.SumWx, 4)));
+    cell4At(pri, m.SumWx, 9400, true, y);
     if (dashes) dash(pri, 10500, yDash);
-    if (heights) cellAt(pri, Marume(m.SumWy, 4), 10500, true, y, cell4(Marume(m.SumWy, 4)));
+    if (heights) cell4At(pri, m.SumWy, 10500, true, y);
 }
 
 void centroidLines(ReportContext& c, bool heights) {

@@ -19,9 +19,10 @@ struct Stem {
     double y3 = 0;  // arm of the surcharge inertia, m
 };
 
-Stem stemOf(const ReportContext& c, const members::PartForces& f) {
+Stem stemOf(const ReportContext& c, const MemberPartPrint& p) {
     const Module1& m = c.m;
-    const members::WallInput in = members::wallInputOf(m, members::memberOptionsOf(c.opt));
+    const members::PartForces& f = p.forces;
+    const members::WallInput in = members::wallInputOf(m, p.options);
     Stem s;
     s.cosDT = members::earthPressureCosine(in);
     s.M = f.M, s.S = f.S;
@@ -130,7 +131,7 @@ void printStemSection(ReportContext& c, MemberPart part) {
         printRefusal(c, p.refusal);
         return;
     }
-    const Stem s = stemOf(c, p.forces);
+    const Stem s = stemOf(c, p);
     pressureLines(c, s);
     forceLines(c, s);
     printStressBlock(c.pri, c.opt, p.block);

@@ -21,7 +21,8 @@ std::string refusalOf(const PartForces& f, const SpacingResult& s) {
     return refusalMessage(s.status);
 }
 
-StressBlock blockOf(const ReportContext& c, const PartForces& f, const SpacingResult& s) {
+StressBlock blockOf(const ReportContext& c, const MemberOptions& o, const PartForces& f,
+                    const SpacingResult& s) {
     const Module1& m = c.m;
     const PartFields& fields = partFields(f.part);
     StressBlock b;
@@ -36,7 +37,7 @@ StressBlock blockOf(const ReportContext& c, const PartForces& f, const SpacingRe
     b.spacingMm = designSpacing(c.opt, f.part);
     const bool barChosen = !b.Tekkin.empty() && s.status != SpacingStatus::NoBarKind;
     if (!barChosen || !(b.spacingMm > 0.0f)) return b;
-    b.stress = evaluateStress(m, f, s, b.spacingMm, memberOptionsOf(c.opt));
+    b.stress = evaluateStress(m, f, s, b.spacingMm, o);
     b.checked = b.stress.ok();
     if (!b.checked) b.notCheckedLine = "                 " + refusalMessage(b.stress.status);
     return b;
@@ -45,12 +46,13 @@ StressBlock blockOf(const ReportContext& c, const PartForces& f, const SpacingRe
 }  // namespace
 
 MemberPartPrint memberPartPrint(const ReportContext& c, MemberPart part) {
-    const MemberOptions o = memberOptionsOf(c.opt);
     MemberPartPrint p;
-    p.forces = evaluatePartForces(c.m, part, o);
-    const SpacingResult s = p.forces.ok() ? evaluateSpacing(c.m, p.forces, o) : SpacingResult{};
+    p.options = memberOptionsOf(c.opt);
+    p.forces = evaluatePartForces(c.m, part, p.options);
+    const SpacingResult s =
+        p.forces.ok() ? evaluateSpacing(c.m, p.forces, p.options) : SpacingResult{};
     p.refusal = refusalOf(p.forces, s);
-    if (p.refusal.empty()) p.block = blockOf(c, p.forces, s);
+    if (p.refusal.empty()) p.block = blockOf(c, p.options, p.forces, s);
     return p;
 }
 

@@ -18,6 +18,7 @@ struct ReportContext;
 
 struct MemberPartPrint {
     std::string refusal;  // the reason the calculation refuses the part; empty when designed
+    members::MemberOptions options;  // the page choices the calculation was run with
     members::PartForces forces;
     StressBlock block;
 };
