@@ -21,9 +21,10 @@ constexpr double kNumberX = 5500, kNumberY = 15600;
 constexpr double kPrinterFontSize = 11;
 }  // namespace
 
-// Draws on whatever sheet the document has now; the beep of a failing check is the host's.
-// It keeps how far down the sheet's text reaches, so that the page number is never printed
-// over a line of the page.
+// Draws on whatever sheet the document has now. The beep of a failing check sounds through the
+// host and also goes to the sheet, where a document that keeps a transcript records it. It
+// keeps how far down the sheet's text reaches, so that the page number is never printed over a
+// line of the page.
 class ReportPrint::Sink : public ReportSink {
   public:
     Sink(PrintDocument& document, Host& host) : document_(document), host_(host) {}
@@ -34,7 +35,10 @@ class ReportPrint::Sink : public ReportSink {
     void segment(double x1, double y1, double x2, double y2, int style, int colour) override {
         document_.page().segment(x1, y1, x2, y2, style, colour);
     }
-    void beep() override { host_.beep(); }
+    void beep() override {
+        document_.page().beep();
+        host_.beep();
+    }
 
     void startSheet() { textBottom_ = 0; }
     double textBottom() const { return textBottom_; }

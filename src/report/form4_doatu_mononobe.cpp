@@ -60,6 +60,10 @@ void evaluated(ReportContext& c, int y) {
                 {term(t.cosThetaK), "×", term(t.cos2Theta), "×", term(t.cosDeltaThetaThetaK)});
         printAt(pri, 1230, y + 5300, {"=", ka});
         drawStrokes(pri, {{1380, 4900, 3380, 4900}}, 0, y);  // fraction bar
+        // The bar ends above the coefficient's line: what follows starts below that line, as
+        // it does below the full form, never on it.
+        pri.CurrentX(0);
+        pri.CurrentY(y + 5300 + pri.lineHeight());
         return;
     }
     printAt(pri, 3230, y + 4650, {k0, "×", term(t.cos2PhiThetaThetaK)});

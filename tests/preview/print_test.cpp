@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -310,6 +311,31 @@ TEST_F(PrintTest, AFailingSectionLeavesTheNumberOffItsSheet) {
     };
     print(PrintRange::Range_Stability);
     EXPECT_EQ(numberLines(), std::vector<std::string>{numberLine(1)});
+}
+
+// A failing check beeps once where it falls: the user hears it, and the printed sheet's record
+// has it between the lines around it, so a transcript of the print shows the whole failing
+// presentation.
+TEST_F(PrintTest, AFailingCheckBeepsThroughTheHostAndOnItsSheet) {
+    steps->drawing = [](Surface& pri, const std::vector<SectionPrinter>& sections) {
+        if (sections.front() != Form4_KENTOU) return;
+        pri.Print({"NG"});
+        pri.Beep();
+        pri.Print({"after"});
+    };
+    print(PrintRange::Range_Stability);
+    EXPECT_EQ(host.beeps, 1);
+    ASSERT_EQ(printed().sheets.size(), 3u);
+    const Log& page4 = printed().sheets[2].lines();
+    const auto ng = std::find(page4.begin(), page4.end(), "T 0 0 11 0 \"NG\"");
+    ASSERT_NE(ng, page4.end());
+    ASSERT_LT(ng + 2, page4.end());
+    EXPECT_EQ(*(ng + 1), "BEEP");
+    EXPECT_EQ(*(ng + 2), "T 0 220 11 0 \"after\"");
+    for (int sheet : {0, 1}) {
+        const Log& lines = printed().sheets[static_cast<size_t>(sheet)].lines();
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), "BEEP"), 0) << sheet;
+    }
 }
 
 }  // namespace

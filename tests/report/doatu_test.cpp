@@ -587,7 +587,8 @@ TEST(Page3, CoefficientsWithoutTheRootTerm) {
         "T 1430 7000 9 0 \"0.9806×1.0000×0.9251\"",
         "T 1230 7300 9 0 \"=0.500\"",
         "L 1380 6900 3380 6900 solid 0",
-        "T 0 7260 11 0 \" 　　　　　　　 前面及び背面土による土圧\"",
+        // Below the coefficient's line (7300 + 180) and two empty lines at size 9, not on it.
+        "T 0 7840 11 0 \" 　　　　　　　 前面及び背面土による土圧\"",
     };
     EXPECT_EQ(blockFrom(d.lines, shortSeismic[0], shortSeismic.size()), shortSeismic);
 
@@ -602,6 +603,30 @@ TEST(Page3, CoefficientsWithoutTheRootTerm) {
         "T 0 5360 11 0 \" 　　　　　　　 前面及び背面土による土圧\"",
     };
     EXPECT_EQ(blockFrom(d.lines, shortCoulomb[0], shortCoulomb.size()), shortCoulomb);
+}
+
+// Whatever form the coefficient takes, the forces that follow start below its last line: on
+// the whole page (section and load summary) no two texts share more than the 20 twips by which
+// a text fraction bar's row touches its terms.
+TEST(Page3, NoTextOnAnotherAfterEitherShortForm) {
+    Page3 seismic = seismicComputedDelta();
+    seismic.opt.kaComputed = seismic.opt.method_K1 = true;
+    seismic.m.Phi = 11.0f;
+    seismic.m.Delta = 11.0f;
+    seismic.m.KA = 1.443f;
+    Page3 coulomb = coulombNormal();
+    coulomb.m.Beta = 35.0f;
+    for (Page3* p : {&seismic, &coulomb}) {
+        const std::vector<PlacedText> t = placedTexts(p->draw().lines);
+        for (size_t i = 0; i < t.size(); ++i)
+            for (size_t j = i + 1; j < t.size(); ++j) {
+                const double shared = std::min(t[i].bottom(), t[j].bottom()) -
+                                      std::max(t[i].y, t[j].y);
+                EXPECT_FALSE(overlap(t[i], t[j]) && shared > 20)
+                    << "\"" << t[i].text << "\" at " << t[i].y << " and \"" << t[j].text
+                    << "\" at " << t[j].y;
+            }
+    }
 }
 
 // The symmetric shape: no earth-pressure rows, dashes for the wall's inertia and the
