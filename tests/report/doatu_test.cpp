@@ -571,16 +571,28 @@ TEST(Page3, DerivationWhereTheGroundAndSeismicAnglesReachPhi) {
     EXPECT_EQ(blockFrom(d.lines, "T 4430 7050 9 0 \"0.0000×0.3846\"", 1).size(), 1u);
 }
 
+// The seismic earth pressure where beta + thetaK (0 + 11.31) passes phi = 11.
+Page3 seismicShortForm(float KA) {
+    Page3 p = seismicComputedDelta();
+    p.opt.kaComputed = p.opt.method_K1 = true;
+    p.m.Phi = 11.0f;
+    p.m.Delta = 11.0f;
+    p.m.KA = KA;
+    return p;
+}
+
+// Coulomb with the ground (35 degrees) steeper than phi (30).
+Page3 coulombShortForm() {
+    Page3 p = coulombNormal();
+    p.m.Beta = 35.0f;
+    return p;
+}
+
 // Short forms: beta + thetaK beyond phi leaves the root out of the seismic coefficient, one
 // fraction bar ending at (3380, Y+4900); ground steeper than phi does the same for Coulomb,
 // with no stroke at all.
 TEST(Page3, CoefficientsWithoutTheRootTerm) {
-    Page3 seismic = seismicComputedDelta();
-    seismic.opt.kaComputed = seismic.opt.method_K1 = true;
-    seismic.m.Phi = 11.0f;
-    seismic.m.Delta = 11.0f;
-    seismic.m.KA = 0.5f;
-    Page3::Drawn d = seismic.draw();
+    Page3::Drawn d = seismicShortForm(0.5f).draw();
     const Lines shortSeismic = {
         "T 1880 6650 9 0 \"1.00×1.0000\"",
         "T 1230 6820 9 0 \"=\"",
@@ -592,9 +604,7 @@ TEST(Page3, CoefficientsWithoutTheRootTerm) {
     };
     EXPECT_EQ(blockFrom(d.lines, shortSeismic[0], shortSeismic.size()), shortSeismic);
 
-    Page3 coulomb = coulombNormal();
-    coulomb.m.Beta = 35.0f;
-    d = coulomb.draw({Form4_Doatu});
+    d = coulombShortForm().draw({Form4_Doatu});
     const Lines shortCoulomb = {
         "T 2150 4000 11 0 \"0.7500\"",
         "T 1500 4200 11 0 \"=────────\"",
@@ -609,15 +619,8 @@ TEST(Page3, CoefficientsWithoutTheRootTerm) {
 // the whole page (section and load summary) no two texts share more than the 20 twips by which
 // a text fraction bar's row touches its terms.
 TEST(Page3, NoTextOnAnotherAfterEitherShortForm) {
-    Page3 seismic = seismicComputedDelta();
-    seismic.opt.kaComputed = seismic.opt.method_K1 = true;
-    seismic.m.Phi = 11.0f;
-    seismic.m.Delta = 11.0f;
-    seismic.m.KA = 1.443f;
-    Page3 coulomb = coulombNormal();
-    coulomb.m.Beta = 35.0f;
-    for (Page3* p : {&seismic, &coulomb}) {
-        const std::vector<PlacedText> t = placedTexts(p->draw().lines);
+    for (Page3 p : {seismicShortForm(1.443f), coulombShortForm()}) {
+        const std::vector<PlacedText> t = placedTexts(p.draw().lines);
         for (size_t i = 0; i < t.size(); ++i)
             for (size_t j = i + 1; j < t.size(); ++j) {
                 const double shared = std::min(t[i].bottom(), t[j].bottom()) -
