@@ -62,6 +62,7 @@ void MDIForm1::discardProject(bool withForm21) {
     app().unload<Form23>();
     app().unload<Form4>();
     app().unload<Form7>();
+    state().Designed_Parts = {};  // the rows that designed the parts go with their page
     app().unload<Form14>();
     app().unload<Form19>();
     if (withForm21) app().unload<Form21>();

@@ -5,6 +5,7 @@
 #include "forms/host.h"
 #include "forms/utf8.h"
 #include "members/form7.h"
+#include "members/page_calc.h"
 #include "members/page_context.h"
 #include "state/module1.h"
 
@@ -118,6 +119,7 @@ void Form7::wireKaField() {
 }
 
 void Form7::emptyRow(const Form7Row& r) {
+    withdrawRowDesign(app(), r.letter);
     r.barKind->setText("");
     r.computedSpacing->setCaption("");
     r.designSpacing->setText("");
@@ -125,6 +127,7 @@ void Form7::emptyRow(const Form7Row& r) {
 }
 
 void Form7::emptyAllRows() {
+    for (const Form7Row& r : rows_) withdrawRowDesign(app(), r.letter);
     for (const Form7Row& r : rows_) r.barKind->setText("");
     for (const Form7Row& r : rows_) r.computedSpacing->setCaption("");
     for (const Form7Row& r : rows_) r.designSpacing->setText("");
@@ -146,6 +149,7 @@ void Form7::Tyuui() {
 // Resets what the earlier pages' edits invalidate. The covers, the rows shown, the surcharge
 // inertia, the KA buttons and the toolbar are left alone; clearing the lists runs no row.
 void Form7::withholdResults() {
+    for (const Form7Row& r : rows_) withdrawRowDesign(app(), r.letter);
     for (const Form7Row& r : rows_) r.computedSpacing->setCaption("");
     for (const Form7Row& r : rows_) clearRowResults(r);
     withdrawStressCheck();

@@ -21,6 +21,7 @@ bool Form7::runRowProcedure(char letter) {
     const Form7Row& r = row(letter);
     Tyuui();
     if (txt_ka.Text().empty()) {
+        withdrawRowDesign(app(), letter);
         if (!restoringProject) r.barKind->setText("");
         return false;
     }

@@ -23,11 +23,15 @@ RowDesign designRow(App& app, char letter, int listIndex, float coverMm) {
     using namespace members;
     const MemberOptions o = readMemberOptions(app);
     const MemberPart part = partOf(letter);
-    const ForceRefusal forces = computePartForces(app.m, part, o);
-    if (forces != ForceRefusal::None) return {refusalMessage(forces), ""};
-    const SpacingResult r = computeSpacing(app.m, part, listIndex, coverMm, o);
-    if (!r.ok() && r.status != SpacingStatus::NoForces) return {refusalMessage(r.status), ""};
-    return {"", spacingCaption(r)};
+    // The part keeps what the row computed for the report, or nothing when it is refused.
+    const DesignedPart d = designPart(app.m, part, listIndex, coverMm, o);
+    if (!d.forces.ok()) return {refusalMessage(d.forces.refusal), ""};
+    if (!d.designed()) return {refusalMessage(d.spacing.status), ""};
+    return {"", spacingCaption(d.spacing)};
+}
+
+void withdrawRowDesign(App& app, char letter) {
+    members::forgetDesign(app.m, partOf(letter));
 }
 
 members::StressResult checkRowStress(App& app, char letter, float spacingMm) {

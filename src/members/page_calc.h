@@ -26,6 +26,9 @@ struct RowDesign {
 };
 RowDesign designRow(App& app, char letter, int listIndex, float coverMm);
 
+// The row's results are withdrawn: what it computed is no longer kept for the report.
+void withdrawRowDesign(App& app, char letter);
+
 // The working-stress check at the design spacing, with the part's values stored.
 members::StressResult checkRowStress(App& app, char letter, float spacingMm);
 

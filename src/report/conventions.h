@@ -48,6 +48,9 @@ double alignedX(double printed, double x0, bool thousandsBand = false);
 // right-aligned at x0 by the rounded value's magnitude.
 void cell4At(Surface& pri, double value, double x0, bool thousandsBand, double y);
 
+// The width a report line may take: an A4 sheet less the printer's margins, in twips.
+constexpr double kPrintableWidthTwips = 11600;
+
 // A failing check: colour 13, its line or lines, one beep, colour 0.
 using ReportLine = std::vector<std::string>;
 void Pri_NG(Surface& pri, std::initializer_list<ReportLine> lines);

@@ -40,29 +40,31 @@ void loadLines(Surface& pri, const char* nearName, const char* tipName, float ne
 
 // The reaction as the calculation took it: over the whole heel, or as a triangle from V5
 // over the loaded length (never below 0).
-void heelLines(ReportContext& c, const members::SlabPartForces& f) {
-    const Module1& m = c.m;
-    const std::string L = n3(m.B_Kakato);
-    loadLines(c.pri, "W2", "W3", m.W2, m.W3, L, f);
-    const members::SlabInput in = members::slabInputOf(m);
+void heelLines(ReportContext& c, const members::DesignedPart& d) {
+    const members::SlabInput& in = d.slab;
+    const members::SlabPartForces& f = d.forces.slab;
+    const std::string L = n3(in.B_Kakato);
+    loadLines(c.pri, "W2", "W3", in.W2, in.W3, L, f);
     if (members::heelReaction(in) == members::HeelReaction::WholeLength) {
-        trapezoidLines(c.pri, "M2", "S2", "V5", "VR", m.V5, m.VR, L, f.M2, f.S2);
+        trapezoidLines(c.pri, "M2", "S2", "V5", "VR", in.V5, in.VR, L, f.M2, f.S2);
         return;
     }
-    const std::string V5 = n3(m.V5), loaded = n3(members::heelLoadedLength(in));
+    const std::string V5 = n3(in.V5), loaded = n3(members::heelLoadedLength(in));
     c.pri.Print({"                 M2=V2･B^2/6=", V5, "×", loaded, "^2/6=", n3(f.M2), "kNm/m"});
     c.pri.Print({"                 S2=V2･B/2=", V5, "×", loaded, "/2=", n3(f.S2), "kN/m"});
 }
 
-void toeLines(ReportContext& c, const members::SlabPartForces& f) {
-    const Module1& m = c.m;
-    const std::string L = n3(m.B_Tumasaki);
-    loadLines(c.pri, "W4", "W5", m.W4, m.W5, L, f);
-    trapezoidLines(c.pri, "M2", "S2", "V1", "VP", m.V1, m.VP, L, f.M2, f.S2);
+void toeLines(ReportContext& c, const members::DesignedPart& d) {
+    const members::SlabInput& in = d.slab;
+    const members::SlabPartForces& f = d.forces.slab;
+    const std::string L = n3(in.B_Tumasaki);
+    loadLines(c.pri, "W4", "W5", in.W4, in.W5, L, f);
+    trapezoidLines(c.pri, "M2", "S2", "V1", "VP", in.V1, in.VP, L, f.M2, f.S2);
 }
 
-void keyLines(ReportContext& c, const members::PartForces& f) {
-    const std::string P = n3(c.m.P_Tokki), H0 = n3(c.m.H0);
+void keyLines(ReportContext& c, const members::DesignedPart& d) {
+    const members::PartForces& f = d.forces;
+    const std::string P = n3(d.slab.P_Tokki), H0 = n3(d.slab.H0);
     c.pri.Print({"                  P=", P, "KN/m"});
     c.pri.Print(
         {"                  M=P･H0^2/2=(", P, "×", H0, "^2/2)×10^5=", Num(f.M, "0"), "Ncm/m"});
@@ -79,8 +81,8 @@ void printHeelSection(ReportContext& c) {
     if (!p.refusal.empty()) {
         printRefusal(c, p.refusal);
     } else {
-        heelLines(c, p.forces.slab);
-        printMomentAndShear(c.pri, p.forces.slab);
+        heelLines(c, p.design);
+        printMomentAndShear(c.pri, p.design.forces.slab);
         printStressBlock(c.pri, c.opt, p.block);
     }
     blankLines(c.pri, c.layout.Loop_i, 2);
@@ -95,8 +97,8 @@ void printToeSection(ReportContext& c) {
         printRefusal(c, p.refusal);
         return;
     }
-    toeLines(c, p.forces.slab);
-    printMomentAndShear(c.pri, p.forces.slab);
+    toeLines(c, p.design);
+    printMomentAndShear(c.pri, p.design.forces.slab);
     printStressBlock(c.pri, c.opt, p.block);
 }
 
@@ -110,7 +112,7 @@ void printKeySection(ReportContext& c) {
         printRefusal(c, p.refusal);
         return;
     }
-    keyLines(c, p.forces);
+    keyLines(c, p.design);
     printStressBlock(c.pri, c.opt, p.block);
 }
 

@@ -10,14 +10,17 @@ using members::MemberPart;
 
 namespace {
 
+// The forces of a slab part and the loads and ordinates they were computed from.
 struct Slab {
+    const members::SlabInput* in = nullptr;
     std::string W1, B, V2, V4, V;  // V: the uniform reaction Sigma_max
     const members::SlabPartForces* f = nullptr;
 };
 
-Slab slabOf(const ReportContext& c, const members::PartForces& f) {
-    const Module1& m = c.m;
-    return Slab{n3(m.W1), n3(m.B_Tyuuou), n3(m.V2), n3(m.V4), n3(m.Sigma_max), &f.slab};
+Slab slabOf(const members::DesignedPart& d) {
+    const members::SlabInput& in = d.slab;
+    return Slab{&in, n3(in.W1), n3(in.B_Tyuuou), n3(in.V2), n3(in.V4), n3(in.Sigma_max),
+                &d.forces.slab};
 }
 
 // A fixed-end moment of the trapezoid, written from the smaller ordinate up to the larger:
@@ -51,7 +54,7 @@ void c1Line(Surface& pri, const Slab& s) {
 // Part C: mid-span.
 void midSpanReaction(ReportContext& c, const Slab& s) {
     const members::SlabPartForces& f = *s.f;
-    if (c.m.e == 0.0f) {
+    if (s.in->e == 0.0f) {
         c.pri.Print(
             {"                 C2=(V･B^2)/12=(", s.V, "×", s.B, "^2)/12=", n3(f.span.C2), "KNm/m"});
         c.pri.Print({"                 M2=(V･B^2)/8－C2=(", s.V, "×", s.B, "^2)/8－", n3(f.span.C2),
@@ -59,7 +62,7 @@ void midSpanReaction(ReportContext& c, const Slab& s) {
         return;
     }
     // Either form gives the same numbers when V2 = V4.
-    const bool frontLarger = c.m.V2 >= c.m.V4;
+    const bool frontLarger = s.in->V2 >= s.in->V4;
     const std::string& lo = frontLarger ? s.V4 : s.V2;
     const std::string& hi = frontLarger ? s.V2 : s.V4;
     c21Lines(c.pri, s, frontLarger);
@@ -88,14 +91,14 @@ void midSpan(ReportContext& c, const Slab& s) {
 // (C22, S2 with 1/6), as the calculation decided for it.
 void endReaction(ReportContext& c, const Slab& s, bool front) {
     const members::SlabPartForces& f = *s.f;
-    if (c.m.e == 0.0f) {
+    if (s.in->e == 0.0f) {
         c.pri.Print({"                  C2=(V･B^2)/12=(", s.V, "×", s.B, "^2)/12=", n3(f.span.C2),
                      "KNm/m"});
         c.pri.Print({"                  M2=C2=", n3(f.M2), "KNm/m"});
         c.pri.Print({"                  S2=(V･B)/2=(", s.V, "×", s.B, ")/2=", n3(f.S2), "KN/m"});
         return;
     }
-    const float here = front ? c.m.V2 : c.m.V4, there = front ? c.m.V4 : c.m.V2;
+    const float here = front ? s.in->V2 : s.in->V4, there = front ? s.in->V4 : s.in->V2;
     const bool largerEnd = here >= there;
     const bool frontLarger = front == largerEnd;
     const std::string& lo = frontLarger ? s.V4 : s.V2;
@@ -146,7 +149,7 @@ void printSlabSection(ReportContext& c, MemberPart part) {
         printRefusal(c, p.refusal);
         return;
     }
-    const Slab s = slabOf(c, p.forces);
+    const Slab s = slabOf(p.design);
     if (part == MemberPart::C)
         midSpan(c, s);
     else

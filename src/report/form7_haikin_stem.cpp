@@ -10,8 +10,11 @@ using members::MemberPart;
 
 namespace {
 
-// The values of one stem section as printed.
+// The values of one stem section as printed: the forces and the inputs they were computed
+// from, so that each formula line's numbers give its result.
 struct Stem {
+    members::WallInput in;
+    members::MemberOptions options;
     double h = 0;      // height of the earth pressure on the section, m
     double cosDT = 0;  // cos(delta + theta)
     float PAX = 0, DeltaPAX = 0, W = 0, y = 0, y2 = 0, M = 0, S = 0;
@@ -19,42 +22,43 @@ struct Stem {
     double y3 = 0;  // arm of the surcharge inertia, m
 };
 
-Stem stemOf(const ReportContext& c, const MemberPartPrint& p) {
-    const Module1& m = c.m;
-    const members::PartForces& f = p.forces;
-    const members::WallInput in = members::wallInputOf(m, p.options);
+Stem stemOf(const MemberPartPrint& p) {
+    const members::PartForces& f = p.design.forces;
+    const members::WallInput& in = p.design.wall;
     Stem s;
+    s.in = in;
+    s.options = p.design.options;
     s.cosDT = members::earthPressureCosine(in);
     s.M = f.M, s.S = f.S;
     if (f.part == MemberPart::A) {
         const members::WallForcesA& a = f.wallA;
-        s.h = m.H_Haimen / 2.0f;  // halved in single precision
+        s.h = in.H_Haimen / 2.0f;  // halved in single precision
         s.PAX = a.PAX_A, s.DeltaPAX = a.DeltaPAX_A, s.W = a.W_A, s.y = a.y_A, s.y2 = a.y2_A;
-        s.W2 = static_cast<double>(m.Gamma_S) * a.A_Haimen_A;
+        s.W2 = static_cast<double>(in.Gamma_S) * a.A_Haimen_A;
         s.y3 = members::surchargeInertiaArmA(in);
     } else {
         const members::WallForcesB& b = f.wallB;
-        s.h = m.H_Haimen;
+        s.h = in.H_Haimen;
         s.PAX = b.PAX_B, s.DeltaPAX = b.DeltaPAX_B, s.W = b.W_B, s.y = b.y_B, s.y2 = b.y2_B;
-        s.W2 = static_cast<double>(m.Gamma_S) * m.A7;
+        s.W2 = static_cast<double>(in.Gamma_S) * in.A7;
         s.y3 = members::surchargeInertiaArmB(in);
     }
     return s;
 }
 
 void pressureLines(ReportContext& c, const Stem& s) {
-    const Module1& m = c.m;
-    const std::string delta = Num(m.Delta_Danmen, "0.00"), theta = Num(m.Theta_Danmen, "0.00#");
-    const std::string KA = Num(m.KA_Danmen, "0.00#"), h = Num(s.h, "0.000");
+    const members::WallInput& in = s.in;
+    const std::string delta = Num(in.Delta_Danmen, "0.00"), theta = Num(in.Theta_Danmen, "0.00#");
+    const std::string KA = Num(in.KA_Danmen, "0.00#"), h = Num(s.h, "0.000");
     const std::string cosDT = Num(s.cosDT, "0.0000");
     c.pri.Print({"                  PAX=1/2･KA･γ･H^2･cos(", delta, "ﾟ", "＋", theta, "ﾟ)=1/2×", KA,
-                 "×", Num(m.Gamma_S, "0.0#"), "×", h, "^2×", cosDT, "=", Num(s.PAX, "0.000"),
+                 "×", Num(in.Gamma_S, "0.0#"), "×", h, "^2×", cosDT, "=", Num(s.PAX, "0.000"),
                  "kN/m"});
     // A surcharge reduced by 5 kN/m2 shows the reduction in the formula.
-    const bool less5 = c.opt.surchargeLess5;
+    const bool less5 = in.surchargeReducedBy5;
     c.pri.Print({"                △PAX=KA･q･H･cos(", delta, "ﾟ", "＋", theta, "ﾟ)=", KA,
-                 less5 ? "×(" : "×", Num(m.Q_Haimen, "0.0"), less5 ? "-5.0)×" : "×", h, "×", cosDT,
-                 "=", Num(s.DeltaPAX, "0.000"), "kN/m"});
+                 less5 ? "×(" : "×", Num(in.Q_Haimen, "0.0"), less5 ? "-5.0)×" : "×", h, "×",
+                 cosDT, "=", Num(s.DeltaPAX, "0.000"), "kN/m"});
 }
 
 // M and S of the earth pressure alone.
@@ -72,7 +76,7 @@ void earthPressureLines(ReportContext& c, const Stem& s) {
 void wallInertiaLines(ReportContext& c, const Stem& s) {
     const std::string h = Num(s.h, "0.000"), W = Num(s.W, "0.000");
     const std::string PAX = Num(s.PAX, "0.000"), dPAX = Num(s.DeltaPAX, "0.000");
-    const std::string Kh = Num(c.m.Kh, "0.0#");
+    const std::string Kh = Num(s.in.Kh, "0.0#");
     c.pri.Print({"                 たて壁重量 W=", W, "kN/m"});
     c.pri.Print({"                  M=PAX･n＋△PAX･n＋W･Kh･y"});
     c.pri.Print({"                   ={", PAX, "×(", h, "/3)＋", dPAX, "×(", h, "/2)＋", W, "×", Kh,
@@ -85,7 +89,7 @@ void wallInertiaLines(ReportContext& c, const Stem& s) {
 void allInertiaLines(ReportContext& c, const Stem& s) {
     const std::string h = Num(s.h, "0.000"), W = Num(s.W, "0.000"), W2 = Num(s.W2, "0.000");
     const std::string PAX = Num(s.PAX, "0.000"), dPAX = Num(s.DeltaPAX, "0.000");
-    const std::string Kh = Num(c.m.Kh, "0.0###"), q = Num(c.m.Q_Haimen, "0.000");
+    const std::string Kh = Num(s.in.Kh, "0.0###"), q = Num(s.in.Q_Haimen, "0.000");
     c.pri.Print({"                 たて壁重量 W1=", W, "kN/m　  背面土重量 W2=", W2, "kN/m"});
     c.pri.Print({"                  M=PAX･n＋△PAX･n＋W1･Kh･y1＋W2･Kh･y2＋q･Kh･y3"});
     c.pri.Print({"                   ={", PAX, "×(", h, "/3)＋", dPAX, "×(", h, "/2)＋", W, "×", Kh,
@@ -98,20 +102,22 @@ void allInertiaLines(ReportContext& c, const Stem& s) {
     c.pri.Print({"                   =", Num(s.S, "0"), "N/m"});
 }
 
+// The lines of the case and seismic method the forces were computed for.
 void forceLines(ReportContext& c, const Stem& s) {
-    const PageChoices& o = c.opt;
-    const bool inertia = o.method_K2 || o.method_D1;
-    if (o.case_N || (o.case_S && o.method_K1)) {
+    using members::WallLoading;
+    const members::MemberOptions& o = s.options;
+    const bool seismic = o.loadCase == CalcCase::Case_S;
+    if (o.loadCase == CalcCase::Case_N || (seismic && o.method == SeismicMethod::Method_K1)) {
         earthPressureLines(c, s);
-    } else if (o.case_S && inertia && !o.memberSurchargeInertia) {
+    } else if (members::wallLoading(o) == WallLoading::WithWallInertia) {
         wallInertiaLines(c, s);
-    } else if (o.case_S && inertia) {
+    } else if (members::wallLoading(o) == WallLoading::WithAllInertia) {
         allInertiaLines(c, s);
     }
 }
 
-void heading(ReportContext& c, MemberPart part) {
-    const bool surchargeInertia = c.opt.memberSurchargeInertia;
+void heading(ReportContext& c, MemberPart part, const members::MemberOptions& o) {
+    const bool surchargeInertia = o.surchargeInertia;
     if (part == MemberPart::A) {
         blankLines(c.pri, c.layout.Loop_i, 5);
         c.pri.Print({"              １）たて壁（中央部）"});
@@ -126,12 +132,12 @@ void heading(ReportContext& c, MemberPart part) {
 
 void printStemSection(ReportContext& c, MemberPart part) {
     const MemberPartPrint p = memberPartPrint(c, part);
-    heading(c, part);
+    heading(c, part, p.design.options);
     if (!p.refusal.empty()) {
         printRefusal(c, p.refusal);
         return;
     }
-    const Stem s = stemOf(c, p);
+    const Stem s = stemOf(p);
     pressureLines(c, s);
     forceLines(c, s);
     printStressBlock(c.pri, c.opt, p.block);

@@ -1,9 +1,10 @@
 #pragma once
-// What a member-part section prints of its part, taken from the member calculation for the
-// state as it stands: the forces (or the reason the calculation refuses the part, as the
-// member-design page words it), the required steel with the bar data stored for the part, and
-// the stress check at the design spacing typed on the member-design page. Nothing is written
-// to the design state and nothing of an earlier run is shown.
+// What a member-part section prints of its part: what the part's row on the member-design
+// page computed (the forces, the required steel, the inputs and page choices they came from),
+// as the page shows it, or for a part whose row keeps nothing, what the member calculation
+// gives for the state as it stands, with the reason it refuses the part as the page words it;
+// then the stress check of those forces at the design spacing typed on the page. Nothing is
+// written to the design state and nothing of an earlier, withdrawn run is shown.
 
 #include <string>
 
@@ -18,15 +19,14 @@ struct ReportContext;
 
 struct MemberPartPrint {
     std::string refusal;  // the reason the calculation refuses the part; empty when designed
-    members::MemberOptions options;  // the page choices the calculation was run with
-    members::PartForces forces;
+    members::DesignedPart design;  // the forces with their inputs and page choices
     StressBlock block;
 };
 
 MemberPartPrint memberPartPrint(const ReportContext& c, members::MemberPart part);
 
 // The heading's refusal: the reason in the failing presentation, indented as the block's
-// lines.
+// lines, broken over as many lines as the printable width needs.
 void printRefusal(ReportContext& c, const std::string& reason);
 
 // The design moment and shear of a slab part fixed at a wall, the absolute differences of the

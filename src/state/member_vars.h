@@ -14,8 +14,12 @@
 // Tau_0a, Delta_Danmen, Kh, Kv, Phi, Beta, ThetaK (conditions); B, e, Xn, the widths, heights
 // and the wall pieces A1_1.. y1_3 (stability); Sigma_max (markers).
 
+#include <array>
 #include <cmath>
+#include <optional>
 #include <string>
+
+#include "members/calc/designed_part.h"
 
 // The C library's constant M_E (Euler's number) would replace the design moment of part E.
 // Including <cmath> here first lets its include guard keep it from coming back.
@@ -132,6 +136,11 @@ struct MemberVars {
           Cpt_G = 0.0f, Cpt_H = 0.0f;
     float Tau_ca_A = 0.0f, Tau_ca_B = 0.0f, Tau_ca_C = 0.0f, Tau_ca_D = 0.0f, Tau_ca_E = 0.0f,
           Tau_ca_F = 0.0f, Tau_ca_G = 0.0f, Tau_ca_H = 0.0f;
+
+    // What each row of the member-design page computed for its part A to H when it last
+    // designed it, as the page shows it. Empty for a row never designed, refused since, or
+    // blanked by a reset of the page; the report then computes the part from the state.
+    std::array<std::optional<members::DesignedPart>, 8> Designed_Parts;
 };
 
 }  // namespace pelzaro

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "forms/app.h"
+#include "report/page_plan.h"
 #include "report/report_error.h"
 #include "report/text_width.h"
 
@@ -37,6 +38,11 @@ DrawnPage recorded(Draw draw) {
 }  // namespace
 
 DrawnPage drawPage(App& app, std::initializer_list<SectionPrinter> sections) {
+    return recorded([&](Surface& pri) { drawSections(app, pri, sections); });
+}
+
+DrawnPage drawReportPage(App& app, int page) {
+    const std::vector<SectionPrinter> sections = pageSections(page, wallParts(app.m));
     return recorded([&](Surface& pri) { drawSections(app, pri, sections); });
 }
 

@@ -33,6 +33,9 @@ struct DrawnPage {
 
 // The sections on a fresh page, over the program's state and its page choices.
 DrawnPage drawPage(App& app, std::initializer_list<SectionPrinter> sections);
+// Report page 1 .. 9 on a fresh page: the sections that the page plan gives it for the wall's
+// parts, over the program's state and its page choices.
+DrawnPage drawReportPage(App& app, int page);
 // The sections on a fresh page, over a design state and page choices set by hand; the layout
 // values the sections write go into the design state, as in the program.
 DrawnPage drawPage(Module1& m, const PageChoices& opt, const std::vector<SectionPrinter>& sections);

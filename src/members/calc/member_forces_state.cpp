@@ -1,4 +1,5 @@
-// Step 5 of a row: the forces of one member part from the design state.
+// Step 5 of a row: the forces of one member part from the design state; a whole row with the
+// record of what it computed.
 
 #include "members/calc/member_state.h"
 #include "members/calc/part_fields.h"
@@ -109,27 +110,80 @@ PartForces evaluatePartForces(const Module1& m, MemberPart part, const MemberOpt
     return r;
 }
 
+namespace {
+
 // A refused part leaves 0 in its values, never those of an earlier run.
-ForceRefusal computePartForces(Module1& m, MemberPart part, const MemberOptions& o) {
-    const PartForces f = evaluatePartForces(m, part, o);
+void storeForces(Module1& m, const PartForces& f, const MemberOptions& o) {
     const bool seismic = o.loadCase == CalcCase::Case_S;
-    if (part == MemberPart::A) {
+    if (f.part == MemberPart::A) {
         storeA(m, f.wallA);
         if (f.ok() && seismic) storePieces(m, f.wallA.pieces);
-    } else if (part == MemberPart::B) {
+    } else if (f.part == MemberPart::B) {
         storeB(m, f.wallB);
         if (f.ok() && seismic) storePieces(m, f.wallB.pieces);
     } else {
-        if (spanPart(part)) {
+        if (spanPart(f.part)) {
             m.C1 = f.slab.span.C1, m.C21 = f.slab.span.C21;
             m.C22 = f.slab.span.C22, m.C2 = f.slab.span.C2;
         }
-        storeComponents(m, part, f.slab);
+        storeComponents(m, f.part, f.slab);
     }
-    const PartFields& fields = partFields(part);
+    const PartFields& fields = partFields(f.part);
     m.*fields.M = f.M;
     m.*fields.S = f.S;
+}
+
+size_t slotOf(MemberPart part) {
+    return static_cast<size_t>(part);
+}
+
+// What a part is computed from, as the state holds it before the steps run.
+DesignedPart inputsOf(const Module1& m, const MemberOptions& o) {
+    DesignedPart d;
+    d.options = o;
+    d.wall = wallInputOf(m, o);
+    d.slab = slabInputOf(m);
+    d.Tau_0a = m.Tau_0a;
+    return d;
+}
+
+}  // namespace
+
+ForceRefusal computePartForces(Module1& m, MemberPart part, const MemberOptions& o) {
+    const PartForces f = evaluatePartForces(m, part, o);
+    storeForces(m, f, o);
     return f.refusal;
+}
+
+DesignedPart evaluateDesign(const Module1& m, MemberPart part, const MemberOptions& o) {
+    DesignedPart d = inputsOf(m, o);
+    d.forces = evaluatePartForces(m, part, o);
+    if (d.forces.ok()) d.spacing = evaluateSpacing(m, d.forces, o);
+    d.Tekkin = m.*partFields(part).Tekkin;
+    return d;
+}
+
+DesignedPart designPart(Module1& m, MemberPart part, int listIndex, float coverMm,
+                        const MemberOptions& o) {
+    DesignedPart d = inputsOf(m, o);
+    d.forces = evaluatePartForces(m, part, o);
+    storeForces(m, d.forces, o);
+    if (d.forces.ok()) d.spacing = computeSpacing(m, part, listIndex, coverMm, o);
+    d.Tekkin = m.*partFields(part).Tekkin;
+    if (d.designed())
+        m.Designed_Parts[slotOf(part)] = d;
+    else
+        forgetDesign(m, part);
+    return d;
+}
+
+const DesignedPart* designedPart(const Module1& m, MemberPart part) {
+    const auto& kept = m.Designed_Parts[slotOf(part)];
+    return kept ? &*kept : nullptr;
+}
+
+void forgetDesign(Module1& m, MemberPart part) {
+    m.Designed_Parts[slotOf(part)].reset();
 }
 
 }  // namespace pelzaro::members

@@ -98,11 +98,11 @@ SpacingInput spacingInput(const Module1& m, MemberPart part, float M, float S,
     return in;
 }
 
-StressInput stressInput(const Module1& m, MemberPart part, float M, float S, float d,
+StressInput stressInput(const Module1& m, MemberPart part, float M, float S, float d, float a1,
                         float spacingMm, const MemberOptions& o) {
     StressInput in;
     in.part = part;
-    in.M = M, in.S = S, in.d = d, in.a1 = m.*partFields(part).a1;
+    in.M = M, in.S = S, in.d = d, in.a1 = a1;
     in.spacing = spacingMm;
     in.standard = o.standard, in.loadCase = o.loadCase;
     in.Sigma_ca = m.Sigma_ca, in.Sigma_sa = m.Sigma_sa, in.Sigma_sa_N = m.Sigma_sa_N;
@@ -136,12 +136,12 @@ SpacingResult evaluateSpacing(const Module1& m, const PartForces& f, const Membe
 
 StressResult evaluateStress(const Module1& m, const PartForces& f, const SpacingResult& s,
                             float spacingMm, const MemberOptions& o) {
-    return checkStress(stressInput(m, f.part, f.M, f.S, s.d, spacingMm, o));
+    return checkStress(stressInput(m, f.part, f.M, f.S, s.d, s.a1, spacingMm, o));
 }
 
 StressResult computeStress(Module1& m, MemberPart part, float spacingMm, const MemberOptions& o) {
     const PartFields& f = partFields(part);
-    const StressInput in = stressInput(m, part, m.*f.M, m.*f.S, m.*f.d, spacingMm, o);
+    const StressInput in = stressInput(m, part, m.*f.M, m.*f.S, m.*f.d, m.*f.a1, spacingMm, o);
     StressResult r = checkStress(in);
     if (!r.ok()) r.Sigma_sa = in.Sigma_sa;
     m.*f.Kankaku = spacingMm;

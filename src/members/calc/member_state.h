@@ -12,6 +12,10 @@
 //   computeSpacing(m, part, index, cover, o)
 //                                       steps 6 to 12: bar data, section, Sigma_sa by bar
 //                                       size, required spacing; spacingCaption() is the label.
+//   designPart(m, part, index, cover, o)
+//                                       a whole row: the two steps above, and the part's
+//                                       record (Designed_Parts) kept when it is designed,
+//                                       withdrawn when it is refused.
 //   computeStress(m, part, spacing, o)  the stress check of a row: Kankaku_X, p, k, j1, the
 //                                       shown stresses, the road-guideline shear values and
 //                                       Sigma_sa; the result carries captions and verdicts.
@@ -19,6 +23,7 @@
 // refused step are then 0 in the state, never those of an earlier run. readMemberOptions()
 // and memberOptionsOf() are defined with the page procedures (form7_calc.cpp).
 
+#include "members/calc/designed_part.h"
 #include "members/calc/ground_reaction.h"
 #include "members/calc/member_coefficient.h"
 #include "members/calc/member_part.h"
@@ -58,19 +63,21 @@ StressResult computeStress(Module1& m, MemberPart part, float spacingMm, const M
 // The same steps without writing: what the calculation gives for the state as it stands, for
 // readers that print it (the report) and must neither change the state nor show a value of an
 // earlier run. The spacing step takes the bar data and cover already stored for the part.
-struct PartForces {
-    MemberPart part = MemberPart::A;
-    ForceRefusal refusal = ForceRefusal::None;
-    WallForcesA wallA;    // part A
-    WallForcesB wallB;    // part B
-    SlabPartForces slab;  // parts C to H
-    float M = 0, S = 0;   // N·cm/m, N/m
-    bool ok() const { return refusal == ForceRefusal::None; }
-};
 PartForces evaluatePartForces(const Module1& m, MemberPart part, const MemberOptions& o);
 SpacingResult evaluateSpacing(const Module1& m, const PartForces& f, const MemberOptions& o);
+// The stress check takes the bar area of the spacing step.
 StressResult evaluateStress(const Module1& m, const PartForces& f, const SpacingResult& s,
                             float spacingMm, const MemberOptions& o);
+// The forces and the required spacing together, with the inputs they were computed from.
+DesignedPart evaluateDesign(const Module1& m, MemberPart part, const MemberOptions& o);
+
+// A row of the member-design page.
+DesignedPart designPart(Module1& m, MemberPart part, int listIndex, float coverMm,
+                        const MemberOptions& o);
+// The part's record as its row last designed it; null when there is none.
+const DesignedPart* designedPart(const Module1& m, MemberPart part);
+// The row's results are withdrawn: the part keeps no record.
+void forgetDesign(Module1& m, MemberPart part);
 
 // The inputs of the pure calculations as the state holds them.
 WallInput wallInputOf(const Module1& m, const MemberOptions& o);
