@@ -175,10 +175,14 @@ void Form3::cmd6_Click() {
 }
 
 // The wall friction angle on the virtual back face from the seismic composite angle; delta =
-// phi when the composite angle reaches phi. Invalidates nothing.
+// phi when the composite angle reaches phi. The angle is written into the field as if typed
+// there: the calculations take it as the field shows it, so a press that gives the angle the
+// field already holds leaves every result standing, and one that changes it withdraws what a
+// typed angle withdraws (a computed KA and the results of the later pages).
 void Form3::cmd7_Click() {
     ConditionsVars v = state();
     if (reportTooLarge(hensuuInto(v).tooLarge)) return;
+    const float held = v.Delta;
     SeismicAngleOutcome a = seismicAngle(v.Kh, v.Kv);
     if (a.refusal != CalcRefusal::None) {
         showError(host(), refusalMessage(a.refusal));
@@ -196,9 +200,14 @@ void Form3::cmd7_Click() {
     } else {
         v.Delta = v.Phi;
     }
+    const std::string shown = Format(v.Delta, "0.00");
+    v.Delta = static_cast<float>(Val(shown));
     commit(v);
-    txt10.setText(Format(state().Delta, "0.00"));
+    txt10.setText(shown);
     state().Flg_DeltaCalc = 1;
+    if (v.Delta == held) return;
+    dropComputedKA();
+    invalidatePages23();
 }
 
 void Form3::opt5_Click() {

@@ -5,6 +5,7 @@
 // design; below it the four steps, the sketch of the wall and the two buttons.
 
 #include <array>
+#include <initializer_list>
 
 #include "forms/app.h"
 #include "forms/controls.h"
@@ -98,6 +99,9 @@ class Form7 : public Window {
     // Returns whether the row was designed (false after a refusal or without a KA).
     bool runRowProcedure(char letter);
     void runStressCheck(char letter);
+    // An edit that empties rows (bar kind, computed and design spacing, results) withdraws the
+    // stress check with them.
+    void emptyRowsByEdit(std::initializer_list<char> letters);
 
     // --- head of the page ---
     Label Label72{*this, "Label72", "断 面 計 算"};
@@ -296,6 +300,7 @@ class Form7 : public Window {
     void withdrawStressCheck();
     void heightFieldChanged();
     bool showRowDesign(const Form7Row& r, const RowDesign& design);
+    void giveUpBarKind(const Form7Row& r);
     // "応力度計算": the three validations, in order.
     bool barKindsChosen();
     bool spacingsEntered();

@@ -102,20 +102,15 @@ void Form7::heightFieldChanged() {
     clearRowResults(row('B'));
 }
 
-// A user's edit of the KA empties rows A and B (their forces used the old KA) and withdraws
-// the stress check; a KA written by the program (opening the page, a project) stays silent.
+// A user's edit of the KA empties rows A and B (their forces used the old KA); a KA written by
+// the program (opening the page, a project) stays silent.
 void Form7::wireKaField() {
     wireSelection(txt_ka);
     txt_ka.IMEMode = ImeMode::Off;
     txt_ka.KeyPress = [this](int& key) {
-        if (key == kEnter) return;
-        emptyWallRows();
-        withdrawStressCheck();
+        if (key != kEnter) emptyWallRows();
     };
-    txt_ka.UserEdit = [this] {
-        emptyWallRows();
-        withdrawStressCheck();
-    };
+    txt_ka.UserEdit = [this] { emptyWallRows(); };
 }
 
 void Form7::emptyRow(const Form7Row& r) {
@@ -134,9 +129,16 @@ void Form7::emptyAllRows() {
     for (const Form7Row& r : rows_) clearRowResults(r);
 }
 
+// A row emptied by an edit has no bar kind or spacing left to check: the stress check is
+// withdrawn with it, so that a project is offered for saving only while it would open again
+// with every row checked.
+void Form7::emptyRowsByEdit(std::initializer_list<char> letters) {
+    for (char letter : letters) emptyRow(row(letter));
+    withdrawStressCheck();
+}
+
 void Form7::emptyWallRows() {
-    emptyRow(row('A'));
-    emptyRow(row('B'));
+    emptyRowsByEdit({'A', 'B'});
 }
 
 void Form7::Tyuui() {

@@ -22,7 +22,7 @@ bool Form7::runRowProcedure(char letter) {
     Tyuui();
     if (txt_ka.Text().empty()) {
         withdrawRowDesign(app(), letter);
-        if (!restoringProject) r.barKind->setText("");
+        giveUpBarKind(r);
         return false;
     }
     if (letter == 'A' || letter == 'B') {
@@ -48,8 +48,16 @@ bool Form7::showRowDesign(const Form7Row& r, const RowDesign& design) {
     }
     r.computedSpacing->setCaption("");
     showError(host(), design.refusal);
-    if (!restoringProject) r.barKind->setText("");
+    giveUpBarKind(r);
     return false;
+}
+
+// A row left without a bar kind cannot be checked, neither now nor when the project is opened
+// again: the stress check is withdrawn. While a project is being opened the file's bar kind stays.
+void Form7::giveUpBarKind(const Form7Row& r) {
+    if (restoringProject) return;
+    r.barKind->setText("");
+    withdrawStressCheck();
 }
 
 }  // namespace pelzaro

@@ -240,19 +240,34 @@ void showStabilityRows(App& app) {
                true);
 }
 
-// The front-soil choice exists for a one-sided wall with a toe, as the toe box shows it when
-// the user fills it; for a one-sided wall without a toe and for the symmetric shape it is hidden
-// and neither option holds. A file without a shape keeps the choice as it holds it, so that
-// saving it again writes what was read.
-void restoreFrontSoilFrame(App& app) {
+// The front-soil choice belongs to a one-sided wall with a toe, as the toe box offers it when
+// the user fills it; a one-sided wall without a toe and the symmetric shape have none. A file
+// without a shape keeps the choice as it holds it, so that saving it again writes what was read.
+// The toe is read from its box as the stability calculation reads it, so the answer is the same
+// before the calculation has run and after.
+enum class FrontSoilChoice { AsRead, Offered, Withdrawn };
+
+FrontSoilChoice frontSoilChoice(App& app) {
     bool oneSided = optionSet(app, FormId::Form23, "opt1");
     bool twoSided = optionSet(app, FormId::Form23, "opt2");
-    if (!oneSided && !twoSided) return;
-    bool withToe = oneSided && app.m.B_Tumasaki != 0.0f;
-    setVisible(app, FormId::Form4, {"Frame2"}, withToe);
-    if (withToe) return;
+    if (!oneSided && !twoSided) return FrontSoilChoice::AsRead;
+    bool withToe = oneSided && leadingNumber(textOf(app, FormId::Form4, "txt12")) != 0.0f;
+    return withToe ? FrontSoilChoice::Offered : FrontSoilChoice::Withdrawn;
+}
+
+// Before the recalculation: a wall without the choice is calculated without front soil, as the
+// page shows it after the load and as the report's own recalculation reads it, so that the
+// results shown, printed and saved again are those of one wall.
+void withdrawFrontSoilChoice(App& app) {
+    if (frontSoilChoice(app) != FrontSoilChoice::Withdrawn) return;
     for (const char* name : {"opt3", "opt4"})
         if (auto* option = control<OptionButton>(app, FormId::Form4, name)) option->setValue(false);
+}
+
+void showFrontSoilFrame(App& app) {
+    FrontSoilChoice choice = frontSoilChoice(app);
+    if (choice == FrontSoilChoice::AsRead) return;
+    setVisible(app, FormId::Form4, {"Frame2"}, choice == FrontSoilChoice::Offered);
 }
 
 // Menu and toolbar follow what the chain completed: a project whose stability calculation
@@ -278,6 +293,7 @@ LoadResult loadProject(App& app, const ProjectLines& project, const std::string&
     app.get<Form3>().setCaption(path);
     app.m.H0 = 0.0f;
     readIntoPages(app, project);
+    withdrawFrontSoilChoice(app);
     recalculateConditionsAndStability(app);
     LoadResult result;
     result.stabilityDone = app.m.Sigma_max != 0.0f && app.get<Form4>().stabilityDisplayCurrent();
@@ -296,7 +312,7 @@ LoadResult loadProject(App& app, const ProjectLines& project, const std::string&
     app.m.Flg_Ouryoku = result.membersDone ? 1 : 0;
     restoreMenuAndToolbar(app, result);
     if (result.stabilityDone) showStabilityRows(app);
-    restoreFrontSoilFrame(app);
+    showFrontSoilFrame(app);
     app.m.Q_Haimen = leadingNumber(textOf(app, FormId::Form4, "txt21"));
     return result;
 }

@@ -19,13 +19,7 @@ void emptySlidingRows(Form4& page) {
 
 void keyEntryTouched(App& app) {
     emptySlidingRows(app.get<Form4>());
-    Form7& members = app.get<Form7>();
-    members.cbo10.setText("");
-    members.txt10.setText("");
-    for (Label* l :
-         {&members.lbl_rj, &members.lbl37, &members.lbl38, &members.lbl39, &members.lbl40}) {
-        l->setCaption("");
-    }
+    app.get<Form7>().emptyRowsByEdit({'H'});
 }
 
 void keyEntryEdited(App& app) {

@@ -6,7 +6,7 @@ namespace pelzaro {
 class App;
 
 // A click into a key box: the sliding rows of the wall-dimensions page and row H of the
-// member-design page no longer stand.
+// member-design page no longer stand, nor the stress check of the project.
 void keyEntryTouched(App& app);
 // A key box edited: the results on the page are no longer those of the key data.
 void keyEntryEdited(App& app);

@@ -232,7 +232,7 @@ TEST_F(MemberPageTest, UntickingTheSurchargeInertiaEmptiesWallRowsOnly) {
     EXPECT_EQ(results('A'), (Strings{"", "", "", ""}));
     EXPECT_EQ(results('C'), (Strings{"x", "x", "x", "x"}));
     EXPECT_EQ(page.cbo5.Text(), "  D16");
-    EXPECT_EQ(app.m.Flg_Ouryoku, 1);
+    EXPECT_EQ(app.m.Flg_Ouryoku, 0) << "rows without bar kinds cannot stand as checked";
     page.chk_1.click();
     EXPECT_TRUE(page.txt_1.Enabled());
 }

@@ -1,0 +1,185 @@
+// Save as is offered exactly when the saved project would open again with it offered: an edit
+// that empties a member row (its bar kind or design spacing gone) withdraws the stress check,
+// so the File menu stops offering Save as, and a file saved at that moment opens without it;
+// once the rows are filled again and checked, Save as is offered, and the file saved then
+// opens with it.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "conditions/form3.h"
+#include "forms/controls.h"
+#include "members/form22.h"
+#include "members/form7.h"
+#include "project_fixture.h"
+#include "stability/form19.h"
+#include "stability/form23.h"
+#include "stability/form4.h"
+#include "state/module1.h"
+#include "support/samples.h"
+
+namespace pelzaro {
+namespace {
+
+// One program, as a user starts it.
+struct Program {
+    TestHost host;
+    App app{host};
+    MDIForm1& main = app.get<MDIForm1>();
+
+    void open(const std::string& file) {
+        host.fileAnswers.push_back(file);
+        main.FileOpen();
+    }
+    void saveAs(const std::string& file) {
+        host.fileAnswers.push_back(file);
+        main.Men_FSav_Click();
+    }
+    // What the File menu offers when the user opens it.
+    bool saveAsOffered() {
+        main.Men_F_Click();
+        return main.Men_FSav.enabled;
+    }
+    Form4& wallPage() { return app.get<Form4>(); }
+    Form7& memberPage() { return app.get<Form7>(); }
+
+    // From the design-conditions page, where Open leaves the user, to the wall dimensions.
+    Form4& toTheWallDimensions() {
+        app.get<Form3>().cmd3.click();   // 地盤の形状 >
+        app.get<Form23>().cmd1.click();  // 寸法の入力 >
+        return wallPage();
+    }
+    Form7& toTheMemberDesign() {
+        toTheWallDimensions().cmd1.click();  // 断面計算 >
+        return memberPage();
+    }
+};
+
+// The member page's rows as the project holds them before the edit.
+using RowEntries = std::vector<std::pair<int, std::string>>;
+
+RowEntries rowsOf(Form7& page) {
+    RowEntries rows;
+    for (const Form7Row& r : page.rows())
+        rows.emplace_back(r.barKind->ListIndex(), r.designSpacing->Text());
+    return rows;
+}
+
+// Every shown row that lost its bar kind or spacing gets them again (a spacing within the one
+// the row allows), then "応力度計算".
+void fillAgainAndCheck(Form7& page, const RowEntries& before) {
+    for (size_t i = 0; i < page.rows().size(); ++i) {
+        const Form7Row& r = page.rows()[i];
+        if (!r.barKind->Visible()) continue;
+        if (r.barKind->Text().empty()) r.barKind->pick(before[i].first);
+        if (!r.designSpacing->Text().empty()) continue;
+        ASSERT_FALSE(r.computedSpacing->Caption().empty()) << r.letter;
+        int allowed = std::stoi(r.computedSpacing->Caption());
+        r.designSpacing->click();
+        r.designSpacing->type(std::to_string(std::min(std::stoi(before[i].second), allowed)));
+    }
+    page.cmd1.click();  // 応力度計算
+}
+
+struct RowEmptyingEdit {
+    const char* name;
+    const char* sample;
+    // Brings the user to the member-design page with the stress check standing.
+    std::function<void(Program&)> prepare;
+    std::function<void(Program&)> edit;
+    // What the user puts right before filling the rows again, if anything.
+    std::function<void(Program&)> putBack;
+};
+
+void toTheMemberDesign(Program& p) {
+    p.toTheMemberDesign();
+}
+
+// The covers of the walls as the rebar-cover dialog's OK stores them; the samples leave the
+// dialog's boxes empty, so the other covers are given the 60 mm their rows show.
+void wallCovers(Program& p, const std::string& cover) {
+    p.host.onModal<Form22>([cover](Form22& d) {
+        for (TextBox* other : {&d.txt3, &d.txt4, &d.txt5, &d.txt6})
+            if (other->Text().empty()) other->setText("60");
+        d.txt1.setText(cover);
+        d.cmd1.click();
+    });
+    p.memberPage().cmd6.click();  // かぶり "変更"
+}
+
+const std::vector<RowEmptyingEdit>& rowEmptyingEdits() {
+    static const std::vector<RowEmptyingEdit> edits = {
+        {"ticking the surcharge inertia", "road-seismic-k2-key.qkz", toTheMemberDesign,
+         [](Program& p) { p.memberPage().chk_1.click(); }, nullptr},
+        {"typing the height of the surcharge inertia", "road-seismic-k2-key.qkz",
+         [](Program& p) {
+             Form7& page = p.toTheMemberDesign();
+             const RowEntries before = rowsOf(page);
+             page.chk_1.click();
+             page.txt_1.click();
+             page.txt_1.type("2.5");
+             fillAgainAndCheck(page, before);
+         },
+         [](Program& p) {
+             p.memberPage().txt_1.click();
+             p.memberPage().txt_1.type("3");
+         },
+         nullptr},
+        {"clicking into a shear-key box", "residential-seismic-k1-key.qkz",
+         [](Program& p) {
+             p.toTheMemberDesign();
+             p.memberPage().cmd3.click();  // < 寸法の変更
+         },
+         [](Program& p) {
+             p.host.onModal<Form19>([](Form19& d) {
+                 d.txt1.click();
+                 d.cmd2.click();  // キャンセル
+             });
+             p.wallPage().cmd5.click();  // 突起の計算
+         },
+         [](Program& p) {
+             p.wallPage().cmd3.click();  // 安定性の検討
+             p.wallPage().cmd1.click();  // 断面計算 >
+         }},
+        {"covers too thick for the walls", "residential-normal-one-sided.qkz", toTheMemberDesign,
+         [](Program& p) { wallCovers(p, "3000"); },
+         [](Program& p) { wallCovers(p, "60"); }},
+    };
+    return edits;
+}
+
+using SaveAsOffered = ProjectFixture;
+
+TEST_F(SaveAsOffered, ExactlyWhenTheSavedProjectOpensWithIt) {
+    for (const RowEmptyingEdit& c : rowEmptyingEdits()) {
+        SCOPED_TRACE(c.name);
+        Program user;
+        user.open(samplePath(c.sample));
+        c.prepare(user);
+        ASSERT_TRUE(user.saveAsOffered()) << ::testing::PrintToString(user.host.messageTexts());
+        const RowEntries before = rowsOf(user.memberPage());
+
+        c.edit(user);
+        EXPECT_FALSE(user.saveAsOffered()) << "the edit emptied a member row";
+        user.saveAs(path("edited.qkz"));
+        Program reopened;
+        reopened.open(path("edited.qkz"));
+        EXPECT_FALSE(reopened.saveAsOffered()) << "the file saved after the edit";
+
+        if (c.putBack) c.putBack(user);
+        fillAgainAndCheck(user.memberPage(), before);
+        ASSERT_TRUE(user.saveAsOffered()) << ::testing::PrintToString(user.host.messageTexts());
+        user.saveAs(path("checked.qkz"));
+        Program checked;
+        checked.open(path("checked.qkz"));
+        EXPECT_TRUE(checked.saveAsOffered()) << "the file saved once checked again";
+    }
+}
+
+}  // namespace
+}  // namespace pelzaro
