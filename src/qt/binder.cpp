@@ -77,8 +77,16 @@ void Binder::activatedByUser(QWidget* subWindow) {
     for (auto& [window, view] : views_) {
         if (view->outer() != subWindow) continue;
         Window* w = const_cast<Window*>(window);
-        if (app_->activeWindow() != w && w->Visible())
-            userAction(nullptr, [this, w] { app_->activate(*w); });
+        if (app_->activeWindow() == w || !w->Visible()) return;
+        userAction(nullptr, [this, w] { app_->activate(*w); });
+        // Refused: the window that the model keeps in front comes back once the area has
+        // finished its own activation (the window-cycling keys raise their choice after this).
+        if (app_->activeWindow() != w) {
+            QTimer::singleShot(0, &timerContext_, [this] {
+                UpdateGuard guard(*this);
+                followActiveWindow();
+            });
+        }
         return;
     }
 }
@@ -147,14 +155,17 @@ void Binder::focusMoved(Control& control) {
 }
 
 // The front window is the one the model activated last: a window that Qt brought forward on
-// its own, or that the model refused, goes back behind it.
+// its own, or that the model refused, goes back behind it (the window-cycling keys raise the
+// window they chose even once another is active again).
 void Binder::followActiveWindow() {
     if (app_ == nullptr || mdiArea_ == nullptr || app_->modalWindow() != nullptr) return;
     Window* active = app_->activeWindow();
     if (active == nullptr || !active->Visible()) return;
     WindowView* view = viewOf(*active);
     auto* sub = view == nullptr ? nullptr : qobject_cast<QMdiSubWindow*>(view->outer());
-    if (sub == nullptr || mdiArea_->activeSubWindow() == sub) return;
+    if (sub == nullptr) return;
+    const QList<QMdiSubWindow*> stack = mdiArea_->subWindowList(QMdiArea::StackingOrder);
+    if (mdiArea_->activeSubWindow() == sub && !stack.isEmpty() && stack.last() == sub) return;
     sub->raise();
     mdiArea_->setActiveSubWindow(sub);
 }
