@@ -37,6 +37,7 @@ std::vector<Window*> App::windows() const { return order_; }
 
 void App::activate(Window& window) {
     if (window.role() == WindowRole::Dialog) return;
+    if (window.role() == WindowRole::Page && pagesHeldBehind_) return;
     if (active_ == &window) return;
     active_ = &window;
     window.Form_Activate();

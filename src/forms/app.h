@@ -60,6 +60,12 @@ public:
     // The modal window now open, the innermost when several are.
     Window* modalWindow() const { return modalStack_.empty() ? nullptr : modalStack_.back(); }
 
+    // While the print preview is open the input pages stay behind it: none of them becomes
+    // the active window or takes the user's input, so the user cannot work on a page that the
+    // preview's menus hide, nor open a second preview from a page beside it.
+    void holdPagesBehind(bool held) { pagesHeldBehind_ = held; }
+    bool pagesHeldBehind() const { return pagesHeldBehind_; }
+
 private:
     friend class Window;
     void adopt(std::type_index type, std::unique_ptr<Window> window);
@@ -73,6 +79,7 @@ private:
     std::vector<std::unique_ptr<Window>> discarded_;
     Window* active_ = nullptr;
     std::vector<Window*> modalStack_;
+    bool pagesHeldBehind_ = false;
 };
 
 }  // namespace pelzaro

@@ -84,6 +84,7 @@ void Window::Unload() { app_.unload(*this); }
 
 bool Window::takesUserInput() const {
     if (!loaded_ || !visible_) return false;
+    if (role_ == WindowRole::Page && app_.pagesHeldBehind()) return false;
     const Window* modal = app_.modalWindow();
     return modal == nullptr || modal == this;
 }

@@ -51,8 +51,9 @@ public:
     bool isModal() const { return modal_; }
     // False once the window has been discarded: a handler may still hold it, but it is gone.
     bool isLoaded() const { return loaded_; }
-    // Whether a user can reach the window's controls now: it is loaded and shown, and no
-    // modal window other than itself is open above it.
+    // Whether a user can reach the window's controls now: it is loaded and shown, no modal
+    // window other than itself is open above it, and it is no input page held behind the
+    // print preview.
     bool takesUserInput() const;
 
     // The button that the close box and Escape press: a dialog's Cancel, or its only button.

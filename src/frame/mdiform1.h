@@ -47,6 +47,12 @@ class MDIForm1 : public Window {
     void Men_FSav_Click();
     // The print preview at the report page of the current input page (src/preview).
     void FileImage();
+    // The input page in front when the preview opened and the page marker then: the preview
+    // gives both back when it closes, so the next preview opens where this one did.
+    struct PreviewReturn {
+        Window* page = nullptr;
+        int Flg_Page = 0;
+    } previewReturn;
     // Prints the range on the printer chosen in the printer dialog (src/preview). Cancel in
     // that dialog prints nothing and says nothing; a failure stops the print, ends what was
     // printed as a document and names the page in a message.

@@ -10,6 +10,7 @@
 #include "frame/mdiform1.h"
 #include "members/form7.h"
 #include "preview/form15.h"
+#include "preview/preview_paging.h"
 #include "stability/form14.h"
 #include "stability/form19.h"
 #include "stability/form21.h"
@@ -56,7 +57,9 @@ void MDIForm1::Men_F_Click() {
 
 // The pages and dialogs of a project. The toolbar buttons that need results are disabled
 // as the wall-dimensions page's Hihyouji_2 does, without creating that page only to discard it.
+// The preview goes first: it shows the project being discarded.
 void MDIForm1::discardProject(bool withForm21) {
+    if (previewIsOpen(app())) closePreview(app());
     disableResultButtons(app());
     app().unload<Form3>();
     app().unload<Form23>();
@@ -131,11 +134,13 @@ void MDIForm1::Men_S_Click() {
     }
 }
 
+// Back to the preview when it is open: its menus again, and the toolbar hidden until it closes.
 void MDIForm1::referenceClosed() {
     Men_F.enabled = true;
     Men_S.enabled = true;
-    Toolbar1.visible = true;
+    Toolbar1.visible = !previewIsOpen(app());
     touch();
+    bringPreviewToFront(app());
 }
 
 void MDIForm1::Toolbar1_ButtonClick(int index) {

@@ -127,6 +127,7 @@ void showToolbar(App& app, bool shown) {
 }  // namespace
 
 void openPreview(App& app) {
+    if (previewIsOpen(app)) return;  // one preview at a time
     int start = 0;
     Recalc recalc = Recalc::None;
     switch (app.m.Flg_Page) {
@@ -144,6 +145,10 @@ void openPreview(App& app) {
         default:
             return;
     }
+    Window* front = app.activeWindow();
+    mainWindow(app).previewReturn = {
+        front != nullptr && front->role() == WindowRole::Page ? front : nullptr, app.m.Flg_Page};
+    app.holdPagesBehind(true);
     showToolbar(app, false);
     enterPage(app, nullptr, start, recalc);
 }
@@ -157,12 +162,34 @@ void turnPage(App& app, PreviewPage& from, PageTurn turn) {
 }
 
 void closePreview(App& app) {
+    const bool wasOpen = previewIsOpen(app);
     // The windows in their closing order: Form1, Form2, Form5, Form6, Form8, Form16, Form17,
     // Form18, Form20 (report pages 1, 2, 3, 5, 6, 7, 8, 4, 9).
     for (int page : {1, 2, 3, 5, 6, 7, 8, 4, 9}) {
         if (PreviewPage* w = findPreviewWindow(app, page)) w->Unload();
     }
-    showToolbar(app, true);
+    app.holdPagesBehind(false);
+    MDIForm1& main = mainWindow(app);
+    // The reference tables, opened meanwhile, keep the toolbar hidden until they close.
+    showToolbar(app, main.Men_S.enabled);
+    if (!wasOpen) return;
+    // The page the user came from comes back in front with its place in the page sequence
+    // (creating the member-design page on the way through the report moved the marker).
+    MDIForm1::PreviewReturn back = main.previewReturn;
+    main.previewReturn = {};
+    if (back.page != nullptr && back.page->isLoaded()) back.page->Show();
+    app.m.Flg_Page = back.Flg_Page;
+}
+
+bool previewIsOpen(const App& app) {
+    return app.pagesHeldBehind();
+}
+
+void bringPreviewToFront(App& app) {
+    for (int page = 1; page <= 9; ++page) {
+        PreviewPage* w = findPreviewWindow(app, page);
+        if (w != nullptr && w->Visible()) w->Show();
+    }
 }
 
 void MDIForm1::FileImage() {

@@ -16,7 +16,13 @@ enum class PageTurn { Previous, Next };
 void openPreview(App& app);
 // "前のﾍﾟｰｼﾞ" and "次のﾍﾟｰｼﾞ" of a page window.
 void turnPage(App& app, PreviewPage& from, PageTurn turn);
-// Closes the nine windows in the plan's window order, each once, and shows the toolbar again.
+// Closes the nine windows in the plan's window order, each once, and shows the toolbar again;
+// the input page that was in front when the preview opened comes back in front, with the
+// page marker it had then.
 void closePreview(App& app);
+// From the opening to the closing of the preview.
+bool previewIsOpen(const App& app);
+// The preview's shown page becomes the active window again (after the reference tables closed).
+void bringPreviewToFront(App& app);
 
 }  // namespace pelzaro

@@ -64,17 +64,29 @@ void Binder::userFocus(Control& control, int qtFocusReason) {
             return;  // a window or message box came or went: not the user's choice
     }
     if (control.hasFocus()) return;
-    userAction(nullptr, [&control] { control.SetFocus(); });
+    // A page held behind the preview takes no focus; the sync puts the preview back in front.
+    userAction(nullptr, [&control] {
+        if (control.window().takesUserInput()) control.SetFocus();
+    });
 }
 
-// A page the user brings to the front by clicking it becomes the model's active window.
+// A page the user brings to the front by clicking it or by the window-cycling keys becomes the
+// model's active window; one the model refuses goes back behind with the sync.
 void Binder::activatedByUser(QWidget* subWindow) {
     if (updating() || subWindow == nullptr || app_ == nullptr) return;
     for (auto& [window, view] : views_) {
         if (view->outer() != subWindow) continue;
         Window* w = const_cast<Window*>(window);
-        if (app_->activeWindow() != w && w->Visible())
-            userAction(nullptr, [this, w] { app_->activate(*w); });
+        if (app_->activeWindow() == w || !w->Visible()) return;
+        userAction(nullptr, [this, w] { app_->activate(*w); });
+        // Refused: the window that the model keeps in front comes back once the area has
+        // finished its own activation (the window-cycling keys raise their choice after this).
+        if (app_->activeWindow() != w) {
+            QTimer::singleShot(0, &timerContext_, [this] {
+                UpdateGuard guard(*this);
+                followActiveWindow();
+            });
+        }
         return;
     }
 }
@@ -92,6 +104,7 @@ void Binder::syncAll() {
     UpdateGuard guard(*this);
     for (auto& [window, view] : views_) view->sync(dirty_);
     dirty_.clear();
+    followActiveWindow();
     applyPendingFocus();
     if (afterSync) afterSync();
 }
@@ -139,6 +152,22 @@ void Binder::windowUnloading(Window& window) {
 
 void Binder::focusMoved(Control& control) {
     pendingFocus_[&control.window()] = &control;
+}
+
+// The front window is the one the model activated last: a window that Qt brought forward on
+// its own, or that the model refused, goes back behind it (the window-cycling keys raise the
+// window they chose even once another is active again).
+void Binder::followActiveWindow() {
+    if (app_ == nullptr || mdiArea_ == nullptr || app_->modalWindow() != nullptr) return;
+    Window* active = app_->activeWindow();
+    if (active == nullptr || !active->Visible()) return;
+    WindowView* view = viewOf(*active);
+    auto* sub = view == nullptr ? nullptr : qobject_cast<QMdiSubWindow*>(view->outer());
+    if (sub == nullptr) return;
+    const QList<QMdiSubWindow*> stack = mdiArea_->subWindowList(QMdiArea::StackingOrder);
+    if (mdiArea_->activeSubWindow() == sub && !stack.isEmpty() && stack.last() == sub) return;
+    sub->raise();
+    mdiArea_->setActiveSubWindow(sub);
 }
 
 // Whether the window is the one the user works in: the open modal window, or else the page

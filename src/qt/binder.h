@@ -69,6 +69,7 @@ class Binder {
     friend class UpdateGuard;
     WindowView& ensureView(Window& window);
     void applyPendingFocus();
+    void followActiveWindow();
     bool isCurrent(const Window& window) const;
     void activatedByUser(QWidget* subWindow);
 

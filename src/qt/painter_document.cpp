@@ -1,6 +1,9 @@
 #include "qt/painter_document.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPagedPaintDevice>
+#include <QPrinter>
 
 #include "qt/qt_text.h"
 
@@ -15,6 +18,17 @@ class NoSheet : public ReportSink {
     void beep() override {}
 };
 NoSheet noSheet;
+
+// A file holds the whole PDF when it ends with the document's closing "%%EOF": a full disk
+// cuts the file short, a device that refuses the data leaves nothing to read back.
+bool holdsWholePdf(const QString& path) {
+    if (!QFileInfo(path).isFile()) return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const qint64 tail = 32;
+    if (file.size() > tail && !file.seek(file.size() - tail)) return false;
+    return file.readAll().contains("%%EOF");
+}
 }  // namespace
 
 PainterDocument::PainterDocument(QPagedPaintDevice& device, QString name)
@@ -52,9 +66,30 @@ bool PainterDocument::endDoc() {
     if (ended_) return error_.empty();
     ended_ = true;
     sink_ = nullptr;
-    if (painter_->end()) return true;
-    error_ = fromQ(name_) + " への出力を完了できませんでした。";
-    return false;
+    if (!painter_->end()) {
+        error_ = fromQ(name_) + " への出力を完了できませんでした。";
+        return false;
+    }
+    if (!file_.isEmpty() && !holdsWholePdf(file_)) {
+        error_ = fromQ(file_) + " に報告書を最後まで書き込めませんでした。";
+        return false;
+    }
+    return true;
+}
+
+PrinterChoice documentOnPrinter(std::unique_ptr<QPrinter> printer) {
+    printer->setPageOrientation(QPageLayout::Portrait);
+    const QString file = printer->outputFileName();
+    const QString name = file.isEmpty() ? printer->printerName() : file;
+    auto document = std::make_unique<PainterDocument>(std::move(printer), name);
+    PrinterChoice choice;
+    if (!document->isOpen()) {
+        choice.failure = document->error();
+        return choice;
+    }
+    if (!file.isEmpty()) document->writesInto(file);
+    choice.document = std::move(document);
+    return choice;
 }
 
 }  // namespace pelzaro

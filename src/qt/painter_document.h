@@ -8,10 +8,12 @@
 #include <memory>
 #include <string>
 
+#include "forms/host.h"
 #include "qt/painter_sink.h"
 #include "report/print_document.h"
 
 class QPagedPaintDevice;
+class QPrinter;
 
 namespace pelzaro {
 
@@ -25,6 +27,8 @@ class PainterDocument : public PrintDocument {
     ~PainterDocument() override;
 
     bool isOpen() const { return sink_ != nullptr; }
+    // A print into this file: its end also makes sure the whole document reached the file.
+    void writesInto(QString file) { file_ = std::move(file); }
 
     ReportSink& page() override;
     // The painter draws every sheet in the report face already.
@@ -43,6 +47,12 @@ class PainterDocument : public PrintDocument {
     PainterSink* sink_ = nullptr;
     std::string error_;
     bool ended_ = false;
+    QString file_;
 };
+
+// The document on the printer that the printer dialog chose, or the reason it cannot be
+// opened. The report is laid out on A4 portrait: it prints on portrait sheets whatever
+// orientation the dialog returned, so that no page is cut at the foot with its number.
+PrinterChoice documentOnPrinter(std::unique_ptr<QPrinter> printer);
 
 }  // namespace pelzaro

@@ -133,17 +133,8 @@ PrinterChoice QtHost::ShowPrinter() {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    PrinterChoice choice;
-    if (dialog.exec() != QDialog::Accepted) return choice;
-    const QString name =
-        printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
-    auto document = std::make_unique<PainterDocument>(std::move(printer), name);
-    if (!document->isOpen()) {
-        choice.failure = document->error();
-        return choice;
-    }
-    choice.document = std::move(document);
-    return choice;
+    if (dialog.exec() != QDialog::Accepted) return PrinterChoice{};
+    return documentOnPrinter(std::move(printer));
 }
 
 }  // namespace pelzaro
