@@ -1,5 +1,6 @@
 #include "support/report_support.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "forms/app.h"
@@ -37,6 +38,10 @@ DrawnPage recorded(Draw draw) {
 }  // namespace
 
 DrawnPage drawPage(App& app, std::initializer_list<SectionPrinter> sections) {
+    return recorded([&](Surface& pri) { drawSections(app, pri, sections); });
+}
+
+DrawnPage drawPage(App& app, const std::vector<SectionPrinter>& sections) {
     return recorded([&](Surface& pri) { drawSections(app, pri, sections); });
 }
 
@@ -89,6 +94,42 @@ std::vector<PlacedText> placedTexts(const std::vector<std::string>& lines) {
 
 bool overlap(const PlacedText& a, const PlacedText& b) {
     return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
+}
+
+std::vector<std::string> figureLines(const std::vector<std::string>& lines, int headingTexts,
+                                     double linesBelowY) {
+    std::vector<std::string> figure;
+    int texts = 0;
+    for (const std::string& l : lines) {
+        const bool isText = l.rfind("T ", 0) == 0;
+        if (isText && texts < headingTexts) {
+            ++texts;
+            continue;
+        }
+        if (isText && l.rfind("T 0 " + std::to_string(static_cast<int>(linesBelowY)) + " ", 0) == 0)
+            break;
+        if (texts == headingTexts) figure.push_back(l);
+    }
+    return figure;
+}
+
+std::vector<std::string> leavingRoom(const std::vector<std::string>& lines, const Room& room) {
+    std::vector<std::string> out;
+    for (const std::string& l : lines) {
+        double left = 0, top = 0, right = 0, bottom = 0;
+        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        if (std::sscanf(l.c_str(), "L %lf %lf %lf %lf", &x1, &y1, &x2, &y2) == 4) {
+            left = std::min(x1, x2), right = std::max(x1, x2);
+            top = std::min(y1, y2), bottom = std::max(y1, y2);
+        } else {
+            const std::vector<PlacedText> t = placedTexts({l});
+            if (t.empty()) continue;
+            left = t[0].x, right = t[0].right(), top = t[0].y, bottom = t[0].bottom();
+        }
+        if (left < room.left || right > room.right || top < room.top || bottom > room.bottom)
+            out.push_back(l);
+    }
+    return out;
 }
 
 std::string badNumberIn(const std::string& text) {
