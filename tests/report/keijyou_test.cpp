@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -210,6 +211,97 @@ TEST(LoadPage, AWallWithoutHeightAboveTheSlabStopsWithAReason) {
     for (const std::string& l : d.lines) {
         EXPECT_EQ(l.find("inf"), std::string::npos) << l;
         EXPECT_EQ(l.find("nan"), std::string::npos) << l;
+    }
+}
+
+// Walls whose drawing at the scale of its height leaves its room: the printable width, below
+// the load heading (eight lines of 220 twips) and above the lines from 6700.
+const Room kDrawingRoom{0, 1760, 11600, 6700};
+
+// A 1.7 m wall (H3 1.4 + H4 0.3) on a 5.7 m base: at 1000 / 0.595 twips a metre the rear end
+// lies at X(5.7) = 12430.
+StabilityInput wideWallInput() {
+    StabilityInput in = batteredWallInput();
+    in.wall.H1 = 0.3f, in.wall.H2 = 0.6f, in.wall.H3 = 1.4f, in.wall.H4 = 0.3f;
+    in.wall.B_Tyuuou = 3.5f;
+    return in;
+}
+
+// A 0.9 m wall (H3 0.7 + H4 0.2) on a 2.6 m base: at 1000 / 0.35 twips a metre the rear end
+// lies at X(2.6) = 10279 and its height label runs to 12029.
+StabilityInput lowWallInput() {
+    StabilityInput in = batteredWallInput();
+    in.wall.H1 = 0.2f, in.wall.H2 = 0.5f, in.wall.H3 = 0.7f, in.wall.H4 = 0.2f;
+    in.wall.B_Tumasaki = 0.5f, in.wall.B_Tyuuou = 0.8f, in.wall.B_Kakato = 0.5f;
+    in.wall.H_Tyuuou = 0.2f;
+    return in;
+}
+
+// 400 kN/m2 behind the wall: marks 4000 twips high over the back ground at Y(0.3) = 2906, the
+// label 400 twips above them at y -1494. The wall itself fits: it keeps its scale and the
+// marks shrink on their own, until the label stands just below the heading, where the top row
+// of dimensions (at 1900) may meet it as it meets the label of any surcharge from about
+// 30 kN/m2 on this wall.
+StabilityInput heavySurchargeInput() {
+    StabilityInput in = batteredWallInput();
+    in.wall.Q_Haimen = 400.0f;
+    return in;
+}
+
+TEST(LoadPage, ADrawingThatWouldLeaveItsRoomShrinksJustEnoughAndStaysTrue) {
+    struct Case {
+        const char* wall;
+        StabilityInput (*input)();
+        const char* label;  // a label as the wall has it: the base width, the surcharge
+        bool wallShrinks;
+    } cases[] = {
+        {"wide", wideWallInput, "5,700", true},
+        {"low", lowWallInput, "2,600", true},
+        {"heavy surcharge", heavySurchargeInput, "400.0kN/m2", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.wall);
+        const StabilityInput in = c.input();
+        Module1 m = stateOf(in);
+        const float ownScale = wallDrawingScale(m.H3, m.H4);
+        const Drawn d = drawOn(m, choicesOf(in), {Form4_KEIJYOU, Form4_JIJYUU});
+        EXPECT_EQ(d.error, "");
+        const std::vector<std::string> figure = figureLines(d.lines, 2, 6700);
+        ASSERT_GT(figure.size(), 60u);
+        EXPECT_EQ(leavingRoom(figure, kDrawingRoom), std::vector<std::string>{});
+        EXPECT_LE(leastClearance(figure, kDrawingRoom), 1.0) << "shrunk more than needed";
+        if (c.wallShrinks) {
+            EXPECT_GT(m.Syukusyaku, ownScale);
+        } else {
+            EXPECT_EQ(m.Syukusyaku, ownScale);
+        }
+        // One factor for both directions: the underside of the base from the toe root to the
+        // heel root against the rear wall's height from its top (2600) to the underside.
+        const std::vector<double> underside = strokeEnds(figure[7]);
+        const double drawnWidth = underside[2] - underside[0];
+        const double drawnHeight = underside[1] - 2600;
+        const double width = double(m.B) - m.B_Tumasaki - m.B_Kakato;
+        EXPECT_NEAR(drawnWidth / drawnHeight, width / (double(m.H3) + m.H4), 0.01);
+        EXPECT_NEAR(drawnHeight, (double(m.H3) + m.H4) * 1000 / m.Syukusyaku, 1.0);
+        // The labels keep their size and the wall's real dimensions.
+        const std::vector<PlacedText> texts = placedTexts(figure);
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const PlacedText& t) {
+            return t.text == c.label && t.size == 9;
+        }));
+        if (c.wallShrinks) {
+            EXPECT_EQ(overlaps(d.events), std::vector<std::string>{});
+        }
+    }
+}
+
+// The three hand-worked walls fit their room: each keeps the scale of its height.
+TEST(LoadPage, ADrawingThatFitsKeepsTheScaleOfItsHeight) {
+    for (const PageCase& p : kPages) {
+        SCOPED_TRACE(p.file);
+        const StabilityInput in = p.input();
+        Module1 m = stateOf(in);
+        drawOn(m, choicesOf(in), {Form4_KEIJYOU});
+        EXPECT_EQ(m.Syukusyaku, wallDrawingScale(m.H3, m.H4));
     }
 }
 

@@ -113,23 +113,49 @@ std::vector<std::string> figureLines(const std::vector<std::string>& lines, int 
     return figure;
 }
 
+namespace {
+
+// The extent of a stroke or of a text's cell; false for a line that is neither.
+bool extentOf(const std::string& line, Room& extent) {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    if (std::sscanf(line.c_str(), "L %lf %lf %lf %lf", &x1, &y1, &x2, &y2) == 4) {
+        extent = {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+        return true;
+    }
+    const std::vector<PlacedText> t = placedTexts({line});
+    if (t.empty()) return false;
+    extent = {t[0].x, t[0].y, t[0].right(), t[0].bottom()};
+    return true;
+}
+
+}  // namespace
+
 std::vector<std::string> leavingRoom(const std::vector<std::string>& lines, const Room& room) {
     std::vector<std::string> out;
     for (const std::string& l : lines) {
-        double left = 0, top = 0, right = 0, bottom = 0;
-        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        if (std::sscanf(l.c_str(), "L %lf %lf %lf %lf", &x1, &y1, &x2, &y2) == 4) {
-            left = std::min(x1, x2), right = std::max(x1, x2);
-            top = std::min(y1, y2), bottom = std::max(y1, y2);
-        } else {
-            const std::vector<PlacedText> t = placedTexts({l});
-            if (t.empty()) continue;
-            left = t[0].x, right = t[0].right(), top = t[0].y, bottom = t[0].bottom();
-        }
-        if (left < room.left || right > room.right || top < room.top || bottom > room.bottom)
+        Room e{};
+        if (extentOf(l, e) && (e.left < room.left || e.right > room.right || e.top < room.top ||
+                               e.bottom > room.bottom))
             out.push_back(l);
     }
     return out;
+}
+
+double leastClearance(const std::vector<std::string>& lines, const Room& room) {
+    double least = 1e9;
+    for (const std::string& l : lines) {
+        Room e{};
+        if (extentOf(l, e))
+            least = std::min({least, e.left - room.left, room.right - e.right, e.top - room.top,
+                              room.bottom - e.bottom});
+    }
+    return least;
+}
+
+std::vector<double> strokeEnds(const std::string& line) {
+    std::vector<double> ends(4, 0.0);
+    std::sscanf(line.c_str(), "L %lf %lf %lf %lf", &ends[0], &ends[1], &ends[2], &ends[3]);
+    return ends;
 }
 
 std::string badNumberIn(const std::string& text) {

@@ -86,6 +86,13 @@ std::vector<std::string> figureLines(const std::vector<std::string>& lines, int 
 // The transcript lines whose stroke or text cell (in the fixed-pitch face) leaves the room.
 std::vector<std::string> leavingRoom(const std::vector<std::string>& lines, const Room& room);
 
+// The least distance from a stroke or text cell of the lines to an edge of the room: a figure
+// shrunk just enough to fit touches an edge.
+double leastClearance(const std::vector<std::string>& lines, const Room& room);
+
+// The ends x1, y1, x2, y2 of a stroke's transcript line.
+std::vector<double> strokeEnds(const std::string& line);
+
 // The first of "inf", "nan" and "-0.000" that a printed text holds, or "" when it holds none:
 // numbers a report must never print.
 std::string badNumberIn(const std::string& text);
