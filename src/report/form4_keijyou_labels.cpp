@@ -115,9 +115,13 @@ void surchargeLabels(ReportContext& c, const WallDrawing& d) {
     const double H = double(m.H4) + m.H3;
     if (m.Q_Haimen != 0.0f) {
         // Anchored on the rear outer face taken straight from its top to the base underside.
-        const double a = double(m.B) - m.N_Usiro_Out - m.B_Kakato +
-                         quotient(double(m.N_Usiro_Out) * m.H4, H,
-                                  "the back surcharge label (height of the rear wall)");
+        // A ground at the wall's top (H4 = 0) meets the face at its top corner, whatever the
+        // height below it.
+        const double belowTop =
+            m.H4 == 0.0f ? 0.0
+                         : quotient(double(m.N_Usiro_Out) * m.H4, H,
+                                    "the back surcharge label (height of the rear wall)");
+        const double a = double(m.B) - m.N_Usiro_Out - m.B_Kakato + belowTop;
         const double x = d.X(a) + 300;
         const double y = d.Y(m.H4) -
                          (d.surchargeHeight(m.Q_Haimen) + 1200.0 * std::tan(degToRad(m.Beta))) -

@@ -305,5 +305,36 @@ TEST(LoadPage, ADrawingThatFitsKeepsTheScaleOfItsHeight) {
     }
 }
 
+// A two-sided wall whose back ground and rear wall are both 0 m high, which the pages
+// calculate: the back ground lies at the rear wall's top, so the back surcharge's label
+// stands 300 twips right of the rear wall's outer top corner and 400 above its marks, without
+// a division by the wall's height.
+TEST(LoadPage, TheBackSurchargeOfAWallWithoutHeightIsLabelledAtTheRearTopCorner) {
+    StabilityInput in = symmetricWallInput();
+    in.wall.H3 = 0.0f, in.wall.H4 = 0.0f;
+    Module1 m = stateOf(in);
+    const Drawn d = drawOn(m, choicesOf(in), {Form4_KEIJYOU, Form4_JIJYUU});
+    EXPECT_EQ(d.error, "");
+    const std::vector<ReportEvent> outline = outlineSegments(d.events, true, true);
+    ASSERT_GE(outline.size(), 4u);
+    const ReportEvent& rearTop = outline[3];  // from the inner to the outer top corner
+    EXPECT_EQ(rearTop.y2, 2600);
+    // The first stroke of the back surcharge rises from the corner: its top is the marks' top.
+    const auto mark = std::find_if(d.events.begin(), d.events.end(), [&](const ReportEvent& e) {
+        return e.kind == ReportEvent::Segment && e.x1 == rearTop.x2 && e.x2 == rearTop.x2 &&
+               e.y1 == 2600 && e.y2 < 2600;
+    });
+    ASSERT_NE(mark, d.events.end());
+    const std::vector<PlacedText> texts = placedTexts(d.lines);
+    const auto label = std::find_if(texts.begin(), texts.end(),
+                                    [](const PlacedText& t) { return t.text == "上載荷重"; });
+    ASSERT_NE(label, texts.end());
+    EXPECT_NEAR(label->x, rearTop.x2 + 300, 1.0);
+    EXPECT_NEAR(label->y, mark->y2 - 400, 1.0);
+    ASSERT_NE(label + 1, texts.end());
+    EXPECT_EQ((label + 1)->text, "10.0kN/m2");
+    EXPECT_NEAR((label + 1)->y, label->y + 200, 1.0);
+}
+
 }  // namespace
 }  // namespace pelzaro
