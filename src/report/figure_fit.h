@@ -35,9 +35,10 @@ bool figureFits(const Surface& like, const FigureRoom& room, const FigureAt& dra
                 FigureFactors factors);
 
 // (1, 1) when the figure fits as it is. Otherwise the wall shrinks as far as it needs to fit
-// with flat loads, then the loads as far as they need to fit on that wall: a wall that fits
-// keeps its scale when only its loads are too tall. A scale that no factor would make fit, or
-// a figure that cannot be drawn at all (its own drawing then reports why), keeps factor 1.
+// with flat loads, then the loads as far as they need to fit on that wall, their labels
+// landing on no text that they meet neither at full height nor flat: a wall that fits keeps
+// its scale when only its loads are too tall. A scale that no factor would make fit, or a
+// figure that cannot be drawn at all (its own drawing then reports why), keeps factor 1.
 FigureFactors fittingFactors(const Surface& like, const FigureRoom& room, const FigureAt& draw);
 
 }  // namespace pelzaro

@@ -554,7 +554,7 @@ std::vector<std::string> figureLabels(const std::vector<std::string>& lines) {
 
 TEST_F(HaikinPage, LoadAndReactionLabelsWhereLoadsDifferAndTheReactionIsATrapezoid) {
     m.Sigma_max = 90.0f, m.e = 0.3f;  // 9 twips per kN/m2
-    m.W3 = 40.0f, m.W5 = 12.0f;  // haunched heel and toe: root and tip loads differ
+    m.W3 = 40.0f, m.W5 = 12.0f;       // haunched heel and toe: root and tip loads differ
     const std::vector<std::string> expected = {
         text(5083, 4015, 11, "W1"),  // Y(1.7) - 318.15 - 200
         text(6733, 3983, 11, "W2"),  // X(2.3) + 50, Y(1.7) - 350.55 - 200
