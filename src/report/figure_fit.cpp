@@ -95,12 +95,6 @@ bool within(const Meetings& found, const Meetings& allowed) {
 
 }  // namespace
 
-bool figureFits(const Surface& like, const FigureRoom& room, const FigureAt& draw,
-                FigureFactors factors) {
-    const std::optional<Measured> m = measure(like, room, draw, factors);
-    return m && m->inside;
-}
-
 FigureFactors fittingFactors(const Surface& like, const FigureRoom& room, const FigureAt& draw) {
     FigureFactors f;
     const std::optional<Measured> full = measure(like, room, draw, f);

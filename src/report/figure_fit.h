@@ -29,12 +29,8 @@ struct FigureFactors {
 // Draws a figure on the surface it is given, at the factors given.
 using FigureAt = std::function<void(Surface&, FigureFactors)>;
 
-// Whether the figure drawn at the factors, on a surface in the state of `like`, lies inside
-// the room.
-bool figureFits(const Surface& like, const FigureRoom& room, const FigureAt& draw,
-                FigureFactors factors);
-
-// (1, 1) when the figure fits as it is. Otherwise the wall shrinks as far as it needs to fit
+// The factors for the figure `draw` draws, measured on a surface in the state of `like`:
+// (1, 1) when it fits as it is. Otherwise the wall shrinks as far as it needs to fit
 // with flat loads, then the loads as far as they need to fit on that wall, their labels
 // landing on no text that they meet neither at full height nor flat: a wall that fits keeps
 // its scale when only its loads are too tall. A scale that no factor would make fit, or a
