@@ -119,4 +119,13 @@ FigureFactors fittingFactors(const Surface& like, const FigureRoom& room, const 
     return f;
 }
 
+FigureFactors fittingFactors(const ReportContext& c, const FigureRoom& room,
+                             const SectionFigureAt& draw) {
+    return fittingFactors(c.pri, room, [&](Surface& trial, FigureFactors f) {
+        ReportVars scratch = c.layout;
+        ReportContext measured{trial, c.m, c.opt, scratch};
+        draw(measured, f);
+    });
+}
+
 }  // namespace pelzaro

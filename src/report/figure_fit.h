@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "report/report_context.h"
 #include "report/surface.h"
 
 namespace pelzaro {
@@ -36,5 +37,11 @@ using FigureAt = std::function<void(Surface&, FigureFactors)>;
 // its scale when only its loads are too tall. A scale that no factor would make fit, or a
 // figure that cannot be drawn at all (its own drawing then reports why), keeps factor 1.
 FigureFactors fittingFactors(const Surface& like, const FigureRoom& room, const FigureAt& draw);
+
+// The same for a section's figure, measured on a copy of its context whose layout values are
+// scratch: measuring changes nothing of the page or of the report's values.
+using SectionFigureAt = std::function<void(ReportContext&, FigureFactors)>;
+FigureFactors fittingFactors(const ReportContext& c, const FigureRoom& room,
+                             const SectionFigureAt& draw);
 
 }  // namespace pelzaro

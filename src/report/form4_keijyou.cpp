@@ -48,11 +48,9 @@ void Form4_KEIJYOU(ReportContext& c) {
     // the lines under it; otherwise it shrinks just enough to fit.
     const float scale = c.layout.Syukusyaku;
     const FigureRoom room{0.0, c.pri.y(), kPrintableWidth, kClosingLinesY};
-    const FigureFactors factors = fittingFactors(c.pri, room, [&](Surface& trial, FigureFactors f) {
-        ReportVars scratch = c.layout;
-        ReportContext measured{trial, m, c.opt, scratch};
-        drawWall(measured, WallDrawing(m, scale, f));
-    });
+    const FigureFactors factors = fittingFactors(
+        c, room,
+        [&](ReportContext& trial, FigureFactors f) { drawWall(trial, WallDrawing(m, scale, f)); });
     c.layout.Syukusyaku = static_cast<float>(scale / factors.wall);
     drawWall(c, WallDrawing(m, scale, factors));
     closeWallDrawing(c);

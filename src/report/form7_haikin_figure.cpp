@@ -272,10 +272,8 @@ void drawAtScales(ReportContext& c, const members::GroundReaction& r, const Figu
 void drawFigure(ReportContext& c, const members::GroundReaction& r, double headingEnd) {
     FigureScales scales{figureScale(c.m.H4, c.m.H3), loadScale(c.m.Sigma_max)};
     const FigureRoom room{0.0, headingEnd, kPrintableWidth, kLinesUnderFigureY};
-    const FigureFactors k = fittingFactors(c.pri, room, [&](Surface& trial, FigureFactors f) {
-        ReportVars scratch = c.layout;
-        ReportContext context{trial, c.m, c.opt, scratch};
-        drawAtScales(context, r, scales.at(f));
+    const FigureFactors k = fittingFactors(c, room, [&](ReportContext& trial, FigureFactors f) {
+        drawAtScales(trial, r, scales.at(f));
     });
     scales = scales.at(k);
     c.layout.Syukusyaku = static_cast<float>(scales.wall / k.wall);
