@@ -16,9 +16,19 @@ float wallDrawingScale(float H3, float H4) {
     return static_cast<float>(double(height) * 3.5 / 10);
 }
 
-WallDrawing::WallDrawing(const Module1& state, float scale) : m(state), scale_(scale) {
+WallDrawing::WallDrawing(const Module1& state, float scale, FigureFactors factors)
+    : m(state), scale_(scale), factors_(factors) {
     if (!(scale > 0.0f)) throw ReportError("the scale of the wall drawing: division by zero");
 }
+
+namespace {
+
+void drawWall(ReportContext& c, const WallDrawing& d) {
+    drawWallOutline(c, d);
+    annotateWallDrawing(c, d);
+}
+
+}  // namespace
 
 void Form4_KEIJYOU(ReportContext& c) {
     using namespace drawing_text;
@@ -34,9 +44,16 @@ void Form4_KEIJYOU(ReportContext& c) {
         return;
     }
 
-    const WallDrawing drawing(m, c.layout.Syukusyaku);
-    drawWallOutline(c, drawing);
-    annotateWallDrawing(c, drawing);
+    // The drawing keeps its scale where it fits between the headings, the printable width and
+    // the lines under it; otherwise it shrinks just enough to fit.
+    const float scale = c.layout.Syukusyaku;
+    const FigureRoom room{0.0, c.pri.y(), kPrintableWidth, kClosingLinesY};
+    const FigureFactors factors = fittingFactors(
+        c, room,
+        [&](ReportContext& trial, FigureFactors f) { drawWall(trial, WallDrawing(m, scale, f)); });
+    c.layout.Syukusyaku = static_cast<float>(scale / factors.wall);
+    drawWall(c, WallDrawing(m, scale, factors));
+    closeWallDrawing(c);
 }
 
 }  // namespace pelzaro

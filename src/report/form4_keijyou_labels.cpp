@@ -115,23 +115,28 @@ void surchargeLabels(ReportContext& c, const WallDrawing& d) {
     const double H = double(m.H4) + m.H3;
     if (m.Q_Haimen != 0.0f) {
         // Anchored on the rear outer face taken straight from its top to the base underside.
-        const double a = double(m.B) - m.N_Usiro_Out - m.B_Kakato +
-                         quotient(double(m.N_Usiro_Out) * m.H4, H,
-                                  "the back surcharge label (height of the rear wall)");
+        // A ground at the wall's top (H4 = 0) meets the face at its top corner, whatever the
+        // height below it.
+        const double belowTop =
+            m.H4 == 0.0f ? 0.0
+                         : quotient(double(m.N_Usiro_Out) * m.H4, H,
+                                    "the back surcharge label (height of the rear wall)");
+        const double a = double(m.B) - m.N_Usiro_Out - m.B_Kakato + belowTop;
         const double x = d.X(a) + 300;
-        const double y =
-            d.Y(m.H4) - (10.0 * m.Q_Haimen + 1200.0 * std::tan(degToRad(m.Beta))) - 400;
+        const double y = d.Y(m.H4) -
+                         (d.surchargeHeight(m.Q_Haimen) + 1200.0 * std::tan(degToRad(m.Beta))) -
+                         400;
         surchargeLabel(c.pri, kSurcharge, x, y, x, m.Q_Haimen);
     }
     if (m.Q_Tyuuou != 0.0f) {
         const double x =
             d.X(double(m.N_Mae_Out) + m.B_Tumasaki + m.N_Mae_In + m.B_Tyuuou / 2.0) - 100;
-        const double y = d.Y(H - m.D_Teiban - m.H_Tyuuou) - 10.0 * m.Q_Tyuuou - 400;
+        const double y = d.Y(H - m.D_Teiban - m.H_Tyuuou) - d.surchargeHeight(m.Q_Tyuuou) - 400;
         surchargeLabel(c.pri, kSurcharge, x, y, x, m.Q_Tyuuou);
     }
     if (m.Q_Zenmen != 0.0f && (opt.shapeOneSided || opt.shapeTwoSided)) {
         const double xa = d.X(m.B_Tumasaki) - 950, xb = d.X(m.B_Tumasaki) - 900;
-        const double q = 10.0 * m.Q_Zenmen;
+        const double q = d.surchargeHeight(m.Q_Zenmen);
         if (opt.shapeOneSided && !(m.D_Teiban > m.H2)) {
             surchargeLabel(c.pri, kSurcharge, xa, d.Y(H - m.H2) - q - 400, xb, m.Q_Zenmen);
         } else if (opt.shapeOneSided) {
@@ -198,22 +203,24 @@ void dottedLines(ReportContext& c, const WallDrawing& d) {
 }  // namespace
 
 void annotateWallDrawing(ReportContext& c, const WallDrawing& d) {
-    using namespace drawing_text;
-    Surface& pri = c.pri;
-    pri.FontSize(9);
+    c.pri.FontSize(9);
     dimensionLabels(c, d);
     surchargeLabels(c, d);
     partNumbers(c, d);
     dottedLines(c, d);
+}
 
-    // Under the drawing, whatever its size: the ground slope, the virtual back face and the
-    // height of the earth pressure.
+// Under the drawing, whatever its size: the ground slope, the virtual back face and the
+// height of the earth pressure.
+void closeWallDrawing(ReportContext& c) {
+    using namespace drawing_text;
+    Surface& pri = c.pri;
     pri.FontSize(11);
     pri.CurrentX(0);
-    pri.CurrentY(6700);
+    pri.CurrentY(kClosingLinesY);
     pri.Print({kBetaLine});
-    pri.Print({kThetaLead, Num(d.m.Theta, "0.00#"), kThetaTail});
-    pri.Print({kHeightLead, Num(d.m.H, "0.000"), kMetre});
+    pri.Print({kThetaLead, Num(c.m.Theta, "0.00#"), kThetaTail});
+    pri.Print({kHeightLead, Num(c.m.H, "0.000"), kMetre});
     pri.Print();
 }
 

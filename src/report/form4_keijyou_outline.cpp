@@ -142,7 +142,7 @@ void groundSurfaces(Surface& pri, const Section& s, const PageChoices& opt) {
 // Each surcharge: its outline and hatch strokes 100 twips apart, 10 twips high per kN/m2.
 void backSurcharge(Surface& pri, const Section& s, float& loop) {
     const OutlinePoints& p = s.p;
-    const double qh = 10.0 * s.m.Q_Haimen;
+    const double qh = s.d.surchargeHeight(s.m.Q_Haimen);
     pri.Line(p.xb, s.yBackGround - qh, p.xb + 1200, s.yBackGround - qh - 1200 * p.t);
     pri.Line(p.xb, s.yBackGround, p.xb, s.yBackGround - qh);
     countedLoop(loop, 1, 12, [&](double i) {
@@ -167,7 +167,7 @@ void frontSurcharge(Surface& pri, const Section& s, const PageChoices& opt, floa
     } else {
         return;
     }
-    const double qz = 10.0 * m.Q_Zenmen, xf = s.p.xf;
+    const double qz = d.surchargeHeight(m.Q_Zenmen), xf = s.p.xf;
     pri.Line(left, ground - qz, xf, ground - qz);
     countedLoop(loop, 0, strokes,
                 [&](double i) { pri.Line(xf - 100 * i, ground, xf - 100 * i, ground - qz); });
@@ -175,7 +175,7 @@ void frontSurcharge(Surface& pri, const Section& s, const PageChoices& opt, floa
 
 void centreSurcharge(Surface& pri, const Section& s, float& loop) {
     const OutlinePoints& p = s.p;
-    const double qc = 10.0 * s.m.Q_Tyuuou;
+    const double qc = s.d.surchargeHeight(s.m.Q_Tyuuou);
     pri.Line(p.xm, s.yc - qc, p.xu, s.yc - qc);
     countedLoop(loop, 0, 7, [&](double i) {
         pri.Line(p.xm + 100 * i, s.yc, p.xm + 100 * i, s.yc - qc);

@@ -31,6 +31,7 @@ void Form7_HAIKIN(ReportContext& c) {
     using namespace haikin;
     blankLines(c.pri, c.layout.Loop_i, 5);
     Midashi_Case(c.pri, c.opt, c.m.Kh, {kIndent, c.m.Syou_No, kHeading});
+    const double headingEnd = c.pri.y();
     c.pri.Print();
 
     // The reaction of the current stability result, never ordinates left from an earlier run.
@@ -39,7 +40,7 @@ void Form7_HAIKIN(ReportContext& c) {
         Pri_NG(c.pri, {{kIndent, members::refusalMessage(reaction.refusal)}});
         return;
     }
-    drawFigure(c, reaction.value);
+    drawFigure(c, reaction.value, headingEnd);
     printReactionAndLoads(c, reaction.value);
     printCoefficient(c);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "report/conventions.h"
+#include "report/figure_fit.h"
 #include "report/form7_haikin_parts.h"
 #include "report/form7_haikin_scale.h"
 #include "report/report_context.h"
@@ -13,21 +14,32 @@
 namespace pelzaro::haikin {
 namespace {
 
+// The scales of one drawing of the figure: those of the drawing rules, each with the factor
+// (at most 1) that shrinks it where the figure would leave its room on the page.
+struct FigureScales {
+    float wall;  // metres of wall per 1000 twips
+    float load;  // twips per kN/m2
+    double wallFactor = 1.0, loadFactor = 1.0;
+
+    FigureScales at(FigureFactors f) const { return {wall, load, f.wall, f.load}; }
+};
+
 // A point of the section is given by a, metres behind the front end of the base, and d, metres
 // below the top of the rear wall; offsets in twips are added after the conversion.
 class Figure {
   public:
-    Figure(Surface& pri, float scale, float loadScale)
-        : pri_(pri), scale_(scale), loadScale_(loadScale) {}
+    Figure(Surface& pri, const FigureScales& s) : pri_(pri), s_(s) {}
 
     double X(double a) const {
-        return finite(quotient(a * 1000.0, scale_, "a figure position") + 2850.0);
+        return finite(quotient(a * 1000.0, s_.wall, "a figure position") * s_.wallFactor + 2850.0);
     }
     double Y(double d) const {
-        return finite(quotient(d * 1000.0, scale_, "a figure position") + 1700.0);
+        return finite(quotient(d * 1000.0, s_.wall, "a figure position") * s_.wallFactor + 1700.0);
     }
     // The drawn height of a load or ground pressure.
-    double h(float pressure) const { return finite(static_cast<double>(pressure) * loadScale_); }
+    double h(float pressure) const {
+        return finite(static_cast<double>(pressure) * s_.load * s_.loadFactor);
+    }
 
     void line(double x1, double y1, double x2, double y2) { pri_.Line(x1, y1, x2, y2); }
     void label(double x, double y, const std::string& text) { printAt(pri_, x, y, {text}); }
@@ -35,17 +47,12 @@ class Figure {
   private:
     static double finite(double v) { return finiteOr(v, "a figure position"); }
     Surface& pri_;
-    float scale_;
-    float loadScale_;
+    FigureScales s_;
 };
 
-}  // namespace
-
-void drawFigure(ReportContext& c, const members::GroundReaction& r) {
+void drawAtScales(ReportContext& c, const members::GroundReaction& r, const FigureScales& scales) {
     const Module1& m = c.m;
-    c.layout.Syukusyaku = figureScale(m.H4, m.H3);
-    c.layout.Syukusyaku_V = loadScale(m.Sigma_max);
-    Figure f(c.pri, c.layout.Syukusyaku, c.layout.Syukusyaku_V);
+    Figure f(c.pri, scales);
 
     const bool heel = m.B_Kakato != 0.0f, toe = m.B_Tumasaki != 0.0f;
     const bool twoSided = c.opt.shapeTwoSided;
@@ -256,6 +263,22 @@ void drawFigure(ReportContext& c, const members::GroundReaction& r) {
     f.label(f.X(a3) - 150, Yv + 500, mm(By));
     f.label(f.X(T2M + Bt + By + T2U / 2.0f) - 150, Yv + 500, mm(T2U));
     if (heel) f.label(f.X(T2M + Bt + By + T2U + Bk / 2.0f) - 150, Yv + 500, mm(Bk));
+}
+
+}  // namespace
+
+// The figure keeps the scales of the drawing rules where it fits between the heading, the
+// printable width and the lines under it; otherwise they shrink just enough (figure_fit.h).
+void drawFigure(ReportContext& c, const members::GroundReaction& r, double headingEnd) {
+    FigureScales scales{figureScale(c.m.H4, c.m.H3), loadScale(c.m.Sigma_max)};
+    const FigureRoom room{0.0, headingEnd, kPrintableWidth, kLinesUnderFigureY};
+    const FigureFactors k = fittingFactors(c, room, [&](ReportContext& trial, FigureFactors f) {
+        drawAtScales(trial, r, scales.at(f));
+    });
+    scales = scales.at(k);
+    c.layout.Syukusyaku = static_cast<float>(scales.wall / k.wall);
+    c.layout.Syukusyaku_V = static_cast<float>(scales.load * k.load);
+    drawAtScales(c, r, scales);
 }
 
 }  // namespace pelzaro::haikin

@@ -22,7 +22,11 @@ enum class ReactionCase {
 };
 ReactionCase reactionCase(const members::GroundReaction& r, float e);
 
-void drawFigure(ReportContext& c, const members::GroundReaction& r);
+// The lines under the figure start at this height, whatever the figure occupies.
+constexpr double kLinesUnderFigureY = 6900.0;
+
+// The figure below the heading that ends at `headingEnd`.
+void drawFigure(ReportContext& c, const members::GroundReaction& r, double headingEnd);
 void printReactionAndLoads(ReportContext& c, const members::GroundReaction& r);
 void printCoefficient(ReportContext& c);
 

@@ -137,7 +137,7 @@ void printReactionAndLoads(ReportContext& c, const members::GroundReaction& r) {
     Surface& pri = c.pri;
     const Module1& m = c.m;
     pri.FontSize(11);
-    pri.CurrentY(6900);
+    pri.CurrentY(kLinesUnderFigureY);
     const ReactionCase shape = reactionCase(r, m.e);
     if (shape != ReactionCase::Uniform) printNeutralAxis(pri, m, shape, r.Xn.value_or(0.0f));
     printOrdinates(pri, m, r, shape);

@@ -20,6 +20,9 @@ public:
     static constexpr double kStartFontSize = 11.0;
 
     explicit Surface(ReportSink& sink) : sink_(&sink) {}
+    // A surface in the state of `like` (position, size, colour, style) that draws on another
+    // sink: where a figure is measured before it is drawn.
+    Surface(ReportSink& sink, const Surface& like) : Surface(like) { sink_ = &sink; }
 
     // The owner's page start: position (0, 0), size as given, colour 0, solid lines.
     void startPage(double fontSize = kStartFontSize);

@@ -3,6 +3,7 @@
 // transforms from the wall's dimensions in metres to page positions in twips, shared by the
 // outline and its annotations.
 
+#include "report/figure_fit.h"
 #include "report/report_context.h"
 
 namespace pelzaro {
@@ -11,25 +12,35 @@ namespace pelzaro {
 // 1000 / 0.35 twips tall, a wall of 1 m or less at the scale of a 1 m wall.
 float wallDrawingScale(float H3, float H4);
 
+// The first of the lines under the drawing: the drawing ends above it.
+constexpr double kClosingLinesY = 6700.0;
+
 class WallDrawing {
   public:
-    // A scale that is not positive cannot place anything: a report error.
-    WallDrawing(const Module1& m, float scale);
+    // A scale that is not positive cannot place anything: a report error. The factors, at
+    // most 1, shrink the drawing where at its own scales it would leave the room of its page
+    // (figure_fit.h): the wall alike in both directions, the surcharge marks on their own;
+    // the offsets of the dimension lines and labels stay as they are.
+    WallDrawing(const Module1& m, float scale, FigureFactors factors = {});
 
     // A horizontal distance from the front end of the base, towards the heel.
-    double X(double a) const { return 2850.0 + a * 1000.0 / scale_; }
+    double X(double a) const { return 2850.0 + a * 1000.0 / scale_ * factors_.wall; }
     // A depth below the top of the rear wall.
-    double Y(double d) const { return 2600.0 + d * 1000.0 / scale_; }
+    double Y(double d) const { return 2600.0 + d * 1000.0 / scale_ * factors_.wall; }
+    // The height of the marks of a surcharge q (kN/m2): 10 twips per kN/m2 at full size.
+    double surchargeHeight(float q) const { return 10.0 * q * factors_.load; }
 
     const Module1& m;
 
   private:
     float scale_;
+    FigureFactors factors_;
 };
 
 // The two halves of the drawing: the outline with ground, surcharges and dimension lines,
-// then the labels, part numbers, dotted boundaries and the closing lines.
+// then the labels, part numbers and dotted boundaries; and the lines under it.
 void drawWallOutline(ReportContext& c, const WallDrawing& d);
 void annotateWallDrawing(ReportContext& c, const WallDrawing& d);
+void closeWallDrawing(ReportContext& c);
 
 }  // namespace pelzaro

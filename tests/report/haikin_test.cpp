@@ -167,15 +167,17 @@ TEST(HaikinScales, TheLoadScaleFollowsTheBandsAndContinuesAboveOneThousand) {
 }
 
 TEST_F(HaikinPage, TheBaseUndersideLiesAtTheHeightOfTheScale) {
-    // The underside from the toe root (a = 0.5) to the heel root (a = 2.3) is the eighth
+    // A clear width of 0.3 m (B = 2.0 m) keeps the low walls on the sheet at 1000 / 0.3 twips a
+    // metre. The underside from the toe root (a = 0.5) to the heel root (a = 1.4) is the eighth
     // segment of the outline.
+    m.B_Tyuuou = 0.3f, m.B = 2.0f;
     struct Case {
         float H4, H3, scale;
         const char* underside;
     } cases[] = {
-        {0.2f, 0.3f, 0.3f, "L 4517 3367 10517 3367 solid 0"},  // 0.5 m: 1700 + 500 / 0.3
-        {0.4f, 0.6f, 0.3f, "L 4517 5033 10517 5033 solid 0"},  // 1 m: 1700 + 1000 / 0.3
-        {0.5f, 1.5f, 0.6f, "L 3683 5033 6683 5033 solid 0"},   // 2 m at 0.6: also 1000 / 0.3
+        {0.2f, 0.3f, 0.3f, "L 4517 3367 7517 3367 solid 0"},  // 0.5 m: 1700 + 500 / 0.3
+        {0.4f, 0.6f, 0.3f, "L 4517 5033 7517 5033 solid 0"},  // 1 m: 1700 + 1000 / 0.3
+        {0.5f, 1.5f, 0.6f, "L 3683 5033 5183 5033 solid 0"},  // 2 m at 0.6: also 1000 / 0.3
     };
     for (const Case& c : cases) {
         m.H4 = c.H4, m.H3 = c.H3;
@@ -400,30 +402,32 @@ TEST_F(HaikinPage, TheLoadLinesOfHeelAndToe) {
     }
 }
 
+// At σmax 90 kN/m2 (9 twips per kN/m2) the sketch and the widths below it stay clear of the
+// lines from 6900.
 TEST_F(HaikinPage, TheReactionSketchHasTheOrdinatesOfEachCase) {
-    m.Sigma_max = 100.0f;
+    m.Sigma_max = 90.0f;
     struct Case {
         float e;
         std::vector<std::string> sketch;
     } cases[] = {
         {0.0f,
-         {seg(2850, 5033, 2850, 6033), seg(7683, 5033, 7683, 6033), seg(2850, 6033, 7683, 6033)}},
-        {0.3f,
-         {seg(2850, 5033, 2850, 6033), seg(7683, 5033, 7683, 5267), seg(2850, 6033, 7683, 5267),
-          seg(3683, 5033, 3683, 5901), seg(4183, 5033, 4183, 5822), seg(5183, 5033, 5183, 5664),
-          seg(6183, 5033, 6183, 5505), seg(6683, 5033, 6683, 5426)}},
+         {seg(2850, 5033, 2850, 5843), seg(7683, 5033, 7683, 5843), seg(2850, 5843, 7683, 5843)}},
+        {0.3f,  // σmin = 90 (1 - 6 x 0.3 / 2.9) / (1 + 6 x 0.3 / 2.9) = 21.064
+         {seg(2850, 5033, 2850, 5843), seg(7683, 5033, 7683, 5223), seg(2850, 5843, 7683, 5223),
+          seg(3683, 5033, 3683, 5736), seg(4183, 5033, 4183, 5672), seg(5183, 5033, 5183, 5544),
+          seg(6183, 5033, 6183, 5415), seg(6683, 5033, 6683, 5351)}},
         {-0.3f,
-         {seg(2850, 5033, 2850, 5267), seg(7683, 5033, 7683, 6033), seg(2850, 5267, 7683, 6033),
-          seg(3683, 5033, 3683, 5399), seg(4183, 5033, 4183, 5479), seg(5183, 5033, 5183, 5637),
-          seg(6183, 5033, 6183, 5796), seg(6683, 5033, 6683, 5875)}},
+         {seg(2850, 5033, 2850, 5223), seg(7683, 5033, 7683, 5843), seg(2850, 5223, 7683, 5843),
+          seg(3683, 5033, 3683, 5330), seg(4183, 5033, 4183, 5394), seg(5183, 5033, 5183, 5522),
+          seg(6183, 5033, 6183, 5651), seg(6683, 5033, 6683, 5715)}},
         {0.6f,  // to the zero point at X(2.55) = 7100
-         {seg(2850, 5033, 2850, 6033), seg(2850, 6033, 7100, 5033), seg(3683, 5033, 3683, 5837),
-          seg(4183, 5033, 4183, 5720), seg(5183, 5033, 5183, 5484), seg(6183, 5033, 6183, 5249),
-          seg(6683, 5033, 6683, 5131)}},
+         {seg(2850, 5033, 2850, 5843), seg(2850, 5843, 7100, 5033), seg(3683, 5033, 3683, 5685),
+          seg(4183, 5033, 4183, 5589), seg(5183, 5033, 5183, 5399), seg(6183, 5033, 6183, 5208),
+          seg(6683, 5033, 6683, 5113)}},
         {-0.6f,  // from the heel end to the zero point at X(2.9 - 2.55) = 3433
-         {seg(7683, 5033, 7683, 6033), seg(7683, 6033, 3433, 5033), seg(6683, 5033, 6683, 5798),
-          seg(6183, 5033, 6183, 5680), seg(5183, 5033, 5183, 5445), seg(4183, 5033, 4183, 5210),
-          seg(3683, 5033, 3683, 5092)}},
+         {seg(7683, 5033, 7683, 5843), seg(7683, 5843, 3433, 5033), seg(6683, 5033, 6683, 5653),
+          seg(6183, 5033, 6183, 5557), seg(5183, 5033, 5183, 5367), seg(4183, 5033, 4183, 5176),
+          seg(3683, 5033, 3683, 5081)}},
     };
     for (const Case& c : cases) {
         m.e = c.e;
@@ -433,13 +437,82 @@ TEST_F(HaikinPage, TheReactionSketchHasTheOrdinatesOfEachCase) {
 }
 
 TEST_F(HaikinPage, TheWidthsHangBelowTheOrdinateAtTheWallOfMaximumPressure) {
+    m.Sigma_max = 90.0f;
+    m.e = -0.3f;  // V5 = 75.737: Yv = 5033 + 681.6, the total width 1000 below
+    EXPECT_TRUE(
+        containsRun(segments(draw()), {seg(2850, 6415, 7683, 6415), seg(2850, 6715, 7683, 6715)}));
+    m.e = 0.3f;  // V1 = 78.114
+    EXPECT_TRUE(
+        containsRun(segments(draw()), {seg(2850, 6436, 7683, 6436), seg(2850, 6736, 7683, 6736)}));
+    // At σmax 100 (10 twips per kN/m2) V1 = 86.794 would put the total width at 6901, on the
+    // lines from 6900: the loads shrink until it lies on 6900, the part widths 300 higher.
     m.Sigma_max = 100.0f;
-    m.e = -0.3f;  // V5 = 84.153: Yv = 5033 + 841.5, the total width 1000 below
     EXPECT_TRUE(
-        containsRun(segments(draw()), {seg(2850, 6575, 7683, 6575), seg(2850, 6875, 7683, 6875)}));
-    m.e = 0.3f;  // V1 = 86.794
-    EXPECT_TRUE(
-        containsRun(segments(draw()), {seg(2850, 6601, 7683, 6601), seg(2850, 6901, 7683, 6901)}));
+        containsRun(segments(draw()), {seg(2850, 6600, 7683, 6600), seg(2850, 6900, 7683, 6900)}));
+}
+
+// The figure's room: below the heading's line (1100 to 1320), above the lines from 6900 and
+// within the printable width.
+const Room kFigureRoom{0, 1320, 11600, 6900};
+
+std::vector<std::string> figureOf(const std::vector<std::string>& lines) {
+    return figureLines(lines, 1, 6900);
+}
+
+// A 0.9 m wall (H4 0.3 + H3 0.6) on a 2.6 m base: at 1000 / 0.3 twips a metre the rear end
+// lies at X(2.6) = 11517 and the right-hand dimension lines at X(2.6) + 1350 = 12867. The
+// wall shrinks alike in both directions until it fits; its loads of at most 50 kN/m2 fit on
+// it and keep their scale.
+TEST_F(HaikinPage, ALowWallOnAWideBaseShrinksToTheSheet) {
+    m.H4 = 0.3f, m.H3 = 0.6f, m.H_Haimen = 0.3f, m.H1 = 0.4f, m.H2 = 0.5f, m.H_Tyuuou = 0.2f;
+    m.B_Tyuuou = 0.9f;
+    m.B = m.B_Tumasaki + m.T2_Mae + m.B_Tyuuou + m.T2_Usiro + m.B_Kakato;
+    const std::vector<std::string> figure = figureOf(draw());
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(leavingRoom(figure, kFigureRoom), std::vector<std::string>{});
+    EXPECT_LE(leastClearance(figure, kFigureRoom), 1.0) << "shrunk more than needed";
+    EXPECT_GT(layout.Syukusyaku, 0.3f);
+    EXPECT_FLOAT_EQ(layout.Syukusyaku_V, 5.0f);
+    // The underside from the toe root (0.5) to the heel root (2.0), 0.9 m below the top (1700).
+    const std::vector<double> underside = strokeEnds(segments(figure)[7]);
+    EXPECT_NEAR((underside[2] - underside[0]) / (underside[1] - 1700), 1.5 / 0.9, 0.01);
+    EXPECT_NEAR(underside[1] - 1700, 900 / layout.Syukusyaku, 1.0);
+    int widths = 0;  // the base keeps its real width, in the 9-point face
+    for (const PlacedText& t : placedTexts(figure)) widths += t.text == "2,600" && t.size == 9;
+    EXPECT_EQ(widths, 1);
+    EXPECT_TRUE(endsClean());
+}
+
+// σmax 98.8 kN/m2 with 88 kN/m2 on the centre soil (W1 113.35): at 9.88 twips per kN/m2 the
+// uniform reaction hangs 976 twips below the underside at 5033, and the total width would lie
+// at 7009, through the lines from 6900. The wall fits and keeps 0.6 m per 1000 twips; the
+// loads and ordinates shrink until the total width lies on 6900: (6900 - 1000 - 5033) / 98.8
+// twips per kN/m2.
+TEST_F(HaikinPage, HighPressuresShrinkOnTheirOwnScale) {
+    m.Sigma_max = 98.8f, m.e = 0.0f;
+    m.Q_Tyuuou = 88.0f, m.W1 = 113.35f;
+    const std::vector<std::string> figure = figureOf(draw());
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(leavingRoom(figure, kFigureRoom), std::vector<std::string>{});
+    EXPECT_FLOAT_EQ(layout.Syukusyaku, 0.6f);
+    EXPECT_NEAR(layout.Syukusyaku_V, (6900.0 - 1000.0 - (1700.0 + 2000.0 / 0.6)) / 98.8, 1e-4);
+    const std::vector<std::string> strokes = segments(figure);
+    EXPECT_EQ(strokes[7], seg(3683, 5033, 6683, 5033));  // the underside where it was
+    EXPECT_TRUE(containsRun(strokes, {seg(2850, 6600, 7683, 6600), seg(2850, 6900, 7683, 6900)}));
+}
+
+// Above 1000 kN/m2 the bands go on (σ 1500: 15000 / 7000 twips per kN/m2): a W1 block of
+// 1500 kN/m2 would rise 3214 twips over the slab top at 4533, its label at 1119 over the
+// heading, and the ordinates would hang 3214 twips below the underside. The loads shrink until
+// the total width lies on 6900.
+TEST_F(HaikinPage, PressuresAboveOneThousandStayOnThePage) {
+    m.Sigma_max = 1500.0f, m.e = 0.0f;
+    m.W1 = 1500.0f;
+    const std::vector<std::string> figure = figureOf(draw());
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(leavingRoom(figure, kFigureRoom), std::vector<std::string>{});
+    EXPECT_FLOAT_EQ(layout.Syukusyaku, 0.6f);
+    EXPECT_NEAR(layout.Syukusyaku_V, (6900.0 - 1000.0 - (1700.0 + 2000.0 / 0.6)) / 1500.0, 1e-5);
 }
 
 // Each point where outline segments meet is the end of exactly two of them (even degree).
@@ -480,17 +553,17 @@ std::vector<std::string> figureLabels(const std::vector<std::string>& lines) {
 }
 
 TEST_F(HaikinPage, LoadAndReactionLabelsWhereLoadsDifferAndTheReactionIsATrapezoid) {
-    m.Sigma_max = 100.0f, m.e = 0.3f;
-    m.W3 = 40.0f, m.W5 = 12.0f;  // haunched heel and toe: root and tip loads differ
+    m.Sigma_max = 90.0f, m.e = 0.3f;  // 9 twips per kN/m2
+    m.W3 = 40.0f, m.W5 = 12.0f;       // haunched heel and toe: root and tip loads differ
     const std::vector<std::string> expected = {
-        text(5083, 3980, 11, "W1"),  // Y(1.7) - 353.5 - 200
-        text(6733, 3944, 11, "W2"),  // X(2.3) + 50, Y(1.7) - 389.5 - 200
-        text(7683, 4100, 11, "W3"),  // X(2.9), Y(1.8) - 400 - 200
-        text(3433, 4224, 11, "W4"),  // X(0.5) - 250, Y(1.7) - 109.5 - 200
-        text(2650, 4380, 11, "W5"),  // Y(1.8) - 120 - 200
-        text(3483, 5931, 11, "V1"), text(3983, 5852, 11, "V2"), text(5083, 5694, 11, "V3"),
-        text(5983, 5535, 11, "V4"), text(6683, 5456, 11, "V5"), text(7683, 5297, 11, "VR"),
-        text(2650, 6063, 11, "VP"),
+        text(5083, 4015, 11, "W1"),  // Y(1.7) - 318.15 - 200
+        text(6733, 3983, 11, "W2"),  // X(2.3) + 50, Y(1.7) - 350.55 - 200
+        text(7683, 4140, 11, "W3"),  // X(2.9), Y(1.8) - 360 - 200
+        text(3433, 4235, 11, "W4"),  // X(0.5) - 250, Y(1.7) - 98.55 - 200
+        text(2650, 4392, 11, "W5"),  // Y(1.8) - 108 - 200
+        text(3483, 5766, 11, "V1"), text(3983, 5702, 11, "V2"), text(5083, 5574, 11, "V3"),
+        text(5983, 5445, 11, "V4"), text(6683, 5381, 11, "V5"), text(7683, 5253, 11, "VR"),
+        text(2650, 5873, 11, "VP"),
     };
     EXPECT_EQ(figureLabels(draw()), expected);
 }

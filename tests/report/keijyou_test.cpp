@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -211,6 +212,129 @@ TEST(LoadPage, AWallWithoutHeightAboveTheSlabStopsWithAReason) {
         EXPECT_EQ(l.find("inf"), std::string::npos) << l;
         EXPECT_EQ(l.find("nan"), std::string::npos) << l;
     }
+}
+
+// Walls whose drawing at the scale of its height leaves its room: the printable width, below
+// the load heading (eight lines of 220 twips) and above the lines from 6700.
+const Room kDrawingRoom{0, 1760, 11600, 6700};
+
+// A 1.7 m wall (H3 1.4 + H4 0.3) on a 5.7 m base: at 1000 / 0.595 twips a metre the rear end
+// lies at X(5.7) = 12430.
+StabilityInput wideWallInput() {
+    StabilityInput in = batteredWallInput();
+    in.wall.H1 = 0.3f, in.wall.H2 = 0.6f, in.wall.H3 = 1.4f, in.wall.H4 = 0.3f;
+    in.wall.B_Tyuuou = 3.5f;
+    return in;
+}
+
+// A 0.9 m wall (H3 0.7 + H4 0.2) on a 2.6 m base: at 1000 / 0.35 twips a metre the rear end
+// lies at X(2.6) = 10279 and its height label runs to 12029.
+StabilityInput lowWallInput() {
+    StabilityInput in = batteredWallInput();
+    in.wall.H1 = 0.2f, in.wall.H2 = 0.5f, in.wall.H3 = 0.7f, in.wall.H4 = 0.2f;
+    in.wall.B_Tumasaki = 0.5f, in.wall.B_Tyuuou = 0.8f, in.wall.B_Kakato = 0.5f;
+    in.wall.H_Tyuuou = 0.2f;
+    return in;
+}
+
+// 400 kN/m2 behind the wall: marks 4000 twips high over the back ground at Y(0.3) = 2906, the
+// label 400 twips above them at y -1494. The wall itself fits: it keeps its scale and the
+// marks shrink on their own, until the label stands just below the top row of dimensions
+// (1900 to 2080), which it would meet on its way up.
+StabilityInput heavySurchargeInput() {
+    StabilityInput in = batteredWallInput();
+    in.wall.Q_Haimen = 400.0f;
+    return in;
+}
+
+TEST(LoadPage, ADrawingThatWouldLeaveItsRoomShrinksJustEnoughAndStaysTrue) {
+    struct Case {
+        const char* wall;
+        StabilityInput (*input)();
+        const char* label;  // a label as the wall has it: the base width, the surcharge
+        bool wallShrinks;
+    } cases[] = {
+        {"wide", wideWallInput, "5,700", true},
+        {"low", lowWallInput, "2,600", true},
+        {"heavy surcharge", heavySurchargeInput, "400.0kN/m2", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.wall);
+        const StabilityInput in = c.input();
+        Module1 m = stateOf(in);
+        const float ownScale = wallDrawingScale(m.H3, m.H4);
+        const Drawn d = drawOn(m, choicesOf(in), {Form4_KEIJYOU, Form4_JIJYUU});
+        EXPECT_EQ(d.error, "");
+        const std::vector<std::string> figure = figureLines(d.lines, 2, 6700);
+        ASSERT_GT(figure.size(), 60u);
+        EXPECT_EQ(leavingRoom(figure, kDrawingRoom), std::vector<std::string>{});
+        if (c.wallShrinks) {
+            EXPECT_LE(leastClearance(figure, kDrawingRoom), 1.0) << "shrunk more than needed";
+            EXPECT_GT(m.Syukusyaku, ownScale);
+        } else {
+            EXPECT_EQ(m.Syukusyaku, ownScale);
+            int under = 0;  // the surcharge's label right under the top row's labels
+            for (const PlacedText& t : placedTexts(figure))
+                under += t.text == "上載荷重" && t.y == 2080;
+            EXPECT_EQ(under, 1);
+        }
+        // One factor for both directions: the underside of the base from the toe root to the
+        // heel root against the rear wall's height from its top (2600) to the underside.
+        const std::vector<double> underside = strokeEnds(figure[7]);
+        const double drawnWidth = underside[2] - underside[0];
+        const double drawnHeight = underside[1] - 2600;
+        const double width = double(m.B) - m.B_Tumasaki - m.B_Kakato;
+        EXPECT_NEAR(drawnWidth / drawnHeight, width / (double(m.H3) + m.H4), 0.01);
+        EXPECT_NEAR(drawnHeight, (double(m.H3) + m.H4) * 1000 / m.Syukusyaku, 1.0);
+        // The labels keep their size and the wall's real dimensions.
+        const std::vector<PlacedText> texts = placedTexts(figure);
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const PlacedText& t) {
+            return t.text == c.label && t.size == 9;
+        }));
+        EXPECT_EQ(overlaps(d.events), std::vector<std::string>{});
+    }
+}
+
+// The three hand-worked walls fit their room: each keeps the scale of its height.
+TEST(LoadPage, ADrawingThatFitsKeepsTheScaleOfItsHeight) {
+    for (const PageCase& p : kPages) {
+        SCOPED_TRACE(p.file);
+        const StabilityInput in = p.input();
+        Module1 m = stateOf(in);
+        drawOn(m, choicesOf(in), {Form4_KEIJYOU});
+        EXPECT_EQ(m.Syukusyaku, wallDrawingScale(m.H3, m.H4));
+    }
+}
+
+// A two-sided wall whose back ground and rear wall are both 0 m high, which the pages
+// calculate: the back ground lies at the rear wall's top, so the back surcharge's label
+// stands 300 twips right of the rear wall's outer top corner and 400 above its marks, without
+// a division by the wall's height.
+TEST(LoadPage, TheBackSurchargeOfAWallWithoutHeightIsLabelledAtTheRearTopCorner) {
+    StabilityInput in = symmetricWallInput();
+    in.wall.H3 = 0.0f, in.wall.H4 = 0.0f;
+    Module1 m = stateOf(in);
+    const Drawn d = drawOn(m, choicesOf(in), {Form4_KEIJYOU, Form4_JIJYUU});
+    EXPECT_EQ(d.error, "");
+    const std::vector<ReportEvent> outline = outlineSegments(d.events, true, true);
+    ASSERT_GE(outline.size(), 4u);
+    const ReportEvent& rearTop = outline[3];  // from the inner to the outer top corner
+    EXPECT_EQ(rearTop.y2, 2600);
+    // The first stroke of the back surcharge rises from the corner: its top is the marks' top.
+    const auto mark = std::find_if(d.events.begin(), d.events.end(), [&](const ReportEvent& e) {
+        return e.kind == ReportEvent::Segment && e.x1 == rearTop.x2 && e.x2 == rearTop.x2 &&
+               e.y1 == 2600 && e.y2 < 2600;
+    });
+    ASSERT_NE(mark, d.events.end());
+    const std::vector<PlacedText> texts = placedTexts(d.lines);
+    const auto label = std::find_if(texts.begin(), texts.end(),
+                                    [](const PlacedText& t) { return t.text == "上載荷重"; });
+    ASSERT_NE(label, texts.end());
+    EXPECT_NEAR(label->x, rearTop.x2 + 300, 1.0);
+    EXPECT_NEAR(label->y, mark->y2 - 400, 1.0);
+    ASSERT_NE(label + 1, texts.end());
+    EXPECT_EQ((label + 1)->text, "10.0kN/m2");
+    EXPECT_NEAR((label + 1)->y, label->y + 200, 1.0);
 }
 
 }  // namespace

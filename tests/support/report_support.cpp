@@ -1,5 +1,6 @@
 #include "support/report_support.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "forms/app.h"
@@ -41,9 +42,12 @@ DrawnPage drawPage(App& app, std::initializer_list<SectionPrinter> sections) {
     return recorded([&](Surface& pri) { drawSections(app, pri, sections); });
 }
 
-DrawnPage drawReportPage(App& app, int page) {
-    const std::vector<SectionPrinter> sections = pageSections(page, wallParts(app.m));
+DrawnPage drawPage(App& app, const std::vector<SectionPrinter>& sections) {
     return recorded([&](Surface& pri) { drawSections(app, pri, sections); });
+}
+
+DrawnPage drawReportPage(App& app, int page) {
+    return drawPage(app, pageSections(page, wallParts(app.m)));
 }
 
 DrawnPage drawPage(Module1& m, const PageChoices& opt,
@@ -95,6 +99,68 @@ std::vector<PlacedText> placedTexts(const std::vector<std::string>& lines) {
 
 bool overlap(const PlacedText& a, const PlacedText& b) {
     return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
+}
+
+std::vector<std::string> figureLines(const std::vector<std::string>& lines, int headingTexts,
+                                     double linesBelowY) {
+    std::vector<std::string> figure;
+    int texts = 0;
+    for (const std::string& l : lines) {
+        const bool isText = l.rfind("T ", 0) == 0;
+        if (isText && texts < headingTexts) {
+            ++texts;
+            continue;
+        }
+        if (isText && l.rfind("T 0 " + std::to_string(static_cast<int>(linesBelowY)) + " ", 0) == 0)
+            break;
+        if (texts == headingTexts) figure.push_back(l);
+    }
+    return figure;
+}
+
+namespace {
+
+// The extent of a stroke or of a text's cell; false for a line that is neither.
+bool extentOf(const std::string& line, Room& extent) {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    if (std::sscanf(line.c_str(), "L %lf %lf %lf %lf", &x1, &y1, &x2, &y2) == 4) {
+        extent = {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+        return true;
+    }
+    const std::vector<PlacedText> t = placedTexts({line});
+    if (t.empty()) return false;
+    extent = {t[0].x, t[0].y, t[0].right(), t[0].bottom()};
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::string> leavingRoom(const std::vector<std::string>& lines, const Room& room) {
+    std::vector<std::string> out;
+    for (const std::string& l : lines) {
+        Room e{};
+        if (extentOf(l, e) && (e.left < room.left || e.right > room.right || e.top < room.top ||
+                               e.bottom > room.bottom))
+            out.push_back(l);
+    }
+    return out;
+}
+
+double leastClearance(const std::vector<std::string>& lines, const Room& room) {
+    double least = 1e9;
+    for (const std::string& l : lines) {
+        Room e{};
+        if (extentOf(l, e))
+            least = std::min({least, e.left - room.left, room.right - e.right, e.top - room.top,
+                              room.bottom - e.bottom});
+    }
+    return least;
+}
+
+std::vector<double> strokeEnds(const std::string& line) {
+    std::vector<double> ends(4, 0.0);
+    std::sscanf(line.c_str(), "L %lf %lf %lf %lf", &ends[0], &ends[1], &ends[2], &ends[3]);
+    return ends;
 }
 
 std::string badNumberIn(const std::string& text) {

@@ -33,6 +33,7 @@ struct DrawnPage {
 
 // The sections on a fresh page, over the program's state and its page choices.
 DrawnPage drawPage(App& app, std::initializer_list<SectionPrinter> sections);
+DrawnPage drawPage(App& app, const std::vector<SectionPrinter>& sections);
 // Report page 1 .. 9 on a fresh page: the sections that the page plan gives it for the wall's
 // parts, over the program's state and its page choices.
 DrawnPage drawReportPage(App& app, int page);
@@ -73,6 +74,27 @@ std::vector<PlacedText> placedTexts(const std::vector<std::string>& lines);
 
 // Whether two texts' cells overlap, so that one would be printed over the other.
 bool overlap(const PlacedText& a, const PlacedText& b);
+
+// A rectangle of the page in twips, y downward: the room a figure must keep to.
+struct Room {
+    double left, top, right, bottom;
+};
+
+// The lines of a transcript that a page's figure drew: those after its first `headingTexts`
+// texts (the headings) and before the first text at the left edge at `linesBelowY` (the lines
+// printed under the figure).
+std::vector<std::string> figureLines(const std::vector<std::string>& lines, int headingTexts,
+                                     double linesBelowY);
+
+// The transcript lines whose stroke or text cell (in the fixed-pitch face) leaves the room.
+std::vector<std::string> leavingRoom(const std::vector<std::string>& lines, const Room& room);
+
+// The least distance from a stroke or text cell of the lines to an edge of the room: a figure
+// shrunk just enough to fit touches an edge.
+double leastClearance(const std::vector<std::string>& lines, const Room& room);
+
+// The ends x1, y1, x2, y2 of a stroke's transcript line.
+std::vector<double> strokeEnds(const std::string& line);
 
 // The first of "inf", "nan" and "-0.000" that a printed text holds, or "" when it holds none:
 // numbers a report must never print.
