@@ -6,6 +6,7 @@
 #include "report/page_choices.h"
 #include "report/report_error.h"
 #include "report/surface.h"
+#include "report/text_width.h"
 
 namespace pelzaro {
 
@@ -51,6 +52,25 @@ double alignedX(double printed, double x0, bool thousandsBand) {
 void cell4At(Surface& pri, double value, double x0, bool thousandsBand, double y) {
     const double rounded = Marume(value, 4);
     printAt(pri, alignedX(rounded, x0, thousandsBand), y, {Num(rounded, "0.0000")});
+}
+
+void printFormula(Surface& pri, const std::string& symbols,
+                  const std::vector<std::string>& values) {
+    std::vector<std::string> line{symbols};
+    line.insert(line.end(), values.begin(), values.end());
+    std::string whole;
+    for (const std::string& item : line) whole += item;
+    if (textWidthTwips(whole, pri.fontSize()) <= kPrintableWidthTwips) {
+        pri.Print(line);
+        return;
+    }
+    // The continuation's "=" stands one place right of the symbol's first letter, as the
+    // chapter's own two-line formulas have it.
+    const size_t lead = symbols.find_first_not_of(' ');
+    pri.Print({symbols});
+    std::vector<std::string> rest{std::string(lead == std::string::npos ? 0 : lead + 1, ' ')};
+    rest.insert(rest.end(), values.begin(), values.end());
+    pri.Print(rest);
 }
 
 void Pri_NG(Surface& pri, std::initializer_list<ReportLine> lines) {

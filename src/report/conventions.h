@@ -51,6 +51,12 @@ void cell4At(Surface& pri, double value, double x0, bool thousandsBand, double y
 // The width a report line may take: an A4 sheet less the printer's margins, in twips.
 constexpr double kPrintableWidthTwips = 11600;
 
+// A formula line: its symbols, then the values substituted and the result. Where the whole line
+// would run past the printable width (ground pressures of thousands of kN/m2 across a slab ten
+// metres wide), the values go on a line of their own, under the symbols, starting with "=".
+void printFormula(Surface& pri, const std::string& symbols,
+                  const std::vector<std::string>& values);
+
 // A failing check: colour 13, its line or lines, one beep, colour 0.
 using ReportLine = std::vector<std::string>;
 void Pri_NG(Surface& pri, std::initializer_list<ReportLine> lines);

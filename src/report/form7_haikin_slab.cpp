@@ -106,15 +106,19 @@ void endReaction(ReportContext& c, const Slab& s, bool front) {
     if (largerEnd) {
         c21Lines(c.pri, s, frontLarger);
         c.pri.Print({"                  M2=C21=", n3(f.M2), "KNm/m"});
-        c.pri.Print({frontLarger ? "                  S2=(V4･B)/2＋(V2－V4)･B/3=("
-                                 : "                  S2=(V2･B)/2＋(V4－V2)･B/3=(",
-                     lo, "×", s.B, ")/2＋(", hi, "－", lo, ")×", s.B, "/3=", n3(f.S2), "KN/m"});
+        printFormula(c.pri,
+                     frontLarger ? "                  S2=(V4･B)/2＋(V2－V4)･B/3"
+                                 : "                  S2=(V2･B)/2＋(V4－V2)･B/3",
+                     {"=(", lo, "×", s.B, ")/2＋(", hi, "－", lo, ")×", s.B, "/3=", n3(f.S2),
+                      "KN/m"});
     } else {
         c22Lines(c.pri, s, frontLarger);
         c.pri.Print({"                  M2=C22=", n3(f.M2), "KNm/m"});
-        c.pri.Print({frontLarger ? "                  S2=(V4･B)/2＋(V2－V4)･B/6=("
-                                 : "                  S2=(V2･B)/2＋(V4－V2)･B/6=(",
-                     lo, "×", s.B, ")/2＋(", hi, "－", lo, ")×", s.B, "/6=", n3(f.S2), "KN/m"});
+        printFormula(c.pri,
+                     frontLarger ? "                  S2=(V4･B)/2＋(V2－V4)･B/6"
+                                 : "                  S2=(V2･B)/2＋(V4－V2)･B/6",
+                     {"=(", lo, "×", s.B, ")/2＋(", hi, "－", lo, ")×", s.B, "/6=", n3(f.S2),
+                      "KN/m"});
     }
 }
 

@@ -10,7 +10,9 @@
 #include "members/calc/bar_table.h"
 #include "members/calc/refusal_messages.h"
 #include "report/page_plan.h"
+#include "report/conventions.h"
 #include "report/sections.h"
+#include "support/report_support.h"
 
 namespace pelzaro::haikin_test {
 namespace {
@@ -206,6 +208,23 @@ TEST(SlabSections, TrapezoidFormsFollowTheLargerOrdinate) {
           "                  M2=(V2･B^2/8)＋(V4-V2)･B^2/(9･Sqr(3))－(C21＋C22)/2"})
         EXPECT_GE(rowOf(d, head), 0) << head;
     EXPECT_EQ(d.beeps, 0);
+}
+
+// Ground pressures of thousands of kN/m2 under a slab 12 m wide: the shear line of the front
+// end would run past the sheet (109 places of 110 twips), so its values go on the next line,
+// under the symbols. By hand, S2 = 1400 x 12/2 + (2400 - 1400) x 12/3 = 8400 + 4000 = 12400.
+TEST(SlabSections, AShearLineTooWideForTheSheetGoesOnTwoLines) {
+    Module1 m = trapezoidWall(2400, 1400, 0.2f);
+    m.B_Tyuuou = 12.0f, m.B = 13.0f, m.Xn = 100.0f;
+    const Drawn d = draw(m, residentialNormal(), {Form7_HAIKIN_F});
+    const int row = rowOf(d, "                  S2=(V4･B)/2＋(V2－V4)･B/3");
+    ASSERT_GE(row, 0);
+    EXPECT_TRUE(printed(d, "                  S2=(V4･B)/2＋(V2－V4)･B/3"));
+    EXPECT_TRUE(printed(d, std::string("                   =(") + "1400.000×12.000" + ")/2＋(" +
+                               "2400.000" + "－" + "1400.000" + ")×" + "12.000" + "/3=" +
+                               "12400.000" + "KN/m"));
+    for (const PlacedText& t : placedTexts(d.lines))
+        EXPECT_LE(t.right(), kPrintableWidthTwips) << t.text;
 }
 
 // The allowable steel stress by bar size, decided for the part's own bar and written nowhere:
