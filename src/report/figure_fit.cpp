@@ -69,12 +69,12 @@ std::optional<Measured> measure(const Surface& like, const FigureRoom& room, con
     return m;
 }
 
-// The largest factor in (0, 1] at which the figure drawn at `at(factor)` is acceptable; 1 when
-// it is at 1 or at no factor at all. Every position is a fixed offset plus the factor times a
-// scaled length, so the factors that fit run from 0 up to the one sought: halve the gap until
-// it is far below a twip.
+// The largest factor in (0, 1] at which the figure drawn at `at(factor)` is acceptable, none
+// when no factor is. Every position is a fixed offset plus the factor times a scaled length, so
+// the factors that fit run from 0 up to the one sought: halve the gap until it is far below a
+// twip.
 template <class At, class Acceptable>
-double largestFitting(const Surface& like, const FigureRoom& room, const FigureAt& draw, At at,
+std::optional<double> largestFitting(const Surface& like, const FigureRoom& room, const FigureAt& draw, At at,
                       Acceptable acceptable) {
     auto fits = [&](double factor) {
         const std::optional<Measured> m = measure(like, room, draw, at(factor));
@@ -86,8 +86,13 @@ double largestFitting(const Surface& like, const FigureRoom& room, const FigureA
         const double trial = (good + bad) / 2.0;
         (fits(trial) ? good : bad) = trial;
     }
-    return good > 0.0 ? good : 1.0;
+    if (good > 0.0) return good;
+    return std::nullopt;
 }
+
+// Loads drawn flat, yet drawn: a load of no height is left out of the figure with its label,
+// while the label of a load however low still needs its room above the wall.
+constexpr double kFlat = 1e-9;
 
 bool within(const Meetings& found, const Meetings& allowed) {
     return std::includes(allowed.begin(), allowed.end(), found.begin(), found.end());
@@ -100,22 +105,27 @@ FigureFactors fittingFactors(const Surface& like, const FigureRoom& room, const 
     const std::optional<Measured> full = measure(like, room, draw, f);
     if (!full || full->inside) return f;
     f.wall = largestFitting(
-        like, room, draw,
-        [](double w) {
-            return FigureFactors{w, 0.0};
-        },
-        [](const Measured& m) { return m.inside; });
+                 like, room, draw,
+                 [](double w) {
+                     return FigureFactors{w, kFlat};
+                 },
+                 [](const Measured& m) { return m.inside; })
+                 .value_or(1.0);
     // The loads' labels come down with the loads: they may not land on a text that they meet
     // neither at full height nor flat.
-    const std::optional<Measured> flat = measure(like, room, draw, {f.wall, 0.0});
+    const std::optional<Measured> flat = measure(like, room, draw, {f.wall, kFlat});
     Meetings allowed = full->meetings;
     if (flat) allowed.insert(flat->meetings.begin(), flat->meetings.end());
-    f.load = largestFitting(
-        like, room, draw,
-        [&](double l) {
-            return FigureFactors{f.wall, l};
-        },
+    const auto loadsAt = [&](double l) { return FigureFactors{f.wall, l}; };
+    std::optional<double> load = largestFitting(
+        like, room, draw, loadsAt,
         [&](const Measured& m) { return m.inside && within(m.meetings, allowed); });
+    // Where every height that keeps the labels apart leaves the room (a surcharge of thousands
+    // of kN/m2 on a wall of a few centimetres), staying on the sheet comes first.
+    if (!load)
+        load = largestFitting(like, room, draw, loadsAt,
+                              [](const Measured& m) { return m.inside; });
+    f.load = load.value_or(1.0);
     return f;
 }
 

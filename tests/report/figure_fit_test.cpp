@@ -74,6 +74,26 @@ TEST_F(FigureFit, ALoadsLabelStopsAboveATextItWouldLandOn) {
     EXPECT_NEAR(f.load, (4000.0 - 1320.0) / 5000.0, 1e-9);
 }
 
+// A wall 10000 twips tall standing on y 6000, a surcharge on its top with its label 300 twips
+// above the load, drawn only where the load has a height (a surcharge of 0 is left out). Flat,
+// the load still needs its label's room: the wall's top may come no higher than 1000 + 300, so
+// the wall factor is (6000 - 1300)/10000 = 0.47, and the load then fits the 300 twips left
+// only by shrinking to almost nothing.
+TEST_F(FigureFit, ALowLoadsLabelStillNeedsItsRoomAboveTheWall) {
+    const FigureFactors f = fittingFactors(pri, kRoom, [](Surface& s, FigureFactors k) {
+        const double top = 6000 - 10000 * k.wall;
+        s.Line(2000, 6000, 2000, top);
+        const double load = 20000 * k.load;
+        if (load <= 0) return;
+        s.Line(2000, top, 2000, top - load);
+        s.CurrentX(2000), s.CurrentY(top - load - 300);
+        s.Print({"上載荷重"});
+    });
+    EXPECT_NEAR(f.wall, 0.47, 1e-6);  // the flat load still has a trace of height
+    EXPECT_GT(f.load, 0.0);
+    EXPECT_LT(f.load, 1e-6);
+}
+
 TEST_F(FigureFit, AFigureThatCannotBeDrawnIsLeftToReportWhy) {
     const FigureFactors f = fittingFactors(pri, kRoom, [](Surface&, FigureFactors) {
         throw ReportError("a figure position: division by zero");
