@@ -23,25 +23,6 @@
 namespace pelzaro {
 namespace {
 
-// One program, as a user starts it.
-struct Program {
-    TestHost host;
-    App app{host};
-    MDIForm1& main = app.get<MDIForm1>();
-
-    void open(const std::string& file) {
-        host.fileAnswers.push_back(file);
-        main.FileOpen();
-    }
-    std::string saveAs(const std::string& file) {
-        host.fileAnswers.push_back(file);
-        main.Men_FSav_Click();
-        std::string bytes;
-        readWholeFile(file, bytes);
-        return bytes;
-    }
-};
-
 // A box reached with Tab, typed into and left with Enter, as a user goes down the page.
 void typeAndMoveOn(TextBox& box, const std::string& text) {
     box.SetFocus();

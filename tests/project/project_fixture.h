@@ -58,4 +58,33 @@ class ProjectFixture : public ::testing::Test {
     App app{host};
 };
 
+// One program, as a user starts it, outside the fixture's own: for tests that open a file in a
+// second program or compare two of them.
+struct Program {
+    TestHost host;
+    App app{host};
+    MDIForm1& main = app.get<MDIForm1>();
+
+    // File ▸ Open answering the dialog with `file`; true when it became the project's path.
+    bool open(const std::string& file) {
+        host.fileAnswers.push_back(file);
+        main.FileOpen();
+        return main.CommonDialog1_FileName == file;
+    }
+    // Save as into a new file of that name; the bytes written.
+    std::string saveAs(const std::string& file) {
+        std::filesystem::remove(file);
+        host.fileAnswers.push_back(file);
+        main.Men_FSav_Click();
+        std::string bytes;
+        readWholeFile(file, bytes);
+        return bytes;
+    }
+    // What the File menu offers when the user opens it.
+    bool saveAsOffered() {
+        main.Men_F_Click();
+        return main.Men_FSav.enabled;
+    }
+};
+
 }  // namespace pelzaro

@@ -56,24 +56,6 @@ std::vector<std::string> refusals(const TestHost& host) {
     return out;
 }
 
-// One program, as a user starts it.
-struct Program {
-    TestHost host;
-    App app{host};
-    MDIForm1& main = app.get<MDIForm1>();
-
-    bool open(const std::string& file) {
-        host.fileAnswers.push_back(file);
-        main.FileOpen();
-        return main.CommonDialog1_FileName == file;
-    }
-    void saveAs(const std::string& file) {
-        std::filesystem::remove(file);
-        host.fileAnswers.push_back(file);
-        main.Men_FSav_Click();
-    }
-};
-
 std::string firstDifference(const std::string& a, const std::string& b) {
     std::vector<std::string> la = splitLines(a), lb = splitLines(b);
     for (size_t i = 0; i < std::max(la.size(), lb.size()); ++i) {

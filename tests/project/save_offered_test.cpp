@@ -26,25 +26,8 @@
 namespace pelzaro {
 namespace {
 
-// One program, as a user starts it.
-struct Program {
-    TestHost host;
-    App app{host};
-    MDIForm1& main = app.get<MDIForm1>();
-
-    void open(const std::string& file) {
-        host.fileAnswers.push_back(file);
-        main.FileOpen();
-    }
-    void saveAs(const std::string& file) {
-        host.fileAnswers.push_back(file);
-        main.Men_FSav_Click();
-    }
-    // What the File menu offers when the user opens it.
-    bool saveAsOffered() {
-        main.Men_F_Click();
-        return main.Men_FSav.enabled;
-    }
+// A user going through the pages of one program.
+struct User : Program {
     Form4& wallPage() { return app.get<Form4>(); }
     Form7& memberPage() { return app.get<Form7>(); }
 
@@ -90,19 +73,19 @@ struct RowEmptyingEdit {
     const char* name;
     const char* sample;
     // Brings the user to the member-design page with the stress check standing.
-    std::function<void(Program&)> prepare;
-    std::function<void(Program&)> edit;
+    std::function<void(User&)> prepare;
+    std::function<void(User&)> edit;
     // What the user puts right before filling the rows again, if anything.
-    std::function<void(Program&)> putBack;
+    std::function<void(User&)> putBack;
 };
 
-void toTheMemberDesign(Program& p) {
+void toTheMemberDesign(User& p) {
     p.toTheMemberDesign();
 }
 
 // The covers of the walls as the rebar-cover dialog's OK stores them; the samples leave the
 // dialog's boxes empty, so the other covers are given the 60 mm their rows show.
-void wallCovers(Program& p, const std::string& cover) {
+void wallCovers(User& p, const std::string& cover) {
     p.host.onModal<Form22>([cover](Form22& d) {
         for (TextBox* other : {&d.txt3, &d.txt4, &d.txt5, &d.txt6})
             if (other->Text().empty()) other->setText("60");
@@ -115,9 +98,9 @@ void wallCovers(Program& p, const std::string& cover) {
 const std::vector<RowEmptyingEdit>& rowEmptyingEdits() {
     static const std::vector<RowEmptyingEdit> edits = {
         {"ticking the surcharge inertia", "road-seismic-k2-key.qkz", toTheMemberDesign,
-         [](Program& p) { p.memberPage().chk_1.click(); }, nullptr},
+         [](User& p) { p.memberPage().chk_1.click(); }, nullptr},
         {"typing the height of the surcharge inertia", "road-seismic-k2-key.qkz",
-         [](Program& p) {
+         [](User& p) {
              Form7& page = p.toTheMemberDesign();
              const RowEntries before = rowsOf(page);
              page.chk_1.click();
@@ -125,30 +108,30 @@ const std::vector<RowEmptyingEdit>& rowEmptyingEdits() {
              page.txt_1.type("2.5");
              fillAgainAndCheck(page, before);
          },
-         [](Program& p) {
+         [](User& p) {
              p.memberPage().txt_1.click();
              p.memberPage().txt_1.type("3");
          },
          nullptr},
         {"clicking into a shear-key box", "residential-seismic-k1-key.qkz",
-         [](Program& p) {
+         [](User& p) {
              p.toTheMemberDesign();
              p.memberPage().cmd3.click();  // < 寸法の変更
          },
-         [](Program& p) {
+         [](User& p) {
              p.host.onModal<Form19>([](Form19& d) {
                  d.txt1.click();
                  d.cmd2.click();  // キャンセル
              });
              p.wallPage().cmd5.click();  // 突起の計算
          },
-         [](Program& p) {
+         [](User& p) {
              p.wallPage().cmd3.click();  // 安定性の検討
              p.wallPage().cmd1.click();  // 断面計算 >
          }},
         {"covers too thick for the walls", "residential-normal-one-sided.qkz", toTheMemberDesign,
-         [](Program& p) { wallCovers(p, "3000"); },
-         [](Program& p) { wallCovers(p, "60"); }},
+         [](User& p) { wallCovers(p, "3000"); },
+         [](User& p) { wallCovers(p, "60"); }},
     };
     return edits;
 }
@@ -158,7 +141,7 @@ using SaveAsOffered = ProjectFixture;
 TEST_F(SaveAsOffered, ExactlyWhenTheSavedProjectOpensWithIt) {
     for (const RowEmptyingEdit& c : rowEmptyingEdits()) {
         SCOPED_TRACE(c.name);
-        Program user;
+        User user;
         user.open(samplePath(c.sample));
         c.prepare(user);
         ASSERT_TRUE(user.saveAsOffered()) << ::testing::PrintToString(user.host.messageTexts());
@@ -167,7 +150,7 @@ TEST_F(SaveAsOffered, ExactlyWhenTheSavedProjectOpensWithIt) {
         c.edit(user);
         EXPECT_FALSE(user.saveAsOffered()) << "the edit emptied a member row";
         user.saveAs(path("edited.qkz"));
-        Program reopened;
+        User reopened;
         reopened.open(path("edited.qkz"));
         EXPECT_FALSE(reopened.saveAsOffered()) << "the file saved after the edit";
 
@@ -175,7 +158,7 @@ TEST_F(SaveAsOffered, ExactlyWhenTheSavedProjectOpensWithIt) {
         fillAgainAndCheck(user.memberPage(), before);
         ASSERT_TRUE(user.saveAsOffered()) << ::testing::PrintToString(user.host.messageTexts());
         user.saveAs(path("checked.qkz"));
-        Program checked;
+        User checked;
         checked.open(path("checked.qkz"));
         EXPECT_TRUE(checked.saveAsOffered()) << "the file saved once checked again";
     }
