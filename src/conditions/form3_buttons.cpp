@@ -39,8 +39,8 @@ void Form3::wireButtons() {
     opt7.Click = [this] { opt7_Click(); };
     opt8.Click = [this] { opt8_Click(); };
     // A soil kind is printed only; the stability rows are hidden all the same.
-    cbo1.Click = [this] { app().get<Form4>().Hihyouji_1(); };
-    cbo2.Click = [this] { app().get<Form4>().Hihyouji_1(); };
+    cbo1.Click = [this] { app().get<Form4>().withdrawStabilityByEdit(); };
+    cbo2.Click = [this] { app().get<Form4>().withdrawStabilityByEdit(); };
     for (ComboBox* cbo : {&cbo1, &cbo2}) {
         cbo->KeyPress = [this, cbo](int& key) {
             if (key != 13) return;

@@ -11,7 +11,7 @@ namespace pelzaro {
 
 void Form14::wire() {
     for (OptionButton* o : {&opt1, &opt2, &opt3, &opt4, &opt5, &opt6}) {
-        o->Click = [this] { app().get<Form4>().Hihyouji_1(); };
+        o->Click = [this] { app().get<Form4>().withdrawStabilityByEdit(); };
     }
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };

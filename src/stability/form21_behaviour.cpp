@@ -20,14 +20,14 @@ void Form21::Form_Load() {
 void Form21::wire() {
     for (OptionButton* o :
          {&opt1, &opt2, &opt3, &opt4, &opt5, &opt6, &opt7, &opt8, &opt9, &opt10}) {
-        o->Click = [this] { app().get<Form4>().Hihyouji_1(); };
+        o->Click = [this] { app().get<Form4>().withdrawStabilityByEdit(); };
     }
     chk1.Click = [this] { chk1_Click(); };
     txt1.GotFocus = [this] { txt1.selectAll(); };
     // A click changes no height: only the rows of the page go, as with a choice of method.
     txt1.Click = [this] {
         txt1.selectAll();
-        app().get<Form4>().Hihyouji_1();
+        app().get<Form4>().withdrawStabilityByEdit();
     };
     txt1.DblClick = [this] {
         txt1.setSelStart(10);
@@ -40,7 +40,7 @@ void Form21::wire() {
         }
         key = 0;
         cmd1.SetFocus();
-        app().get<Form4>().Hihyouji_1();
+        app().get<Form4>().withdrawStabilityByEdit();
     };
     txt1.UserEdit = [this] { invalidateResults(); };
     cmd1.Click = [this] { cmd1_Click(); };

@@ -88,6 +88,10 @@ class Form4 : public Window {
     void Hihyouji_1();
     void Hihyouji_2();
     void Hihyouji_3();
+    // A user's edit that withdraws the stability result while the member design stays on its
+    // page (a soil kind, a check method): the rows go as with Hihyouji_1, and the stress check
+    // that rests on the result goes with them.
+    void withdrawStabilityByEdit();
     void DANMEM_1();
     void GamenHyouji();
     // The verdict rows from the current design state, without running the calculation.

@@ -24,6 +24,14 @@ void Form4::Hihyouji_1() {
     state().Sigma_max = 0.0f;
 }
 
+// A project saved now would reopen with the stability calculated again and so with other rows
+// than the page shows: it is offered for saving only once both checks have been run again.
+void Form4::withdrawStabilityByEdit() {
+    Hihyouji_1();
+    state().Flg_Ouryoku = 0;
+    app().get<MDIForm1>().Toolbar1.button(3).enabled = false;
+}
+
 // The rows go, the marker that the calculation has run stays (the shear-key choice).
 void Form4::Hihyouji_3() {
     hideRows(*this);

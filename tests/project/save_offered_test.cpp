@@ -15,6 +15,7 @@
 #include "conditions/form3.h"
 #include "forms/controls.h"
 #include "members/form22.h"
+#include "stability/form14.h"
 #include "members/form7.h"
 #include "project_fixture.h"
 #include "stability/form19.h"
@@ -161,6 +162,52 @@ TEST_F(SaveAsOffered, ExactlyWhenTheSavedProjectOpensWithIt) {
         User checked;
         checked.open(path("checked.qkz"));
         EXPECT_TRUE(checked.saveAsOffered()) << "the file saved once checked again";
+    }
+}
+
+// Edits that withdraw the stability result while the member design stays on its page: the
+// stress check goes with the result, so nothing is saved that reopens to other rows. Once the
+// user runs both checks again, the project saves, and reopening and saving again gives the same
+// bytes.
+struct StabilityWithdrawingEdit {
+    const char* name;
+    const char* sample;
+    std::function<void(User&)> edit;  // from the design-conditions page, where Open leaves it
+};
+
+TEST_F(SaveAsOffered, NotWhileTheStabilityResultIsWithdrawn) {
+    const std::vector<StabilityWithdrawingEdit> edits = {
+        {"another backfill soil", "residential-normal-one-sided.qkz",
+         [](User& p) { p.app.get<Form3>().cbo1.pick(3); }},
+        {"another foundation soil", "residential-normal-one-sided.qkz",
+         [](User& p) { p.app.get<Form3>().cbo2.pick(1); }},
+        {"another overturning check in the normal case", "residential-normal-one-sided.qkz",
+         [](User& p) {
+             p.host.onModal<Form14>([](Form14& d) {
+                 d.opt3.click();  // e <= B/6
+                 d.cmd2.click();  // キャンセル
+             });
+             p.toTheWallDimensions().cmd4.click();  // 安定性の検討方法
+         }},
+    };
+    for (const StabilityWithdrawingEdit& c : edits) {
+        SCOPED_TRACE(c.name);
+        User user;
+        user.open(samplePath(c.sample));
+        ASSERT_TRUE(user.saveAsOffered());
+        c.edit(user);
+        EXPECT_FALSE(user.saveAsOffered());
+        EXPECT_FALSE(user.main.Toolbar1.button(3).enabled) << "上書き保存";
+
+        if (!user.wallPage().Visible()) user.toTheWallDimensions();
+        user.wallPage().cmd3.click();  // 安定性の検討
+        user.wallPage().cmd1.click();  // 断面計算 >
+        user.memberPage().cmd1.click();  // 応力度計算
+        ASSERT_TRUE(user.saveAsOffered()) << ::testing::PrintToString(user.host.messageTexts());
+        const std::string saved = user.saveAs(path("checked.qkz"));
+        User reopened;
+        reopened.open(path("checked.qkz"));
+        EXPECT_EQ(reopened.saveAs(path("again.qkz")), saved);
     }
 }
 

@@ -203,8 +203,8 @@ TEST_F(WallPagesTest, ClickIntoAKeyBoxEmptiesRowHOfTheMemberPage) {
 
 namespace pelzaro {
 
-// A check method changes only the verdicts: the rows and the marker go, the save and print
-// buttons and the member design stay as they are.
+// A check method changes only the verdicts: the rows and the marker go, and the stress check
+// that rested on them; the print buttons and the member design stay as they are.
 TEST_F(WallPagesTest, CheckMethodOptionWithdrawsOnlyTheRows) {
     Form4& p = showWall(true);
     Form7& members = app.get<Form7>();
@@ -212,11 +212,16 @@ TEST_F(WallPagesTest, CheckMethodOptionWithdrawsOnlyTheRows) {
     app.m.Sigma_max = 50.0f;
     enableToolbar();
     p.lbl53.setVisible(true);
+    app.m.Flg_Ouryoku = 1;
     shown<Form14>(app).opt2.click();
     EXPECT_EQ(app.m.Sigma_max, 0.0f);
     EXPECT_FALSE(p.lbl53.Visible());
-    EXPECT_TRUE(toolbar(3) && toolbar(5) && toolbar(6));
+    EXPECT_TRUE(toolbar(5) && toolbar(6));
     EXPECT_EQ(members.lbl6.Caption(), "150.000");
+    // The stress check rested on the withdrawn result: neither Save as nor Overwrite save is
+    // offered until both checks have run again.
+    EXPECT_EQ(app.m.Flg_Ouryoku, 0);
+    EXPECT_FALSE(toolbar(3));
 }
 
 }  // namespace pelzaro
