@@ -36,6 +36,9 @@ void Form3::wireFields() {
         };
         field.UserEdit = [this, &field] { fieldTyped(field, false); };
     }
+    // The site is free text that no result depends on, so an edit withdraws nothing; the report
+    // prints it from the design state, which therefore follows the box as it changes.
+    txt1.Change = [this] { state().Tikuzouti = txt1.Text(); };
 }
 
 // What a click into a field throws away; the click also selects the whole text. Clicking into
