@@ -12,9 +12,6 @@
 
 namespace pelzaro {
 
-// The width a report page may print on: an A4 sheet less the printer's margins.
-constexpr double kPrintableWidth = 11600.0;
-
 // A rectangle of the page in twips, y downward.
 struct FigureRoom {
     double left, top, right, bottom;

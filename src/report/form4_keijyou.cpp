@@ -47,7 +47,7 @@ void Form4_KEIJYOU(ReportContext& c) {
     // The drawing keeps its scale where it fits between the headings, the printable width and
     // the lines under it; otherwise it shrinks just enough to fit.
     const float scale = c.layout.Syukusyaku;
-    const FigureRoom room{0.0, c.pri.y(), kPrintableWidth, kClosingLinesY};
+    const FigureRoom room{0.0, c.pri.y(), kPrintableWidthTwips, kClosingLinesY};
     const FigureFactors factors = fittingFactors(
         c, room,
         [&](ReportContext& trial, FigureFactors f) { drawWall(trial, WallDrawing(m, scale, f)); });

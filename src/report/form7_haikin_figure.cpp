@@ -271,7 +271,7 @@ void drawAtScales(ReportContext& c, const members::GroundReaction& r, const Figu
 // printable width and the lines under it; otherwise they shrink just enough (figure_fit.h).
 void drawFigure(ReportContext& c, const members::GroundReaction& r, double headingEnd) {
     FigureScales scales{figureScale(c.m.H4, c.m.H3), loadScale(c.m.Sigma_max)};
-    const FigureRoom room{0.0, headingEnd, kPrintableWidth, kLinesUnderFigureY};
+    const FigureRoom room{0.0, headingEnd, kPrintableWidthTwips, kLinesUnderFigureY};
     const FigureFactors k = fittingFactors(c, room, [&](ReportContext& trial, FigureFactors f) {
         drawAtScales(trial, r, scales.at(f));
     });

@@ -19,7 +19,7 @@
 #include "stability/form23.h"
 #include "stability/form4.h"
 #include "state/module1.h"
-#include "support/samples.h"
+#include "support/sample_fixture.h"
 #include "support/test_host.h"
 
 namespace pelzaro {
@@ -27,14 +27,9 @@ namespace {
 
 // A sample opened through File ▸ Open; the user walks from the design conditions to the page
 // of the test with the pages' own buttons.
-struct OpenedProject : ::testing::Test {
-    TestHost host;
-    App app{host};
-    MDIForm1& main = app.get<MDIForm1>();
-
+struct OpenedProject : SampleProgram<> {
     void SetUp() override {
-        openSample(host, app, samplePath("residential-normal-one-sided.qkz"));
-        ASSERT_TRUE(host.messages.empty()) << host.lastMessage().text;
+        openSampleNamed("residential-normal-one-sided.qkz");
         ASSERT_EQ(app.activeWindow(), app.find<Form3>());
     }
 

@@ -10,29 +10,22 @@
 #include "forms/app.h"
 #include "frame/mdiform1.h"
 #include "preview/form15.h"
-#include "support/samples.h"
+#include "support/sample_fixture.h"
 #include "support/test_host.h"
 
 namespace pelzaro {
 namespace {
 
-class PrintRangeDialog : public ::testing::Test {
+class PrintRangeDialog : public SampleProgram<> {
   protected:
-    TestHost host;
-    App app{host};
-    MDIForm1& mdi = app.get<MDIForm1>();
-
     // "印刷" is offered once the stability is calculated: a sample project stands for that, so
     // that OK's print runs through.
-    void SetUp() override {
-        openSample(host, app, samplePath("residential-seismic-k1-key.qkz"));
-        ASSERT_TRUE(host.messages.empty()) << host.lastMessage().text;
-    }
+    void SetUp() override { openSampleNamed("residential-seismic-k1-key.qkz"); }
 
     // Opens the dialog by "印刷" and runs `script` while it is shown.
     void print(std::function<void(Form15&)> script) {
         host.onModal<Form15>(std::move(script));
-        mdi.Men_FPrn_Click();
+        main.Men_FPrn_Click();
     }
     static std::string focused(const Form15& d) {
         return d.ActiveControl() ? d.ActiveControl()->name() : "(none)";

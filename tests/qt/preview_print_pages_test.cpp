@@ -26,7 +26,7 @@
 #include "report/recording_sink.h"
 #include "report/text_width.h"
 #include "state/module1.h"
-#include "support/samples.h"
+#include "support/sample_fixture.h"
 #include "support/test_host.h"
 
 namespace pelzaro {
@@ -41,14 +41,9 @@ std::vector<ReportEvent> textsOf(const std::vector<ReportEvent>& events) {
     return out;
 }
 
-struct ReportPages : ::testing::Test {
-    TestHost host;
-    App app{host};
-    MDIForm1& main = app.get<MDIForm1>();
-
+struct ReportPages : SampleProgram<> {
     void SetUp() override {
-        openSample(host, app, samplePath(kSample));
-        ASSERT_TRUE(host.messages.empty()) << host.lastMessage().text;
+        openSampleNamed(kSample);
         ASSERT_TRUE(hasPage9(wallParts(app.m))) << "the sample shows all nine pages";
     }
 };

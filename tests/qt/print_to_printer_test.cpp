@@ -20,7 +20,7 @@
 #include "frame/mdiform1.h"
 #include "qt/painter_document.h"
 #include "qt_fixture.h"
-#include "support/samples.h"
+#include "support/sample_fixture.h"
 #include "support/test_host.h"
 
 namespace pelzaro {
@@ -47,15 +47,8 @@ std::unique_ptr<QPrinter> pdfPrinter(const QString& path,
     return printer;
 }
 
-struct PrintFromDialog : ::testing::Test {
-    DialogReturns host;
-    App app{host};
-    MDIForm1& main = app.get<MDIForm1>();
-
-    void SetUp() override {
-        openSample(host, app, samplePath("residential-normal-one-sided.qkz"));
-        ASSERT_TRUE(host.messages.empty()) << host.lastMessage().text;
-    }
+struct PrintFromDialog : SampleProgram<DialogReturns> {
+    void SetUp() override { openSampleNamed("residential-normal-one-sided.qkz"); }
 };
 
 TEST_F(PrintFromDialog, AFileThatCannotTakeTheDocumentIsNamedInTheMessage) {
