@@ -1,5 +1,7 @@
 #include "project/layout.h"
 
+#include <string>
+
 namespace pelzaro {
 
 const std::vector<LineSpec>& projectLayout() {
@@ -230,6 +232,12 @@ const std::vector<LineSpec>& projectLayout() {
         {220, FormId::Form26, "txt3", Target::Text, "突起の幅"},
     };
     return layout;
+}
+
+std::string fieldName(const LineSpec& entry) {
+    std::string page = formTitle(entry.form);
+    if (entry.field[0] != '\0') return page + "：" + entry.field;
+    return page + "の表示（" + std::to_string(entry.line) + "行目）";
 }
 
 const char* formTitle(FormId form) {

@@ -6,6 +6,7 @@
 // the road-guideline key dialog on lines 218 to 220. Files written before those three lines
 // existed end after line 217; they open with the road key dialog empty.
 
+#include <string>
 #include <vector>
 
 namespace pelzaro {
@@ -52,5 +53,7 @@ constexpr int kAllLines = 220;  // the road key dialog's three inputs follow lin
 const std::vector<LineSpec>& projectLayout();
 // The page or dialog title a window's fields are shown under, for messages.
 const char* formTitle(FormId form);
+// The field as a message names it: "設計条件：築造地", or the page and line of a caption.
+std::string fieldName(const LineSpec& entry);
 
 }  // namespace pelzaro

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "forms/utf8.h"
+#include "project/condition_lines.h"
 #include "project/cp932.h"
 #include "project/layout.h"
 #include "project/line_file.h"
@@ -94,6 +95,12 @@ ProjectReadOutcome parseProjectBytes(const std::string& bytes) {
         if (auto problem = problemOf(entry, decoded.text))
             return refuse(lineLabel(entry.line) + "：" + *problem + "。");
         outcome.project.lines.push_back(decoded.text);
+    }
+    // The values the pages would refuse, where they lead the calculation astray.
+    if (auto problem = conditionsProblem(outcome.project)) {
+        const LineSpec& entry = projectLayout()[static_cast<size_t>(problem->line - 1)];
+        return refuse(lineLabel(entry.line) + "（" + fieldName(entry) + "）：" + problem->why +
+                      quoted(outcome.project.line(entry.line)) + "。");
     }
     outcome.ok = true;
     return outcome;

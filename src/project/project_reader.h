@@ -2,7 +2,9 @@
 // Reads a project file and proves it whole before anything of the open project changes: the
 // file must have at least 217 lines, every line must be CP932 text, and every line that
 // becomes an option, a check box, a bar-kind position or a design-state value must convert
-// completely and lie in range. A refused file yields one message naming its first bad line.
+// completely and lie in range, and the design conditions and seismic coefficients must be
+// values their pages accept (condition_lines.h). A refused file yields one message naming its
+// first bad line.
 
 #include <string>
 #include <vector>

@@ -57,13 +57,6 @@ std::string lineOf(App& app, const LineSpec& entry) {
     return controlLine(entry, controlOf(app, entry));
 }
 
-// The field as the message names it: "設計条件：築造地", or the page and line of a caption.
-std::string fieldName(const LineSpec& entry) {
-    std::string page = formTitle(entry.form);
-    if (entry.field[0] != '\0') return page + "：" + entry.field;
-    return page + "の表示（" + std::to_string(entry.line) + "行目）";
-}
-
 std::string unsavable(const LineSpec& entry, const std::string& what) {
     return "「" + fieldName(entry) + "」に、プロジェクトファイルに保存できない" + what +
            "があります。\n別の文字に直してから保存してください。";

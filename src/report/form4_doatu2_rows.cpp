@@ -45,8 +45,28 @@ double selfWeightArm(float moment, float SumW, const char* what) {
     return quotient(moment, SumW, what);
 }
 
+// A wall without weight (unit weights of 0) has no centroid: its lever arms get a dash, and its
+// moments are the sums of the self-weight table, which its arms times its weight stand for.
+void weightlessSelfWeight(ReportContext& c, Row row) {
+    const Module1& m = c.m;
+    const Cell inertia = selfWeightInertiaCell(c.opt);
+    row.force(m.SumW, kV);
+    row.force(
+        inertia, [&] { return double(m.Kh) * m.SumW; }, kH, kDashH);
+    row.dash(kDashX);
+    row.arm(
+        inertia == Cell::Value ? Cell::Dash : inertia, [] { return 0.0; }, kArmY, kDashY);
+    row.force(m.SumWx, kVx);
+    row.force(
+        inertia, [&] { return double(m.Kh) * m.SumWy; }, kHy, kDashHy);
+}
+
 void selfWeight(ReportContext& c, Row row) {
     const Module1& m = c.m;
+    if (m.SumW == 0.0f) {
+        weightlessSelfWeight(c, row);
+        return;
+    }
     const Cell inertia = selfWeightInertiaCell(c.opt);
     const double x = selfWeightArm(m.SumWx, m.SumW, "ΣW･x / ΣW");
     auto y = [&] { return selfWeightArm(m.SumWy, m.SumW, "ΣW･y / ΣW"); };

@@ -1,6 +1,8 @@
 // The self weight of the wall, part by part, in a ruled table below the wall drawing, with
 // the totals of the calculation and the centroid of the whole weight; then the surcharges.
 
+#include <string>
+
 #include "report/conventions.h"
 #include "report/report_error.h"
 #include "report/sections.h"
@@ -112,22 +114,29 @@ void totals(ReportContext& c, bool dashes, bool heights) {
     if (heights) cell4At(pri, m.SumWy, 10500, true, y);
 }
 
+// One centroid line: the moment over the weight, then their quotient in metres. A wall
+// without weight (unit weights of 0) has no centroid: a dash stands for the quotient.
+void centroidLine(Surface& pri, const char* lead, float moment, float weight, const char* what) {
+    using namespace weight_text;
+    pri.CurrentX(1850);
+    const std::string sums = Num(Marume(moment, 3), "0.000");
+    const std::string total = Num(Marume(weight, 3), "0.000");
+    if (weight == 0.0f) {
+        pri.Print({lead, sums, kSlash, total, kEq, kNoCentroid});
+        return;
+    }
+    const float at = static_cast<float>(quotient(moment, weight, what));
+    pri.Print({lead, sums, kSlash, total, kEq, Num(at, "0.000"), kMetre});
+}
+
 void centroidLines(ReportContext& c, bool heights) {
     using namespace weight_text;
     Surface& pri = c.pri;
     const Module1& m = c.m;
     pri.FontSize(11);
-    pri.CurrentX(1850);
     pri.CurrentY(13400);
-    const float x = static_cast<float>(quotient(m.SumWx, m.SumW, "the centroid x = ΣW·x / ΣW"));
-    pri.Print({kCentroidX, Num(Marume(m.SumWx, 3), "0.000"), kSlash,
-               Num(Marume(m.SumW, 3), "0.000"), kEq, Num(x, "0.000"), kMetre});
-    if (heights) {
-        const float y = static_cast<float>(quotient(m.SumWy, m.SumW, "the centroid y = ΣW·y / ΣW"));
-        pri.CurrentX(1850);
-        pri.Print({kCentroidY, Num(Marume(m.SumWy, 3), "0.000"), kSlash,
-                   Num(Marume(m.SumW, 3), "0.000"), kEq, Num(y, "0.000"), kMetre});
-    }
+    centroidLine(pri, kCentroidX, m.SumWx, m.SumW, "the centroid x = ΣW·x / ΣW");
+    if (heights) centroidLine(pri, kCentroidY, m.SumWy, m.SumW, "the centroid y = ΣW·y / ΣW");
 }
 
 }  // namespace

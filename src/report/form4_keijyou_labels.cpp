@@ -108,20 +108,27 @@ void surchargeLabel(Surface& pri, const char* name, double xa, double ya, double
     printAt(pri, xb, ya + 200, {Num(q, "0.0#"), drawing_text::kPerSquareMetre});
 }
 
+// Where the back surcharge's label stands, metres from the front end of the base: where the
+// rear outer face, taken straight from its top to the base underside (H = H4 + H3), meets the
+// back ground. A ground at the wall's top (H4 = 0) meets the face at its top corner, whatever
+// the height below it. A face without height (a back ground as far below the base underside as
+// the wall's top is above it) has no slope to follow: the label stands over its marks, where the
+// drawing lays the ground against the face.
+double backSurchargeAnchor(const Module1& m, double H) {
+    if (m.H4 == 0.0f) return double(m.B) - m.N_Usiro_Out - m.B_Kakato;
+    if (H == 0.0) return backGroundOnRearFace(m);
+    return double(m.B) - m.N_Usiro_Out - m.B_Kakato +
+           quotient(double(m.N_Usiro_Out) * m.H4, H,
+                    "the back surcharge label (height of the rear wall)");
+}
+
 void surchargeLabels(ReportContext& c, const WallDrawing& d) {
     using namespace drawing_text;
     const Module1& m = d.m;
     const PageChoices& opt = c.opt;
     const double H = double(m.H4) + m.H3;
     if (m.Q_Haimen != 0.0f) {
-        // Anchored on the rear outer face taken straight from its top to the base underside.
-        // A ground at the wall's top (H4 = 0) meets the face at its top corner, whatever the
-        // height below it.
-        const double belowTop =
-            m.H4 == 0.0f ? 0.0
-                         : quotient(double(m.N_Usiro_Out) * m.H4, H,
-                                    "the back surcharge label (height of the rear wall)");
-        const double a = double(m.B) - m.N_Usiro_Out - m.B_Kakato + belowTop;
+        const double a = backSurchargeAnchor(m, H);
         const double x = d.X(a) + 300;
         const double y = d.Y(m.H4) -
                          (d.surchargeHeight(m.Q_Haimen) + 1200.0 * std::tan(degToRad(m.Beta))) -

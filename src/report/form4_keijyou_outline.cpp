@@ -24,13 +24,8 @@ struct OutlinePoints {
 // above the slab top, which must not be zero.
 OutlinePoints outlinePoints(const WallDrawing& d) {
     const Module1& m = d.m;
-    const double hwUsiro = rearWallHeightAboveSlab(m);
     OutlinePoints p{};
-    // The back ground meets the rear face H4 below the wall's top.
-    const double tihyouHaimen =
-        double(m.B) - m.B_Kakato - m.N_Usiro_Out +
-        quotient(double(m.N_Usiro_Out) * m.H4, hwUsiro,
-                 "the back ground on the rear wall (wall height above the slab)");
+    const double tihyouHaimen = backGroundOnRearFace(m);
     const SoilSetBacks s = reportedSoilSetBacks(m);
     const double tihyouZenmen = m.B_Tumasaki + s.groundFront;
     const double tihyouTyuuouMae = double(m.B_Tumasaki) + m.T2_Mae - s.centreFront;
@@ -241,6 +236,13 @@ void centreAndBottomDimensions(Surface& pri, const Section& s) {
 }
 
 }  // namespace
+
+// The back ground meets the rear face H4 below the wall's top.
+double backGroundOnRearFace(const Module1& m) {
+    return double(m.B) - m.B_Kakato - m.N_Usiro_Out +
+           quotient(double(m.N_Usiro_Out) * m.H4, rearWallHeightAboveSlab(m),
+                    "the back ground on the rear wall (wall height above the slab)");
+}
 
 void drawWallOutline(ReportContext& c, const WallDrawing& d) {
     Surface& pri = c.pri;

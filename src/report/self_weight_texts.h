@@ -23,6 +23,7 @@ constexpr const char* kCentroidX = "重心 ｘ=ΣW･x/ΣW=";
 constexpr const char* kSlash = "/";
 constexpr const char* kEq = "=";
 constexpr const char* kCentroidY = "　　 ｙ=ΣW･y/ΣW=";
+constexpr const char* kNoCentroid = "――";
 constexpr const char* kTimes = "×";
 constexpr const char* kTimesOpen = "×(";
 constexpr const char* kPlus = "＋";

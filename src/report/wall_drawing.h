@@ -37,6 +37,11 @@ class WallDrawing {
     FigureFactors factors_;
 };
 
+// Where the drawing lays the back ground against the rear wall's outer face, in metres from the
+// front end of the base: the outer batter spread over the wall's height above the slab, which
+// the stability calculation never leaves at zero. The back surcharge's marks rise from here.
+double backGroundOnRearFace(const Module1& m);
+
 // The two halves of the drawing: the outline with ground, surcharges and dimension lines,
 // then the labels, part numbers and dotted boundaries; and the lines under it.
 void drawWallOutline(ReportContext& c, const WallDrawing& d);

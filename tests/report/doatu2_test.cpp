@@ -204,16 +204,24 @@ TEST(LoadSummaryCells, SurchargeInertiaInTheRowsAndTheTotal) {
     EXPECT_EQ(blockFrom(d.lines, "T 4700 12200 11 0 \"46.0000\"", 1).size(), 1u);
 }
 
-// A wall without weight has no self-weight arms: the table ends there with a report error,
-// what it drew stays, and its offset is back to 0.
-TEST(LoadSummaryCells, AWallWithoutWeightEndsTheTable) {
+// A wall without weight (unit weights of 0) has no centroid, and the table prints whole: the
+// self-weight row shows ΣW = 0 and Kh x ΣW = 0.2 x 0 = 0, dashes for both lever arms, and its
+// moments as the self-weight table summed them: V·x = ΣW·x = 150, H·y = Kh x ΣW·y = 0.2 x 50
+// = 10. The table goes on to its totals.
+TEST(LoadSummaryCells, AWallWithoutWeightPrintsItsRowWithDashedArms) {
     Page3 p = plainWall();
     p.opt.case_S = p.opt.kaComputed = p.opt.method_K2 = true;
     p.m.SumW = 0.0f;
     Page3::Drawn d = p.draw({Form4_Doatu2});
-    EXPECT_NE(d.error.find("ΣW･x / ΣW"), std::string::npos) << d.error;
-    EXPECT_EQ(topBorder(d.lines), 8900);
-    EXPECT_EQ(d.lines.back(), "T 1900 12200 11 0 \"合 計 Σ\"");
+    EXPECT_EQ(d.error, "");
+    // Offset -600: the self-weight row at 9800; the dashes 100 below it.
+    const Lines row = {
+        "T 3500 9800 11 0 \"0.0000\"",   "T 4800 9800 11 0 \"0.0000\"",
+        "L 6100 9900 6600 9900 solid 0", "L 7400 9900 7900 9900 solid 0",
+        "T 8500 9800 11 0 \"150.0000\"", "T 9900 9800 11 0 \"10.0000\"",
+    };
+    EXPECT_EQ(blockFrom(d.lines, row[0], row.size()), row);
+    EXPECT_EQ(d.lines.back(), "T 9900 12200 11 0 \"22.8000\"");
     EXPECT_EQ(p.m.Doatu2_OfsY, 0);
 }
 

@@ -373,13 +373,22 @@ TEST(SelfWeightTable, RowsAddUpToTheTotal) {
     EXPECT_NEAR(sum, m.SumW, 5e-4);
 }
 
-TEST(SelfWeightTable, NoWeightStopsAtTheCentroidWithAReason) {
-    const StabilityInput in = plainWallInput();
+// A wall without weight (unit weights of 0) has no centroid: each centroid line states its
+// sums and a dash stands for the quotient, without a unit; the surcharges follow.
+TEST(SelfWeightTable, AWallWithoutWeightPrintsADashForItsCentroid) {
+    StabilityInput in = symmetricWallInput();
+    in.method = SeismicMethod::Method_K2;  // both centroid lines
+    in.cond.Gamma_C = in.cond.Gamma_S = 0.0f;
     Module1 m = stateOf(in);
-    m.SumW = 0.0f;
+    ASSERT_EQ(m.SumW, 0.0f);
     const Drawn d = drawOn(m, choicesOf(in), {Form4_JIJYUU});
-    EXPECT_NE(d.error.find("ΣW"), std::string::npos) << d.error;
-    for (const std::string& l : d.lines) EXPECT_EQ(l.find("inf"), std::string::npos) << l;
+    EXPECT_EQ(d.error, "");
+    std::vector<std::string> centroid;
+    for (const PlacedText& t : placedTexts(d.lines))
+        if (t.x == 1850) centroid.push_back(t.text);
+    EXPECT_EQ(centroid, (std::vector<std::string>{"重心 ｘ=ΣW･x/ΣW=0.000/0.000=――",
+                                                  "　　 ｙ=ΣW･y/ΣW=0.000/0.000=――"}));
+    EXPECT_NE(d.lines.back().find("前面上載荷重"), std::string::npos) << d.lines.back();
 }
 
 }  // namespace

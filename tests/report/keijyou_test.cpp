@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -335,6 +336,38 @@ TEST(LoadPage, TheBackSurchargeOfAWallWithoutHeightIsLabelledAtTheRearTopCorner)
     ASSERT_NE(label + 1, texts.end());
     EXPECT_EQ((label + 1)->text, "10.0kN/m2");
     EXPECT_NEAR((label + 1)->y, label->y + 200, 1.0);
+}
+
+// A back ground as far below the base underside as the rear wall's top is above it (H3 = -0.4,
+// H4 = 0.4), which the pages calculate: the rear face taken from its top to the base underside
+// has no height, so the back surcharge's label stands 300 twips right of its marks, where the
+// drawing lays the ground against the face, the outer batter spread over the wall's height above
+// the slab. Batter 0.5 - 0.3 = 0.2; above the slab H_Haimen + H4 = (-0.4 - 0.3) + 0.4 = -0.3;
+// B = 0.3 + 1.4 + 0.5 = 2.2; the ground on the face at 2.2 - 0.2 + 0.2 x 0.4 / -0.3 = 1.7333 m.
+TEST(LoadPage, TheBackSurchargeOverAFaceWithoutHeightIsLabelledOverItsMarks) {
+    StabilityInput in = plainWallInput();
+    in.wall.H3 = -0.4f, in.wall.H4 = 0.4f;
+    in.wall.T2_Usiro = 0.5f;
+    Module1 m = stateOf(in);
+    const Drawn d = drawOn(m, choicesOf(in), {Form4_KEIJYOU, Form4_JIJYUU});
+    EXPECT_EQ(d.error, "");
+    const double perMetre = 1000.0 / m.Syukusyaku;
+    const double xGround = 2850.0 + (2.2 - 0.2 + 0.2 * 0.4 / -0.3) * perMetre;
+    const double yGround = 2600.0 + 0.4 * perMetre;
+    // The first stroke of the back surcharge rises from the ground on the face.
+    const auto mark = std::find_if(d.events.begin(), d.events.end(), [&](const ReportEvent& e) {
+        return e.kind == ReportEvent::Segment && std::abs(e.x1 - xGround) < 1.0 &&
+               e.x2 == e.x1 && std::abs(e.y1 - yGround) < 1.0 && e.y2 < e.y1;
+    });
+    ASSERT_NE(mark, d.events.end());
+    const std::vector<PlacedText> texts = placedTexts(d.lines);
+    const auto label = std::find_if(texts.begin(), texts.end(),
+                                    [](const PlacedText& t) { return t.text == "上載荷重"; });
+    ASSERT_NE(label, texts.end());
+    EXPECT_NEAR(label->x, xGround + 300, 1.0);
+    EXPECT_NEAR(label->y, mark->y2 - 400, 1.0);
+    ASSERT_NE(label + 1, texts.end());
+    EXPECT_EQ((label + 1)->text, "10.0kN/m2");
 }
 
 }  // namespace
