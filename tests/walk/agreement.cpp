@@ -166,6 +166,15 @@ Disagreements conditionsDisagreements(App& app, const PrintedSheet& page1) {
     if (f.opt6.Value()) {
         expectNumber(out, t, "μ=tan", 0, "φ of μ=tanφ", f.txt11, 2);
         expectNumber(out, t, "°= ", 0, "μ=tanφ", f.txt9, 3);
+        // And μ is the tangent of the angle printed beside it (π taken as 3.14159).
+        std::vector<std::string> lines = textsWith(t, "μ=tan");
+        if (!lines.empty()) {
+            std::optional<double> phi = numberAfter(lines[0], "μ=tan");
+            std::optional<double> mu = numberAfter(lines[0], "°= ");
+            if (phi && mu && !printedAs(*mu, std::tan(*phi * 3.14159 / 180.0), 3))
+                out.push_back("μ=tanφ: page 1 prints " + quoted(lines[0]) +
+                              ", which is not the tangent of its angle");
+        }
     }
     return out;
 }
