@@ -230,10 +230,11 @@ class Walk {
         std::vector<std::string> lines;
         for (const ReportEvent& e : page->Picture2.drawing()) lines.push_back(transcriptLine(e));
         report.sheets.push_back(sheetFromTranscript(lines));
-        const std::string where = "the preview's page " + std::to_string(page->reportPage());
+        const std::string where = "the preview";
         if (page->reportPage() >= 5 && !designStands() && kMemberChapterNeedsAStandingDesign) {
-            failures_.push_back(where + " shows the member chapter while the member design does "
-                                        "not stand");
+            failures_.push_back(where + "'s page " + std::to_string(page->reportPage()) +
+                                " shows the member chapter while the member design does not "
+                                "stand");
             return;
         }
         checkReport(report, false, where);
@@ -338,14 +339,14 @@ std::vector<unsigned> seedsToWalk() {
         while (std::getline(in, item, ',')) seeds.push_back(static_cast<unsigned>(std::stoul(item)));
         return seeds;
     }
-    for (unsigned s = 1; s <= 24; ++s) seeds.push_back(s);
+    for (unsigned s = 1; s <= 40; ++s) seeds.push_back(s);
     return seeds;
 }
 
 int stepsToWalk() {
     if (const char* env = std::getenv("PELZARO_WALK_STEPS"); env != nullptr && *env != '\0')
         return std::stoi(env);
-    return 250;
+    return 400;
 }
 
 TEST(RandomWalk, TheReportPrintsWhatThePagesShowAndSavedProjectsReopenAlike) {
