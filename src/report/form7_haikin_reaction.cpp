@@ -3,9 +3,11 @@
 // the slab parts with their formulas, and the angles of the member earth pressure.
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "members/calc/slab_loads.h"
 #include "report/conventions.h"
 #include "report/form7_haikin_parts.h"
 #include "report/form7_haikin_texts.h"
@@ -115,16 +117,13 @@ void printLoads(Surface& pri, const Module1& m, const PageChoices& opt) {
             withSoil(kLoadW3, m.H_Haimen + m.D_Kakato_H, m.D_Kakato, m.Q_Haimen, m.W3);
     }
     if (m.B_Tumasaki == 0.0f) return;
-    // The toe's soil as the loads were computed: the back soil mirrored for the symmetric
-    // ground, the front soil when it is included, no soil otherwise.
-    if (opt.shapeTwoSided) {
-        withSoil(kLoadW4, m.H_Haimen, m.D_Teiban, m.Q_Zenmen, m.W4);
-        if (m.W4 != m.W5)
-            withSoil(kLoadW5, m.H_Haimen + m.D_Tumasaki_H, m.D_Tumasaki, m.Q_Zenmen, m.W5);
-    } else if (opt.frontSoilIn) {
-        withSoil(kLoadW4, m.H_Zenmen, m.D_Teiban, m.Q_Zenmen, m.W4);
-        if (m.W4 != m.W5)
-            withSoil(kLoadW5, m.D_Tumasaki_H + m.H_Zenmen, m.D_Tumasaki, m.Q_Zenmen, m.W5);
+    // The toe's soil by the rule its loads were computed with; a depth below zero is printed
+    // as the negative term it is.
+    const std::optional<float> h = members::toeSoilDepth(
+        members::toeSoil(groundShapeOf(opt), frontSoilOf(opt)), m.H_Zenmen, m.H_Haimen);
+    if (h) {
+        withSoil(kLoadW4, *h, m.D_Teiban, m.Q_Zenmen, m.W4);
+        if (m.W4 != m.W5) withSoil(kLoadW5, *h + m.D_Tumasaki_H, m.D_Tumasaki, m.Q_Zenmen, m.W5);
     } else {
         withoutSoil(kLoadW4, m.D_Teiban, m.Q_Zenmen, m.W4);
         if (m.W4 != m.W5) withoutSoil(kLoadW5, m.D_Tumasaki, m.Q_Zenmen, m.W5);

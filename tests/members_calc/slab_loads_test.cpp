@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "close_to.h"
+#include "members/calc/slab_forces.h"
 
 namespace pelzaro::members {
 namespace {
@@ -57,6 +58,76 @@ TEST(SlabLoads, DownwardLoadsOfEachSlabPart) {
         EXPECT_CLOSE(w.W4, c.W4) << c.why;
         EXPECT_CLOSE(w.W5, c.W5) << c.why;
     }
+}
+
+// Ground below the top of the slab: the soil depth is negative and takes its share off the
+// load, on the toe as on the heel. Only the one-sided shape that leaves the front soil out
+// drops the soil term.
+TEST(SlabLoads, GroundBelowTheSlabTopTakesItsShareOff) {
+    struct Case {
+        const char* why;
+        GroundShape shape;
+        FrontSoil soil;
+        float H_Haimen, H_Zenmen;
+        double W4, W5;
+    };
+    const Case cases[] = {
+        // -0.1 x 18 = -1.8; (0.2 - 0.1) x 18 = 1.8.
+        {"front soil included, front ground 0.1 m below the toe's top", GroundShape::Shape_OneSided,
+         FrontSoil::FrontSoil_In, 2.5f, -0.1f, -1.8 + 12.25 + 5, 1.8 + 7.35 + 5},
+        // -0.3 x 18 = -5.4; (0.2 - 0.3) x 18 = -1.8.
+        {"front soil included, front ground below the haunch", GroundShape::Shape_OneSided,
+         FrontSoil::FrontSoil_In, 2.5f, -0.3f, -5.4 + 12.25 + 5, -1.8 + 7.35 + 5},
+        {"front soil left out: no soil term whatever the depth", GroundShape::Shape_OneSided,
+         FrontSoil::FrontSoil_Out, 2.5f, -0.1f, 12.25 + 5, 7.35 + 5},
+        // The toe mirrors the heel: -0.38 x 18 = -6.84; (0.2 - 0.38) x 18 = -3.24.
+        {"symmetric shape, back ground 0.38 m below the slab's top", GroundShape::Shape_TwoSided,
+         FrontSoil::None, -0.38f, 0.8f, -6.84 + 12.25 + 5, -3.24 + 7.35 + 5},
+    };
+    for (const Case& c : cases) {
+        SlabLoadInput in = wall(c.shape, c.soil);
+        in.H_Haimen = c.H_Haimen;
+        in.H_Zenmen = c.H_Zenmen;
+        const SlabLoads w = slabLoads(in);
+        EXPECT_CLOSE(w.W4, c.W4) << c.why;
+        EXPECT_CLOSE(w.W5, c.W5) << c.why;
+    }
+}
+
+// A symmetric wall with toe and heel alike (1.0 m long, 0.3 m at the tip, haunch 0.2, surcharge
+// 5 on both sides) and the back ground 0.38 m below the slab's top: the toe carries what the
+// heel carries, and under a uniform reaction of 60 kN/m2 its forces are the heel's. By hand:
+//   W2 = W4 = -0.38 x 18 + 0.5 x 24.5 + 5 = -6.84 + 12.25 + 5 = 10.41
+//   W3 = W5 = (0.2 - 0.38) x 18 + 0.3 x 24.5 + 5 = -3.24 + 7.35 + 5 = 9.11
+//   M1 = 1.0^2 x (10.41 + 2 x 9.11) / 6 = 4.771667, S1 = (10.41 + 9.11) x 1.0 / 2 = 9.76
+//   M2 = 1.0^2 x 60 / 2 = 30, S2 = 60 x 1.0 = 60
+//   M = 10^5 x |4.771667 - 30| = 2522833.3, S = 10^3 x |9.76 - 60| = 50240.
+TEST(SlabLoads, SymmetricToeCarriesWhatTheHeelCarries) {
+    SlabLoadInput in = wall(GroundShape::Shape_TwoSided, FrontSoil::None);
+    in.H_Haimen = -0.38f;
+    in.D_Kakato = in.D_Tumasaki;
+    in.D_Kakato_H = in.D_Tumasaki_H;
+    in.Q_Haimen = in.Q_Zenmen;
+    const SlabLoads w = slabLoads(in);
+    EXPECT_CLOSE(w.W2, 10.41);
+    EXPECT_CLOSE(w.W3, 9.11);
+    EXPECT_EQ(w.W4, w.W2);
+    EXPECT_EQ(w.W5, w.W3);
+
+    SlabInput slab;
+    slab.B_Tumasaki = 1.0f, slab.T2_Mae = 0.5f, slab.B_Tyuuou = 3.0f, slab.T2_Usiro = 0.5f;
+    slab.B_Kakato = 1.0f, slab.B = 6.0f, slab.e = 0.0f, slab.Sigma_max = 60.0f;
+    slab.VP = slab.V1 = slab.V5 = slab.VR = 60.0f;
+    slab.W2 = w.W2, slab.W3 = w.W3, slab.W4 = w.W4, slab.W5 = w.W5;
+    const auto heel = slabForces(MemberPart::F, slab);
+    const auto toe = slabForces(MemberPart::G, slab);
+    ASSERT_TRUE(heel.ok() && toe.ok());
+    EXPECT_CLOSE(toe.value.M1, 4.771667);
+    EXPECT_CLOSE(toe.value.S1, 9.76);
+    EXPECT_CLOSE(toe.value.M, 2522833.3);
+    EXPECT_CLOSE(toe.value.S, 50240.0);
+    EXPECT_EQ(toe.value.M, heel.value.M);
+    EXPECT_EQ(toe.value.S, heel.value.S);
 }
 
 TEST(SlabLoads, AbsentHeelAndToeCarryNoLoad) {

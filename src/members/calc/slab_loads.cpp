@@ -7,28 +7,34 @@
 namespace pelzaro::members {
 namespace {
 
-// Soil over the toe: the symmetric shape mirrors the back soil; the one-sided shape counts the
-// front soil only when the user includes it. Without that choice the soil is left out, which
-// keeps the toe's design moment (reaction less load) on the safe side.
-double toeSoilDepth(const SlabLoadInput& in) {
-    if (in.shape == GroundShape::Shape_TwoSided) return in.H_Haimen;
-    return in.frontSoil == FrontSoil::FrontSoil_In ? in.H_Zenmen : -1.0;
-}
-
 void toeLoads(const SlabLoadInput& in, SlabLoads& w) {
     const double gs = in.Gamma_S, gc = in.Gamma_C;
-    const double depth = toeSoilDepth(in);
-    if (depth < 0.0) {
+    const std::optional<float> depth =
+        toeSoilDepth(toeSoil(in.shape, in.frontSoil), in.H_Zenmen, in.H_Haimen);
+    if (!depth) {
         w.W4 = singleOrZero(gc * in.D_Teiban + in.Q_Zenmen);
         w.W5 = singleOrZero(static_cast<double>(in.D_Tumasaki) * gc + in.Q_Zenmen);
         return;
     }
-    w.W4 = singleOrZero(depth * gs + gc * in.D_Teiban + in.Q_Zenmen);
-    w.W5 = singleOrZero((static_cast<double>(in.D_Tumasaki_H) + depth) * gs +
-                    static_cast<double>(in.D_Tumasaki) * gc + in.Q_Zenmen);
+    w.W4 = singleOrZero(static_cast<double>(*depth) * gs + gc * in.D_Teiban + in.Q_Zenmen);
+    w.W5 = singleOrZero((static_cast<double>(in.D_Tumasaki_H) + *depth) * gs +
+                        static_cast<double>(in.D_Tumasaki) * gc + in.Q_Zenmen);
 }
 
 }  // namespace
+
+ToeSoil toeSoil(GroundShape shape, FrontSoil frontSoil) {
+    if (shape == GroundShape::Shape_TwoSided) return ToeSoil::MirroredBackSoil;
+    if (frontSoil == FrontSoil::FrontSoil_In) return ToeSoil::FrontSoil;
+    if (frontSoil == FrontSoil::FrontSoil_Out) return ToeSoil::LeftOut;
+    return ToeSoil::Unchosen;
+}
+
+std::optional<float> toeSoilDepth(ToeSoil soil, float H_Zenmen, float H_Haimen) {
+    if (soil == ToeSoil::MirroredBackSoil) return H_Haimen;
+    if (soil == ToeSoil::FrontSoil) return H_Zenmen;
+    return std::nullopt;
+}
 
 SlabLoads slabLoads(const SlabLoadInput& in) {
     const double gs = in.Gamma_S, gc = in.Gamma_C;
@@ -37,7 +43,7 @@ SlabLoads slabLoads(const SlabLoadInput& in) {
     if (in.B_Kakato != 0.0f) {
         w.W2 = singleOrZero(static_cast<double>(in.H_Haimen) * gs + gc * in.D_Teiban + in.Q_Haimen);
         w.W3 = singleOrZero((static_cast<double>(in.D_Kakato_H) + in.H_Haimen) * gs +
-                        static_cast<double>(in.D_Kakato) * gc + in.Q_Haimen);
+                            static_cast<double>(in.D_Kakato) * gc + in.Q_Haimen);
     }
     if (in.B_Tumasaki != 0.0f) toeLoads(in, w);
     return w;

@@ -4,6 +4,8 @@
 // thicker at the wall), the soil above them and its surcharge. Also the batter of the rear
 // wall's back face, which tilts the earth pressure on the wall.
 
+#include <optional>
+
 #include "members/calc/member_part.h"
 
 namespace pelzaro::members {
@@ -24,6 +26,18 @@ struct SlabLoads {
 };
 
 SlabLoads slabLoads(const SlabLoadInput& in);
+
+// What stands on the toe besides its own weight and the front surcharge: the back soil
+// mirrored for the symmetric ground, the front soil where the one-sided ground includes it,
+// nothing where it is left out. A one-sided wall with no front-soil choice (which the
+// wall-dimensions page refuses) is loaded as with the soil left out, on the safe side for the
+// toe's moment.
+enum class ToeSoil { MirroredBackSoil, FrontSoil, LeftOut, Unchosen };
+ToeSoil toeSoil(GroundShape shape, FrontSoil frontSoil);
+
+// The depth of that soil over the toe's root, or none. A depth below zero (ground below the
+// toe's top) is a depth like any other: it takes its negative share off the load.
+std::optional<float> toeSoilDepth(ToeSoil soil, float H_Zenmen, float H_Haimen);
 
 struct BackFaceAngle {
     float rad = 0;
