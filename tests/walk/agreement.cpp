@@ -154,12 +154,13 @@ Disagreements conditionsDisagreements(App& app, const PrintedSheet& page1) {
         expectNumber(out, t, "直接入力 KA=", 0, "the typed KA", f.txt15, 2);
     if (f.opt3.Value() && f.opt2.Value())
         expectPresent(out, page1, "クーロンの土圧式による。", "KA computed");
-    if (f.opt7.Value()) {
-        expectNumber(out, t, "： Ｃ= ", 1, "the cohesion of the foundation", f.txt14, 1);
-    } else if (f.opt8.Value()) {
+    // The foundation's cohesion as its box shows it; 0 prints as the bare literal.
+    if (leadingNumber(f.txt14.Text()) == 0.0)
         expectPresent(out, page1, "             　  ・粘 着 力            ： Ｃ= 0 kN/m2",
-                      "no cohesion");
-    }
+                      "no cohesion of the foundation (the box shows " + quoted(f.txt14.Text()) +
+                          ")");
+    else
+        expectNumber(out, t, "： Ｃ= ", 1, "the cohesion of the foundation", f.txt14, 1);
     if (!seismic && (f.opt_T.Value() || road))
         expectNumber(out, t, road ? "：ｑa= " : "： fe= ", 0, "the bearing capacity", f.txt4, 0);
     if (f.opt5.Value()) expectNumber(out, t, "： μ= ", 0, "the typed μ", f.txt9, 2);
@@ -188,7 +189,8 @@ Disagreements stabilityDisagreements(const ShownWallResults& shown, const Printe
         if (r.name == "F =")
             expectWallValue(out, t, R"(F=Mr/Mo=[^=]*=)", r, 0, true, "overturning F");
         else if (r.name == "d(m)=")
-            expectWallValue(out, t, R"(d=\(Mr－Mo\)/ΣV=[^=]*=)", r, 0, true, "overturning d");
+            // "d=(Mr－Mo)/ΣV=(Mr－Mo)/ΣV=d", its values on the line or on the next one
+            expectWallValue(out, t, R"(=\([^=]*\)/[^=]*=)", r, 0, true, "overturning d");
         else if (r.name == "e(m)=")
             expectWallValue(out, t, R"(e=\(B/2\)－d=[^=]*=-?)", r, 0, true, "eccentricity");
     }
