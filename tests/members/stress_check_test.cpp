@@ -74,6 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"NegativeSpacing",
                               [](StressCheckTest& t) { t.page.txt9.setText("-150"); }, kNoSpacing,
                               "txt9"},
+                      // 1e-45 mm is stored as the least single-precision number above 0, yet
+                      // shows as "0" in whole millimetres, as the report prints a spacing.
+                      Refusal{"SpacingThatShowsAsZero",
+                              [](StressCheckTest& t) { t.page.txt7.setText("1e-45"); },
+                              kNoSpacing, "txt7"},
+                      Refusal{"SpacingBelowHalfAMillimetre",
+                              [](StressCheckTest& t) { t.page.txt5.setText("0.4"); }, kNoSpacing,
+                              "txt5"},
                       Refusal{"TextThatIsNoNumber",
                               [](StressCheckTest& t) { t.page.txt10.setText("abc"); }, kNoSpacing,
                               "txt10"},
