@@ -51,9 +51,9 @@ namespace {
 bool sameWall(const members::WallInput& a, const members::WallInput& b) {
     const auto fields = [](const members::WallInput& w) {
         return std::make_tuple(w.H_Haimen, w.H4, w.T1_Usiro, w.N_Usiro_In, w.N_Usiro_Out,
-                               w.B_Haimen, w.D_Teiban, w.Q_Haimen, w.A7, w.Y7, w.Gamma_S,
-                               w.Gamma_C, w.Kh, w.KA_Danmen, w.Delta_Danmen, w.Theta_Danmen,
-                               w.Hq_Danmen, w.seismic, w.loading, w.surchargeReducedBy5);
+                               w.B_Haimen, w.D_Teiban, w.Q_Haimen, w.A7, w.Y7, w.Gamma_S, w.Gamma_C,
+                               w.Kh, w.KA_Danmen, w.Delta_Danmen, w.Theta_Danmen, w.Hq_Danmen,
+                               w.seismic, w.loading, w.surchargeReducedBy5);
     };
     return fields(a) == fields(b);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "conditions/form3.h"
+#include "frame/mdiform1.h"
 #include "members/calc/member_state.h"
 #include "members/form22.h"
 #include "members/form7.h"
@@ -22,7 +23,6 @@
 #include "stability/form26.h"
 #include "stability/form4.h"
 #include "state/module1.h"
-#include "frame/mdiform1.h"
 #include "support/samples.h"
 #include "support/test_host.h"
 
@@ -143,97 +143,141 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The dialog opens with the focus in H0: typing alone, without a click, is the edit.
         // キャンセル then puts the old height back, yet row H was already withdrawn.
-        MemberInputEdit{"TypingTheKeyHeight", kResidentialKey,
+        MemberInputEdit{"TypingTheKeyHeight",
+                        kResidentialKey,
                         [](User& u) {
                             u.inTheKeyDialog<Form19>([](Form19& d) {
                                 d.txt1.type("0.6");
                                 d.cmd2.click();
                             });
                         },
-                        "H", "H", {}},
-        MemberInputEdit{"PastingTheKeyPosition", kResidentialKey,
+                        "H",
+                        "H",
+                        {}},
+        MemberInputEdit{"PastingTheKeyPosition",
+                        kResidentialKey,
                         [](User& u) {
                             u.inTheKeyDialog<Form19>([](Form19& d) {
                                 d.txt2.userEdit("1.9");
                                 d.cmd2.click();
                             });
                         },
-                        "H", "H", {}},
-        MemberInputEdit{"TypingTheKeyWidth", kResidentialKey,
+                        "H",
+                        "H",
+                        {}},
+        MemberInputEdit{"TypingTheKeyWidth",
+                        kResidentialKey,
                         [](User& u) {
                             u.inTheKeyDialog<Form19>([](Form19& d) {
                                 d.txt3.type("0.5");
                                 d.cmd2.click();
                             });
                         },
-                        "H", "H", {}},
-        MemberInputEdit{"TypingTheRoadKeyHeight", kRoadKey,
+                        "H",
+                        "H",
+                        {}},
+        MemberInputEdit{"TypingTheRoadKeyHeight",
+                        kRoadKey,
                         [](User& u) {
                             u.inTheKeyDialog<Form26>([](Form26& d) {
                                 d.txt1.type("0.7");
                                 d.cmd2.click();
                             });
                         },
-                        "H", "H", {}},
-        MemberInputEdit{"PastingANegativeRoadKeyWidth", kRoadKey,
+                        "H",
+                        "H",
+                        {}},
+        MemberInputEdit{"PastingANegativeRoadKeyWidth",
+                        kRoadKey,
                         [](User& u) {
                             u.inTheKeyDialog<Form26>([](Form26& d) {
                                 d.txt3.userEdit("-0.3");
                                 d.cmd2.click();
                             });
                         },
-                        "H", "H", {}},
+                        "H",
+                        "H",
+                        {}},
         // "計算" without an edit empties the sliding rows of the wall page: the stress check
         // goes with them, the member rows keep what they computed from unchanged key data.
-        MemberInputEdit{"TheRoadKeyCheckWithoutAnEdit", kRoadKey,
-                        [](User& u) {
-                            u.inTheKeyDialog<Form26>([](Form26& d) { d.cmd1.click(); });
-                        },
-                        "", "", {}},
-        MemberInputEdit{"TheResidentialKeyCheckWithoutAnEdit", kResidentialKey,
-                        [](User& u) {
-                            u.inTheKeyDialog<Form19>([](Form19& d) { d.cmd1.click(); });
-                        },
-                        "", "", {}},
-        MemberInputEdit{"TheMemberWallFrictionAngle", kOneSided,
+        MemberInputEdit{
+            "TheRoadKeyCheckWithoutAnEdit",
+            kRoadKey,
+            [](User& u) { u.inTheKeyDialog<Form26>([](Form26& d) { d.cmd1.click(); }); },
+            "",
+            "",
+            {}},
+        MemberInputEdit{
+            "TheResidentialKeyCheckWithoutAnEdit",
+            kResidentialKey,
+            [](User& u) { u.inTheKeyDialog<Form19>([](Form19& d) { d.cmd1.click(); }); },
+            "",
+            "",
+            {}},
+        MemberInputEdit{"TheMemberWallFrictionAngle",
+                        kOneSided,
                         [](User& u) {
                             u.conditionsPage().txt12.click();
                             u.conditionsPage().txt12.type("25");
                             u.toTheWallDimensions();
                         },
-                        "", kEveryRow, {}},
-        MemberInputEdit{"PickingAnotherBarKind", kOneSided,
+                        "",
+                        kEveryRow,
+                        {}},
+        MemberInputEdit{"PickingAnotherBarKind",
+                        kOneSided,
                         [](User& u) {
                             u.toTheMemberDesign();
                             u.pickAnotherBarKind('C');
                         },
-                        "C", "", {}},
-        MemberInputEdit{"ClickingIntoASpacingBox", kOneSided,
-                        [](User& u) { u.toTheMemberDesign().txt6.click(); }, "D", "", {}},
+                        "C",
+                        "",
+                        {}},
+        MemberInputEdit{"ClickingIntoASpacingBox",
+                        kOneSided,
+                        [](User& u) { u.toTheMemberDesign().txt6.click(); },
+                        "D",
+                        "",
+                        {}},
         // Emptying the coefficient empties the wall rows; a slab row picked then cannot be
         // designed and keeps nothing of its earlier design.
-        MemberInputEdit{"EmptyingTheKaThenPickingABarKind", kOneSided,
+        MemberInputEdit{"EmptyingTheKaThenPickingABarKind",
+                        kOneSided,
                         [](User& u) {
                             u.toTheMemberDesign().txt_ka.userEdit("");
                             u.pickAnotherBarKind('C');
                         },
-                        "", "ABC", {"主働土圧係数を入力してください。"}},
-        MemberInputEdit{"ChangingTheSlabCover", kOneSided,
-                        [](User& u) { slabCover(u, "70"); }, "CDE", "", {}},
-        MemberInputEdit{"TickingTheSurchargeInertia", kRoadKey,
-                        [](User& u) { u.toTheMemberDesign().chk_1.click(); }, "", "AB", {}},
-        MemberInputEdit{"TypingAWallDimension", kOneSided,
+                        "",
+                        "ABC",
+                        {"主働土圧係数を入力してください。"}},
+        MemberInputEdit{
+            "ChangingTheSlabCover", kOneSided, [](User& u) { slabCover(u, "70"); }, "CDE", "", {}},
+        MemberInputEdit{"TickingTheSurchargeInertia",
+                        kRoadKey,
+                        [](User& u) { u.toTheMemberDesign().chk_1.click(); },
+                        "",
+                        "AB",
+                        {}},
+        MemberInputEdit{"TypingAWallDimension",
+                        kOneSided,
                         [](User& u) {
                             Form4& wall = u.toTheWallDimensions();
                             wall.txt5.click();
                             wall.txt5.type("3");
                         },
-                        "", kEveryRow, {}},
+                        "",
+                        kEveryRow,
+                        {}},
         // A soil kind and a check method enter no member row: the rows stand, the stress check
         // goes with the stability result they withdraw.
-        MemberInputEdit{"TypingASoilKind", kOneSided,
-                        [](User& u) { u.conditionsPage().cbo1.type("土"); }, "", "", {}},
-        MemberInputEdit{"ACheckMethodOfTheNormalCase", kOneSided,
+        MemberInputEdit{"TypingASoilKind",
+                        kOneSided,
+                        [](User& u) { u.conditionsPage().cbo1.type("土"); },
+                        "",
+                        "",
+                        {}},
+        MemberInputEdit{"ACheckMethodOfTheNormalCase",
+                        kOneSided,
                         [](User& u) {
                             u.host.onModal<Form14>([](Form14& d) {
                                 d.opt3.click();  // e <= B/6
@@ -241,7 +285,9 @@ INSTANTIATE_TEST_SUITE_P(
                             });
                             u.toTheWallDimensions().cmd4.click();  // 安定性の検討方法
                         },
-                        "", "", {}}),
+                        "",
+                        "",
+                        {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
