@@ -149,6 +149,9 @@ void Form3::fillSoilLists(DesignStandard s) {
             for (const char* kind : residential) list->AddItem(kind);
         }
     }
+    // Emptied lists hold no soil kind, neither on the page nor in the report.
+    state().Dositu_Haimen.clear();
+    state().Dositu_Kiso.clear();
 }
 
 void Form3::relabel(DesignStandard s) {

@@ -138,6 +138,7 @@ class Form3 : public Window {
 
     void buildLayout();
     void fillSoilLists(DesignStandard standard);
+    void soilKindEdited();
     void relabel(DesignStandard standard);
     void wireButtons();
     void wireFields();

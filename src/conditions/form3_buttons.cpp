@@ -38,9 +38,13 @@ void Form3::wireButtons() {
     opt6.Click = [this] { opt6_Click(); };
     opt7.Click = [this] { opt7_Click(); };
     opt8.Click = [this] { opt8_Click(); };
-    // A soil kind is printed only; the stability rows are hidden all the same.
-    cbo1.Click = [this] { app().get<Form4>().withdrawStabilityByEdit(); };
-    cbo2.Click = [this] { app().get<Form4>().withdrawStabilityByEdit(); };
+    // A soil kind is printed only, on the report's conditions page, so the design state follows
+    // the list as it changes. A pick hides the stability rows all the same; typing or pasting a
+    // kind is the same edit and withdraws the same.
+    cbo1.Click = [this] { soilKindEdited(); };
+    cbo2.Click = [this] { soilKindEdited(); };
+    cbo1.Change = [this] { soilKindEdited(); };
+    cbo2.Change = [this] { soilKindEdited(); };
     for (ComboBox* cbo : {&cbo1, &cbo2}) {
         cbo->KeyPress = [this, cbo](int& key) {
             if (key != 13) return;
@@ -49,6 +53,14 @@ void Form3::wireButtons() {
             invalidateResults();
         };
     }
+}
+
+// The design state holds the kinds the lists show. A page whose stability check has never run
+// (a project being opened sets the lists before the other pages exist) has nothing to withdraw.
+void Form3::soilKindEdited() {
+    state().Dositu_Haimen = cbo1.Text();
+    state().Dositu_Kiso = cbo2.Text();
+    if (Form4* page = app().find<Form4>()) page->withdrawStabilityByEdit();
 }
 
 // The standard changes the soil lists and labels; every number stays.

@@ -6,6 +6,8 @@
 
 #include "conditions/form3.h"
 #include "forms/utf8.h"
+#include "numeric/lenient.h"
+#include "numeric/rounding.h"
 #include "state/module1.h"
 
 namespace pelzaro {
@@ -39,6 +41,13 @@ void Form3::wireFields() {
     // The site is free text that no result depends on, so an edit withdraws nothing; the report
     // prints it from the design state, which therefore follows the box as it changes.
     txt1.Change = [this] { state().Tikuzouti = txt1.Text(); };
+    // The member design's wall friction angle likewise, as the report's conditions page prints
+    // it; its edits empty the member-design page, which was computed with the old angle. A
+    // value single precision cannot hold stays out of the state, as "地盤の形状 >" refuses it.
+    txt12.Change = [this] {
+        const double delta = Val(txt12.Text());
+        if (fitsSingle(delta)) state().Delta_Danmen = static_cast<float>(delta);
+    };
 }
 
 // What a click into a field throws away; the click also selects the whole text. Clicking into

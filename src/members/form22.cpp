@@ -126,31 +126,41 @@ bool Form22::coversComplete() {
 
 void Form22::cmd1_Click() {
     if (!coversComplete()) return;
-    storeCovers();
+    const std::string changed = storeCovers();
     Hide();
-    recomputeRows();
+    recomputeRows(changed);
 }
 
 // Hidden boxes are read too: an absent part gets the cover its box holds (0 when empty).
-void Form22::storeCovers() {
+std::string Form22::storeCovers() {
     const std::pair<char, TextBox*> covers[] = {{'A', &txt1}, {'B', &txt1}, {'C', &txt3},
                                                 {'D', &txt3}, {'E', &txt3}, {'F', &txt4},
                                                 {'G', &txt5}, {'H', &txt6}};
     Form7& page = app().get<Form7>();
+    std::string changed;
     for (const auto& [letter, box] : covers) {
         float& cover = state().*fieldsOf(letter).Kaburi;
         cover = coverFromText(box->Text());
-        page.row(letter).cover->setCaption(coverCaption(cover));
+        Label& shown = *page.row(letter).cover;
+        if (shown.Caption() != coverCaption(cover)) changed += letter;
+        shown.setCaption(coverCaption(cover));
     }
+    return changed;
 }
 
-// The rows with a bar kind are designed again with the new cover; without a KA nothing can be.
-void Form22::recomputeRows() {
+// A row with a bar kind was designed with its old cover: it is designed again with the new one,
+// or, without a KA to design it with, emptied. Either way its stresses no longer stand, nor the
+// stress check. A row whose cover stays keeps what it shows.
+void Form22::recomputeRows(const std::string& changed) {
     Form7& page = app().get<Form7>();
-    if (page.txt_ka.Text().empty()) return;
     for (const Form7Row& r : page.rows()) {
+        if (changed.find(r.letter) == std::string::npos) continue;
         if (!rowExists(app(), r.letter) || r.barKind->Text().empty()) continue;
-        page.runRowProcedure(r.letter);
+        if (page.txt_ka.Text().empty()) {
+            page.emptyRowsByEdit({r.letter});
+        } else {
+            page.runRowProcedure(r.letter);
+        }
     }
 }
 

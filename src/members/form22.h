@@ -1,7 +1,9 @@
 #pragma once
 // Form22: the rebar-cover dialog. One cover per member group (walls, base slab, heel, toe,
 // shear key); OK writes the covers to the design state and the member-design page and
-// recomputes the rows that have a bar kind, Cancel discards the dialog.
+// designs again the rows with a bar kind whose cover changed, Cancel discards the dialog.
+
+#include <string>
 
 #include "forms/app.h"
 #include "forms/controls.h"
@@ -43,8 +45,9 @@ class Form22 : public Window {
     void wireHandlers();
     // The entry tests of OK: false after the message of the first box that fails.
     bool coversComplete();
-    void storeCovers();
-    void recomputeRows();
+    // The letters of the rows whose cover changed.
+    std::string storeCovers();
+    void recomputeRows(const std::string& changed);
 };
 
 }  // namespace pelzaro

@@ -102,6 +102,11 @@ class Form7 : public Window {
     // An edit that empties rows (bar kind, computed and design spacing, results) withdraws the
     // stress check with them.
     void emptyRowsByEdit(std::initializer_list<char> letters);
+    // The stress check no longer holds: marker reset, overwrite save and print image disabled.
+    void withdrawStressCheck();
+    // Rows designed on a ground reaction, a wall or page choices other than those the design
+    // state holds now no longer stand: they are emptied and the stress check is withdrawn.
+    void withdrawRowsNotStanding();
 
     // --- head of the page ---
     Label Label72{*this, "Label72", "断 面 計 算"};
@@ -296,8 +301,6 @@ class Form7 : public Window {
     void emptyRow(const Form7Row& r);
     void emptyAllRows();
     void emptyWallRows();
-    // The stress check no longer holds: marker reset, overwrite save and print image disabled.
-    void withdrawStressCheck();
     void heightFieldChanged();
     bool showRowDesign(const Form7Row& r, const RowDesign& design);
     void giveUpBarKind(const Form7Row& r);

@@ -32,9 +32,10 @@ bool Form7::runRowProcedure(char letter) {
     TEKKIN();
     bool designed = showRowDesign(
         r, designRow(app(), letter, r.barKind->ListIndex(), storedValue(r.cover->Caption())));
+    // The row's stresses were checked with the section it had: the check is withdrawn with
+    // them, so that "応力度計算" runs again on the section the row shows now.
     clearRowResults(r);
-    setToolbarButton(app(), 3, false);
-    setToolbarButton(app(), 5, false);
+    withdrawStressCheck();
     return designed;
 }
 
@@ -53,11 +54,11 @@ bool Form7::showRowDesign(const Form7Row& r, const RowDesign& design) {
 }
 
 // A row left without a bar kind cannot be checked, neither now nor when the project is opened
-// again: the stress check is withdrawn. While a project is being opened the file's bar kind stays.
+// again: it shows nothing of an earlier design (no spacing, no stresses, no verdict) and the
+// stress check is withdrawn. While a project is being opened the file's bar kind stays.
 void Form7::giveUpBarKind(const Form7Row& r) {
     if (restoringProject) return;
-    r.barKind->setText("");
-    withdrawStressCheck();
+    emptyRowsByEdit({r.letter});
 }
 
 }  // namespace pelzaro

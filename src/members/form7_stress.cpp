@@ -6,6 +6,7 @@
 #include "members/form7.h"
 #include "members/page_calc.h"
 #include "members/page_context.h"
+#include "numeric/format.h"
 #include "numeric/lenient.h"
 #include "numeric/single_store.h"
 #include "state/module1.h"
@@ -50,11 +51,12 @@ bool Form7::barKindsChosen() {
     return true;
 }
 
-// A spacing of zero or less gives no section to check: it counts as no spacing at all.
+// A spacing of zero or less gives no section to check: it counts as no spacing at all, and so
+// does one that the report would print as 0 mm (a few thousandths, or 1e-45).
 bool Form7::spacingsEntered() {
     for (const Form7Row& r : rows_) {
         if (!r.designSpacing->Visible()) continue;
-        if (!r.designSpacing->Text().empty() && spacingOf(r) > 0.0f) continue;
+        if (!r.designSpacing->Text().empty() && Val(Format(spacingOf(r), "0")) > 0.0) continue;
         Er_Kankaku1();
         r.designSpacing->SetFocus();
         r.designSpacing->setSelStart(0);

@@ -22,12 +22,9 @@ void keyEntryTouched(App& app) {
     app.get<Form7>().emptyRowsByEdit({'H'});
 }
 
-void keyEntryEdited(App& app) {
-    if (Form4* page = app.find<Form4>()) page->markDisplayStale();
-}
-
 void keyChecked(App& app) {
     emptySlidingRows(app.get<Form4>());
+    app.get<Form7>().withdrawStressCheck();
 }
 
 }  // namespace pelzaro

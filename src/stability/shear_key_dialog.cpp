@@ -59,7 +59,8 @@ void ShearKeyDialog::wire(std::initializer_list<Control*> tabOrder) {
             box->setSelStart(10);
             box->setSelLength(utf8::length(box->Text()));
         };
-        box->UserEdit = [this] { keyEntryEdited(app()); };
+        // Delete, paste, cut, drop and input-method commits change the key as typing does.
+        box->UserEdit = [this] { keyEntryTouched(app()); };
     }
     txt1.KeyPress = [this](int& key) { keyPress(key, txt3); };
     txt3.KeyPress = [this](int& key) { keyPress(key, txt2); };
@@ -70,10 +71,11 @@ void ShearKeyDialog::wire(std::initializer_list<Control*> tabOrder) {
 }
 
 // Enter moves on (H0, then D, then the position, then "計算"); any other key is an edit of
-// the key data, which the member design must not be built on before the next check.
+// the key data: the dialog opens with the focus in a box, so typing alone must withdraw what a
+// click into the box withdraws.
 void ShearKeyDialog::keyPress(int& key, Control& next) {
     if (key != 13) {
-        keyEntryEdited(app());
+        keyEntryTouched(app());
         return;
     }
     key = 0;

@@ -159,18 +159,26 @@ TEST_F(CoverDialogTest, BoxesSelectOnClickAndFromTheCaretOnDoubleClick) {
     EXPECT_EQ(d.txt4.SelLength(), 2);
 }
 
-TEST_F(CoverDialogTest, WithoutKaOnlyCoversChange) {
+// Without a KA no row can be designed again: the rows whose cover changed lose what they
+// computed with the old cover, the others keep theirs.
+TEST_F(CoverDialogTest, WithoutKaTheRowsOfAChangedCoverAreEmptied) {
     withParts(false, false, false);
     prepareAllRows();
     page.txt_ka.setText("");
+    app.m.Flg_Ouryoku = 1;
     change([](Form22& d) {
         d.txt1.setText("40");
-        d.txt3.setText("40");
+        d.txt3.setText("60");
         d.cmd1.click();
     });
     EXPECT_TRUE(host.messages.empty()) << "no row runs, so no KA notice";
-    EXPECT_EQ(page.lbl_ra.Caption(), "300");
     EXPECT_EQ(page.lbl_r1.Caption(), "40");
+    for (char letter : {'A', 'B'}) {
+        EXPECT_EQ(page.row(letter).barKind->Text(), "") << letter;
+        EXPECT_EQ(page.row(letter).computedSpacing->Caption(), "") << letter;
+    }
+    EXPECT_EQ(page.lbl_re.Caption(), "300") << "the slab's cover stayed 60";
+    EXPECT_EQ(app.m.Flg_Ouryoku, 0);
 }
 
 }  // namespace

@@ -144,7 +144,7 @@ TEST_F(MemberPageTest, BarKindWithoutKaIsWithdrawnAndNothingComputed) {
     page.cbo2.pick(4);
     EXPECT_EQ(host.messageTexts(), (Strings{"主働土圧係数を入力してください。"}));
     EXPECT_EQ(page.cbo2.Text(), "");
-    EXPECT_EQ(page.lbl_rb.Caption(), "187") << "the old spacing stays";
+    EXPECT_EQ(page.lbl_rb.Caption(), "") << "a row without a bar kind shows no spacing";
     EXPECT_EQ(app.m.a1_B, 0.0f);
 }
 

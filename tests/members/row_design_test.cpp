@@ -6,6 +6,7 @@
 
 #include "conditions/form3.h"
 #include "member_page_fixture.h"
+#include "members/calc/member_state.h"
 #include "members/calc/refusal_messages.h"
 
 namespace pelzaro {
@@ -121,6 +122,44 @@ TEST_F(RowDesignTest, APartWithoutForcesShowsNoSpacingAndPassesWithZeroStresses)
     page.txt10.setText("200");
     page.cmd1.click();
     EXPECT_EQ(results('H'), (Strings{"0.000", "0.000", "0.000", "O.K"}));
+}
+
+}  // namespace
+}  // namespace pelzaro
+
+namespace pelzaro {
+namespace {
+
+// A row keeps what it computed only while the ground reaction and the wall it was computed
+// from stand: when the page computes the reaction again (opening it, or designing any row) on
+// a stability result that moved, the rows built on the old one are emptied and the stress
+// check goes; the rows that do not read it (the walls) stay.
+TEST_F(RowDesignTest, RowsOnAnotherGroundReactionAreEmptiedWhenTheReactionIsComputedAgain) {
+    page.cbo1.pick(4);
+    page.cbo5.pick(4);
+    page.cbo6.pick(4);
+    app.m.Flg_Ouryoku = 1;
+    app.m.e = 0.3f;  // the stability check ran again on another wall: the resultant moved
+    page.cbo7.pick(4);
+    for (char letter : {'C', 'D'}) {
+        EXPECT_EQ(page.row(letter).barKind->Text(), "") << letter;
+        EXPECT_EQ(page.row(letter).computedSpacing->Caption(), "") << letter;
+        EXPECT_EQ(members::designedPart(app.m, partOf(letter)), nullptr) << letter;
+    }
+    EXPECT_NE(page.lbl_rg.Caption(), "") << "row E is designed on the new reaction";
+    EXPECT_EQ(page.cbo1.Text(), "  D16") << "the wall reads no ground reaction";
+    EXPECT_EQ(app.m.Flg_Ouryoku, 0);
+}
+
+TEST_F(RowDesignTest, RowsOnTheSameGroundReactionStand) {
+    page.cbo5.pick(4);
+    page.cbo6.pick(4);
+    const std::string spacingC = page.lbl_re.Caption();
+    page.cbo7.pick(4);
+    page.TEKKIN();  // the page opened again
+    EXPECT_EQ(page.cbo5.Text(), "  D16");
+    EXPECT_EQ(page.lbl_re.Caption(), spacingC);
+    EXPECT_NE(members::designedPart(app.m, partOf('D')), nullptr);
 }
 
 }  // namespace

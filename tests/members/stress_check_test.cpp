@@ -59,35 +59,40 @@ TEST_P(StressRefusal, ShowsItsMessageFocusesTheRowAndChangesNothingElse) {
     EXPECT_EQ(host.beeps, 0);
 }
 
+// A spacing of 1e-45 mm is stored as the least single-precision number above 0, yet shows as
+// "0" in whole millimetres, as the report prints a spacing: it is refused as 0 is.
 INSTANTIATE_TEST_SUITE_P(
     Validation, StressRefusal,
-    ::testing::Values(Refusal{"BarKindBeforeSpacing",
-                              [](StressCheckTest& t) {
-                                  t.page.cbo7.setText("");
-                                  t.page.txt1.setText("");
-                              },
-                              kNoBarKind, "cbo7"},
-                      Refusal{"EmptySpacing", [](StressCheckTest& t) { t.page.txt2.setText(""); },
-                              kNoSpacing, "txt2"},
-                      Refusal{"ZeroSpacing", [](StressCheckTest& t) { t.page.txt6.setText("0"); },
-                              kNoSpacing, "txt6"},
-                      Refusal{"NegativeSpacing",
-                              [](StressCheckTest& t) { t.page.txt9.setText("-150"); }, kNoSpacing,
-                              "txt9"},
-                      Refusal{"TextThatIsNoNumber",
-                              [](StressCheckTest& t) { t.page.txt10.setText("abc"); }, kNoSpacing,
-                              "txt10"},
-                      Refusal{"SpacingBeyondTheUnroundedComputedOne",
-                              [](StressCheckTest& t) {
-                                  t.prepareRow('C', 4, 500000.0f, 0.0f, 40.0f, 250.4f, "250.5");
-                              },
-                              kTooWide, "txt5"},
-                      Refusal{"SpacingsBeforeComputedSpacings",
-                              [](StressCheckTest& t) {
-                                  t.prepareRow('B', 4, 500000.0f, 0.0f, 40.0f, 100.0f, "200");
-                                  t.page.txt8.setText("");
-                              },
-                              kNoSpacing, "txt8"}),
+    ::testing::Values(
+        Refusal{"BarKindBeforeSpacing",
+                [](StressCheckTest& t) {
+                    t.page.cbo7.setText("");
+                    t.page.txt1.setText("");
+                },
+                kNoBarKind, "cbo7"},
+        Refusal{"EmptySpacing", [](StressCheckTest& t) { t.page.txt2.setText(""); }, kNoSpacing,
+                "txt2"},
+        Refusal{"ZeroSpacing", [](StressCheckTest& t) { t.page.txt6.setText("0"); }, kNoSpacing,
+                "txt6"},
+        Refusal{"NegativeSpacing", [](StressCheckTest& t) { t.page.txt9.setText("-150"); },
+                kNoSpacing, "txt9"},
+        Refusal{"SpacingThatShowsAsZero", [](StressCheckTest& t) { t.page.txt7.setText("1e-45"); },
+                kNoSpacing, "txt7"},
+        Refusal{"SpacingBelowHalfAMillimetre",
+                [](StressCheckTest& t) { t.page.txt5.setText("0.4"); }, kNoSpacing, "txt5"},
+        Refusal{"TextThatIsNoNumber", [](StressCheckTest& t) { t.page.txt10.setText("abc"); },
+                kNoSpacing, "txt10"},
+        Refusal{"SpacingBeyondTheUnroundedComputedOne",
+                [](StressCheckTest& t) {
+                    t.prepareRow('C', 4, 500000.0f, 0.0f, 40.0f, 250.4f, "250.5");
+                },
+                kTooWide, "txt5"},
+        Refusal{"SpacingsBeforeComputedSpacings",
+                [](StressCheckTest& t) {
+                    t.prepareRow('B', 4, 500000.0f, 0.0f, 40.0f, 100.0f, "200");
+                    t.page.txt8.setText("");
+                },
+                kNoSpacing, "txt8"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StressCheckTest, TypedSpacingsReachTheStateEvenWhenACheckFails) {
