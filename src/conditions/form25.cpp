@@ -159,9 +159,9 @@ void Form25::cmd1_Click() {
     bool mayType = opt_K2.Value();
     page.cmd5.setEnabled(mayType);
     page.opt1.setEnabled(mayType);
-    app().get<Form4>().Hihyouji_1();
-    app().get<Form4>().Hihyouji_2();
-    app().get<Form7>().Hihyouji_3();
+    // With KA gone the later pages cannot calculate: they are withdrawn and hidden until
+    // "地盤の形状 >" has KA again, so no calculation uses the old KA with the new coefficients.
+    page.invalidatePages23();
 }
 
 void Form25::Form_Activate() {

@@ -2,6 +2,7 @@
 
 #include "forms/host.h"
 #include "members/form7.h"
+#include "stability/form23.h"
 #include "stability/form4.h"
 #include "state/module1.h"
 
@@ -165,11 +166,15 @@ void Form3::relabel(DesignStandard s) {
 
 // --- invalidation ---
 
-// Pages 2 and 3 lose their results and are hidden until "地盤の形状 >" leads there again.
+// Pages 2 and 3 lose their results and are hidden until "地盤の形状 >" leads there again. The
+// ground-shape page goes too: its "寸法の入力 >" leads on without reading this page, so a
+// calculation reached through it would use the conditions as they stood before the edit while
+// this page and the report show the new ones. "地盤の形状 >" checks and copies them first.
 void Form3::invalidatePages23() {
     app().get<Form4>().Hihyouji_1();
     app().get<Form4>().Hihyouji_2();
     app().get<Form7>().Hihyouji_3();
+    if (Form23* shape = app().find<Form23>()) shape->Hide();
     app().get<Form4>().Hide();
     app().get<Form7>().Hide();
 }
@@ -188,6 +193,15 @@ void Form3::invalidateResults() {
 void Form3::dropComputedKA() {
     if (!opt1.Value()) txt15.setText("");
     opt2.setValue(false);
+}
+
+// mu computed as tan(phiB) no longer matches a phiB typed since; a typed mu stays. The page then
+// asks for mu again, as it does for a computed KA, instead of printing tan of the new angle
+// beside the old mu.
+void Form3::dropComputedMu() {
+    if (!opt6.Value()) return;
+    txt9.setText("");
+    opt6.setValue(false);
 }
 
 void Form3::focusField(TextBox& field) {

@@ -119,6 +119,7 @@ class Form3 : public Window {
     void invalidatePage3();
     void invalidateResults();
     void dropComputedKA();
+    void dropComputedMu();
 
   private:
     // Outcome of reading the page: the field whose value cannot be held, or none.

@@ -257,9 +257,11 @@ void Form3::opt7_Click() {
     invalidateResults();
 }
 
+// The wall-dimensions page stays shown, so the design state takes the cohesion the box now shows.
 void Form3::opt8_Click() {
     setBorder(txt14, 0);
     txt14.setText("0");
+    state().C = 0.0f;
     invalidateResults();
 }
 

@@ -83,6 +83,7 @@ void Form3::fieldTyped(TextBox& field, bool enter) {
         return;
     }
     if (&field == &txt8 || &field == &txt10) dropComputedKA();
+    if (&field == &txt11 && !enter) dropComputedMu();
     if (&field == &txt10 && !enter) state().Flg_DeltaCalc = 0;
     invalidatePages23();
 }
