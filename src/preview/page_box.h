@@ -11,6 +11,7 @@
 #include "forms/host.h"
 #include "report/recording_sink.h"
 #include "report/report_sink.h"
+#include "report/surface.h"
 
 namespace pelzaro {
 
@@ -25,9 +26,13 @@ class PageBox : public Control, public ReportSink {
     int originLeft() const { return originLeft_; }
     int originTop() const { return originTop_; }
 
-    // The font the box starts with: "ＭＳ 明朝" at 11.25 points.
+    // The face the box draws the report in, and the size a page starts at on it: the printed
+    // sheet's, so that the preview lays a page out as the print does. At a size of its own
+    // (a screen's 11.25 points) every line that its section does not size would be drawn wider
+    // and lower than on paper: a formula that just fits the sheet would be broken in the
+    // preview, or run off its edge, where the print keeps it whole.
     std::string FontName;
-    double FontSize = 11.25;
+    double FontSize = Surface::kStartFontSize;
     int BorderStyle = 1;
 
     // Erases the image; the next section starts on an empty sheet.

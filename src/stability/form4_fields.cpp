@@ -59,6 +59,10 @@ void Form4::wireFields() {
         // surely as a typed character does.
         box->UserEdit = [this] { invalidate(); };
     }
+    // The section number is free text that no result rests on, so an edit withdraws nothing;
+    // every chapter heading prints it from the design state, which therefore follows the box as
+    // it changes, whichever part of the report is printed.
+    txt1.Change = [this] { state().Syou_No = txt1.Text(); };
     wireSlabRules();
 }
 

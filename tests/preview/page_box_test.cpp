@@ -82,18 +82,20 @@ TEST_F(PreviewTest, ScrollingMovesThePageBoxWithoutDrawingAgain) {
     EXPECT_EQ(w.Picture2.imageRevision(), image);
 }
 
-TEST_F(PreviewTest, ThePageIsDrawnFromTheTopOfThePrintableAreaAt11Point25) {
+// The page starts at the printer's size, as a printed sheet does (PrintTest checks the
+// printer's start), so that the preview lays out every line as the print does.
+TEST_F(PreviewTest, ThePageIsDrawnFromTheTopOfThePrintableAreaAtThePrintersSize) {
     std::vector<double> started;
     steps->drawing = [&](Surface& pri, const std::vector<SectionPrinter>&) {
         started = {pri.x(), pri.y(), pri.fontSize()};
         pri.Print({"§"});
     };
     walkTo(1);
-    EXPECT_EQ(started, (std::vector<double>{0, 0, 11.25}));
+    EXPECT_EQ(started, (std::vector<double>{0, 0, 11}));
     const PageBox& box = shown().Picture2;
     EXPECT_EQ(box.FontName, "ＭＳ 明朝");
     ASSERT_EQ(box.drawing().size(), 1u);
-    EXPECT_EQ(transcriptLine(box.drawing()[0]), "T 0 0 11.25 0 \"§\"");
+    EXPECT_EQ(transcriptLine(box.drawing()[0]), "T 0 0 11 0 \"§\"");
     EXPECT_TRUE(box.note().empty());
 }
 
