@@ -33,7 +33,6 @@ bool Form7::runRowProcedure(char letter) {
     bool designed = showRowDesign(
         r, designRow(app(), letter, r.barKind->ListIndex(), storedValue(r.cover->Caption())));
     clearRowResults(r);
-    setToolbarButton(app(), 3, false);
     setToolbarButton(app(), 5, false);
     return designed;
 }

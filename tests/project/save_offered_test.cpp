@@ -197,7 +197,7 @@ TEST_F(SaveAsOffered, NotWhileTheStabilityResultIsWithdrawn) {
         ASSERT_TRUE(user.saveAsOffered());
         c.edit(user);
         EXPECT_FALSE(user.saveAsOffered());
-        EXPECT_FALSE(user.main.Toolbar1.button(3).enabled) << "上書き保存";
+        EXPECT_FALSE(user.main.Toolbar1.button(3).isEnabled()) << "上書き保存";
 
         if (!user.wallPage().Visible()) user.toTheWallDimensions();
         user.wallPage().cmd3.click();  // 安定性の検討
