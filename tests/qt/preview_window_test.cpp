@@ -87,7 +87,7 @@ TEST_F(PreviewWindowTest, APageWindowsMenusTakeThePlaceOfTheMainMenusUntilThePre
 }
 
 TEST_F(PreviewWindowTest, PageEightsNextIsGreyedWhenThereIsNoPageNine) {
-    app.m.B_Kakato = 0.6f;  // the heel alone
+    app.m.B_Kakato = 0.6f;     // the heel alone
     app.m.Sigma_max = 100.0f;  // the member design stands: the chapter can be previewed
     app.m.Flg_Ouryoku = 1;
     openPreview();
