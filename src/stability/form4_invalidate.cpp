@@ -36,7 +36,7 @@ void Form4::Hihyouji_3() {
     hideRows(*this);
 }
 
-// Saving and printing need a finished calculation.
+// Printing needs a finished calculation; saving follows the main window's rule by itself.
 void Form4::Hihyouji_2() {
     disableResultButtons(app());
 }
