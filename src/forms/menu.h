@@ -34,6 +34,11 @@ struct ToolButton {
     std::string toolTip;
     bool separator = false;
     bool enabled = true;
+    // A button that follows a rule is enabled exactly while the rule holds, whatever changed
+    // the state it reads; its flag `enabled` is then not read.
+    std::function<bool()> enabledWhen;
+
+    bool isEnabled() const { return enabledWhen ? enabledWhen() : enabled; }
 };
 
 struct Toolbar {
@@ -46,7 +51,7 @@ struct Toolbar {
     // The user presses button `index`: nothing when it is disabled, hidden or a separator.
     void press(int index) {
         const ToolButton& b = button(index);
-        if (visible && b.enabled && !b.separator && ButtonClick) ButtonClick(index);
+        if (visible && b.isEnabled() && !b.separator && ButtonClick) ButtonClick(index);
     }
 };
 

@@ -38,6 +38,7 @@ MDIForm1::MDIForm1(App& app)
         b.separator = i == 3;
         Toolbar1.buttons.push_back(b);
     }
+    Toolbar1.button(3).enabledWhen = [this] { return overwriteOffered(); };
     wireMenus();
 }
 
@@ -49,7 +50,6 @@ void MDIForm1::setReportSteps(std::unique_ptr<ReportSteps> steps) {
 
 void MDIForm1::Form_Load() {
     state().Flg_Page = Page_None;
-    Toolbar1.button(3).enabled = false;
     Toolbar1.button(5).enabled = false;
     Toolbar1.button(6).enabled = false;
 }

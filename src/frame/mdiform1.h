@@ -32,6 +32,14 @@ class MDIForm1 : public Window {
     void FileNew();
     // The File menu opens: Save as, Overwrite save, Print image and Print follow the markers.
     void Men_F_Click();
+    // Saving is offered exactly when the project as saved opens again to the same file: while
+    // the member design stands (both checks have run and no edit has withdrawn them).
+    // Overwriting, by the menu or by toolbar button 3, needs the project's file besides.
+    // Button 3 follows this rule by itself; the menu's two items take it when offerSaving runs
+    // (each time the menu opens, and after Open).
+    bool saveOffered() const;
+    bool overwriteOffered() const;
+    void offerSaving();
     void Men_FCls_Click();  // Close, after the question
     void Men_FEnd_Click();  // Exit, after the question
     void Men_FPrn_Click();  // the print-range dialog

@@ -17,6 +17,7 @@
 #include "stability/form23.h"
 #include "stability/form26.h"
 #include "stability/form4.h"
+#include "state/design_standing.h"
 #include "state/module1.h"
 
 namespace pelzaro {
@@ -36,26 +37,29 @@ void MDIForm1::wireMenus() {
     Toolbar1.ButtonClick = [this](int index) { Toolbar1_ButtonClick(index); };
 }
 
-// Saving needs the stress check, printing the stability calculation, overwriting a file.
+// Printing needs the stability calculation; saving and overwriting follow the one rule that
+// also decides toolbar button 3.
 void MDIForm1::Men_F_Click() {
-    const Module1& m = state();
-    const bool hasPath = !CommonDialog1_FileName.empty();
-    if (m.Sigma_max == 0.0f) {
-        Men_FSav.enabled = Men_FOvw.enabled = Men_FImg.enabled = Men_FPrn.enabled = false;
-    } else {
-        Men_FImg.enabled = Men_FPrn.enabled = true;
-        Men_FOvw.enabled = hasPath;
-    }
-    if (m.Flg_Ouryoku == 0) {
-        Men_FSav.enabled = Men_FOvw.enabled = false;
-    } else {
-        Men_FSav.enabled = true;
-        if (hasPath) Men_FOvw.enabled = true;
-    }
+    const bool calculated = state().Sigma_max != 0.0f;
+    Men_FImg.enabled = Men_FPrn.enabled = calculated;
+    offerSaving();
+}
+
+bool MDIForm1::saveOffered() const {
+    return memberDesignStands(state());
+}
+
+bool MDIForm1::overwriteOffered() const {
+    return saveOffered() && !CommonDialog1_FileName.empty();
+}
+
+void MDIForm1::offerSaving() {
+    Men_FSav.enabled = saveOffered();
+    Men_FOvw.enabled = overwriteOffered();
     touch();
 }
 
-// The pages and dialogs of a project. The toolbar buttons that need results are disabled
+// The pages and dialogs of a project. The print buttons, which need results, are disabled
 // as the wall-dimensions page's Hihyouji_2 does, without creating that page only to discard it.
 // The preview goes first: it shows the project being discarded.
 void MDIForm1::discardProject(bool withForm21) {

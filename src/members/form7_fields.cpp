@@ -80,7 +80,6 @@ void Form7::clearRowResults(const Form7Row& r) {
 
 void Form7::withdrawStressCheck() {
     state().Flg_Ouryoku = 0;
-    setToolbarButton(app(), 3, false);
     setToolbarButton(app(), 5, false);
 }
 

@@ -37,7 +37,6 @@ void Form7::cmd1_Click() {
     if (heelExists(app())) Ouryoku_8();
     if (toeExists(app())) Ouryoku_9();
     if (keyExists(app())) Ouryoku_10();
-    if (projectPathSet(app())) setToolbarButton(app(), 3, true);
     setToolbarButton(app(), 5, true);
 }
 

@@ -65,9 +65,4 @@ void setToolbarButton(App& app, int index, bool enabled) {
     if (MDIForm1* main = app.find<MDIForm1>()) main->Toolbar1.button(index).enabled = enabled;
 }
 
-bool projectPathSet(App& app) {
-    MDIForm1* main = app.find<MDIForm1>();
-    return main != nullptr && !main->CommonDialog1_FileName.empty();
-}
-
 }  // namespace pelzaro

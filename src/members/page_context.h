@@ -32,8 +32,7 @@ void focusStabilityCheck(App& app);
 // The wall-dimensions page shown at the main window's corner, the toe length selected.
 void showDimensionsPage(App& app);
 
-// Toolbar button 3 (overwrite save) and 5 (print image) of the main window.
+// Toolbar button 5 (print image) of the main window.
 void setToolbarButton(App& app, int index, bool enabled);
-bool projectPathSet(App& app);
 
 }  // namespace pelzaro

@@ -2,6 +2,7 @@
 
 #include "forms/host.h"
 #include "frame/mdiform1.h"
+#include "preview/member_chapter.h"
 #include "preview/report_print.h"
 #include "report/print_document.h"
 
@@ -9,6 +10,8 @@ namespace pelzaro {
 
 void MDIForm1::FilePrint(const PrintRequest& request) {
     if (request.range == PrintRange::None) return;  // no part of the report chosen
+    // A range is printed whole or not at all: refused before the printer is even chosen.
+    if (printsSection(request.range) && !memberChapterReady(app())) return;
     PrinterChoice choice = host().ShowPrinter();
     // Cancel prints nothing and says nothing; a printer that cannot start is a failure.
     if (!choice.document && choice.failure.empty()) return;

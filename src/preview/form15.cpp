@@ -5,6 +5,7 @@
 #include "frame/mdiform1.h"
 #include "numeric/lenient.h"
 #include "numeric/single_store.h"
+#include "preview/member_chapter.h"
 
 namespace pelzaro {
 
@@ -107,6 +108,9 @@ void Form15::cmd1_Click() {
         txt_P.SetFocus();
         return;
     }
+    // A range holding the member chapter waits for the member design; the dialog stays open
+    // with its choices, so that another range can be printed meanwhile.
+    if (printsSection(range()) && !memberChapterReady(app())) return;
     // A number no single-precision value can hold numbers no page: it counts as none.
     Page_First = singleOrZero(Val(txt_P.Text()));
     Hide();

@@ -7,7 +7,8 @@
 //   chk_P.Value()   1 when every printed page gets a number;
 //   Page_First      the number of the first printed page, stored by the last OK.
 // OK checks its entries in order (range, then the first page number when numbering is
-// wanted), stores Page_First, hides the dialog and runs MDIForm1::FilePrint with the request.
+// wanted, then that a range holding the member chapter has a member design standing), stores
+// Page_First, hides the dialog and runs MDIForm1::FilePrint with the request.
 // Cancel and the close box discard the dialog: nothing is printed and the next opening starts
 // afresh.
 

@@ -6,6 +6,7 @@
 #include "forms/host.h"
 #include "frame/mdiform1.h"
 #include "members/form7.h"
+#include "preview/member_chapter.h"
 #include "preview/preview_page.h"
 #include "preview/report_steps.h"
 #include "report/page_plan.h"
@@ -25,7 +26,8 @@ enum class Recalc { None, HENSUU, DANMEM_1 };
 enum class Extra {
     None,
     HideMemberPage,
-    NeedsSpacingB,  // refused while part B has no design spacing, else hide the member page
+    NeedsSpacingB,  // refused unless the member design stands and part B has a design spacing,
+                    // else hide the member page
     Page8Next,      // page 8's Next is turned off when there is no page 9
 };
 
@@ -76,6 +78,7 @@ bool runExtraSteps(App& app, Extra extra) {
             steps.hideMemberPage(app);
             return true;
         case Extra::NeedsSpacingB:
+            if (!memberChapterReady(app)) return false;
             if (app.get<Form7>().txt2.Text().empty()) {
                 showError(app.host(), "断面の計算をしてください。");
                 return false;
@@ -139,6 +142,9 @@ void openPreview(App& app) {
             recalc = Recalc::DANMEM_1;
             break;
         case Page_Section:
+            // Opened from the member page at the member chapter: nothing opens before the
+            // member design stands.
+            if (!memberChapterReady(app)) return;
             start = 5;
             recalc = Recalc::DANMEM_1;
             break;

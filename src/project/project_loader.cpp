@@ -271,15 +271,13 @@ void showFrontSoilFrame(App& app) {
 }
 
 // Menu and toolbar follow what the chain completed: a project whose stability calculation
-// failed offers neither printing nor saving of results it does not have.
+// failed offers neither printing nor saving of results it does not have. Saving follows the
+// markers just restored, by the rule that decides it everywhere.
 void restoreMenuAndToolbar(App& app, const LoadResult& result) {
     MDIForm1& main = app.get<MDIForm1>();
-    bool hasPath = !main.CommonDialog1_FileName.empty();
-    main.Men_FSav.enabled = result.membersDone;
-    main.Men_FOvw.enabled = result.membersDone && hasPath;
+    main.offerSaving();
     main.Men_FImg.enabled = result.stabilityDone;
     main.Men_FPrn.enabled = result.stabilityDone;
-    main.Toolbar1.button(3).enabled = result.membersDone && hasPath;
     main.Toolbar1.button(5).enabled = result.stabilityDone;
     main.Toolbar1.button(6).enabled = result.stabilityDone;
 }

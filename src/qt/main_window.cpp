@@ -122,7 +122,7 @@ void MainWindow::syncFromModel() {
         if (action->isVisible() != item->visible) action->setVisible(item->visible);
     }
     for (auto& [index, action] : toolActions_) {
-        bool enabled = model_.Toolbar1.button(index).enabled;
+        bool enabled = model_.Toolbar1.button(index).isEnabled();
         if (action->isEnabled() != enabled) action->setEnabled(enabled);
     }
     if (toolbar_->isHidden() == model_.Toolbar1.visible)

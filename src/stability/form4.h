@@ -96,7 +96,7 @@ class Form4 : public Window {
     void GamenHyouji();
     // The verdict rows from the current design state, without running the calculation.
     void showStabilityResults();
-    // Saving and printing become possible once the results are shown (toolbar 3, 5, 6).
+    // Printing becomes possible once the results are shown (toolbar 5, 6).
     void enableResultButtons();
     void Ouryoku_T();
     void Ouryoku_D();
@@ -188,6 +188,6 @@ class ProgramAction {
 // The focus goes back to "安定性の検討" when a dialog of the page closes; the move is the
 // program's, not the user leaving a field.
 void focusStabilityButton(App& app);
-// Toolbar buttons 3, 5 and 6 of the main window (overwrite save, print image, print).
+// Toolbar buttons 5 and 6 of the main window (print image, print).
 void disableResultButtons(App& app);
 }  // namespace pelzaro

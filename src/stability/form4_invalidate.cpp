@@ -29,7 +29,6 @@ void Form4::Hihyouji_1() {
 void Form4::withdrawStabilityByEdit() {
     Hihyouji_1();
     state().Flg_Ouryoku = 0;
-    app().get<MDIForm1>().Toolbar1.button(3).enabled = false;
 }
 
 // The rows go, the marker that the calculation has run stays (the shear-key choice).
@@ -37,14 +36,14 @@ void Form4::Hihyouji_3() {
     hideRows(*this);
 }
 
-// Saving and printing need a finished calculation.
+// Printing needs a finished calculation; saving follows the main window's rule by itself.
 void Form4::Hihyouji_2() {
     disableResultButtons(app());
 }
 
 void disableResultButtons(App& app) {
     Toolbar& bar = app.get<MDIForm1>().Toolbar1;
-    for (int index : {3, 5, 6}) bar.button(index).enabled = false;
+    for (int index : {5, 6}) bar.button(index).enabled = false;
 }
 
 }  // namespace pelzaro

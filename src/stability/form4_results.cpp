@@ -65,12 +65,9 @@ void Form4::clearRows() {
 }
 
 void Form4::enableResultButtons() {
-    MDIForm1& frame = app().get<MDIForm1>();
-    Toolbar& bar = frame.Toolbar1;
+    Toolbar& bar = app().get<MDIForm1>().Toolbar1;
     bar.button(5).enabled = true;
     bar.button(6).enabled = true;
-    if (!frame.CommonDialog1_FileName.empty()) bar.button(3).enabled = true;
-    if (!memberStressShown(app())) bar.button(3).enabled = false;
 }
 
 void Form4::GamenHyouji() {

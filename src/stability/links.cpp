@@ -4,7 +4,6 @@
 
 #include "forms/app.h"
 #include "forms/controls.h"
-#include "members/form7.h"
 #include "report/page_choices.h"
 
 namespace pelzaro {
@@ -39,11 +38,6 @@ bool shapeOneSided(App& app) {
 }
 bool shapeTwoSided(App& app) {
     return readPageChoices(app).shapeTwoSided;
-}
-
-bool memberStressShown(App& app) {
-    const Form7* page = app.find<Form7>();
-    return page != nullptr && !page->lbl6.Caption().empty();
 }
 
 }  // namespace pelzaro

@@ -1,8 +1,8 @@
 #pragma once
 // What the wall pages read of the other pages: the calculation case, the design standard,
 // the source of the earth-pressure coefficient and the seismic method of the design
-// conditions, and the member-design page's steel-stress result of part B. The choices are
-// read from the option buttons by their names, as every reader of those pages does.
+// conditions, and the ground shape. The choices are read from the option buttons by their
+// names, as every reader of those pages does.
 
 #include "conditions/design_rules.h"
 
@@ -19,7 +19,5 @@ bool kaComputed(App& app);              // Form3.opt2: the coefficient was compu
 SeismicMethod seismicMethod(App& app);  // Form25.opt_K1 / opt_K2 / opt_D1
 bool shapeOneSided(App& app);           // Form23.opt1
 bool shapeTwoSided(App& app);           // Form23.opt2
-// Whether the member-design page shows a steel-stress result of part B (Form7.lbl6).
-bool memberStressShown(App& app);
 
 }  // namespace pelzaro

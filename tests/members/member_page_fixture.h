@@ -34,11 +34,14 @@ struct MemberPageTest : ScenarioTest {
             r.caption->setVisible(shown);
         }
     }
+    // A project with its file and a stability result standing, print image offered: saving
+    // is then offered exactly while the stress check stands (Flg_Ouryoku, set by the test).
     void enableSaveAndPrint() {
-        main.Toolbar1.button(3).enabled = true;
+        app.m.Sigma_max = 100.0f;
+        main.CommonDialog1_FileName = "wall.qkz";
         main.Toolbar1.button(5).enabled = true;
     }
-    bool saveEnabled() const { return main.Toolbar1.button(3).enabled; }
+    bool saveEnabled() const { return main.Toolbar1.button(3).isEnabled(); }
     bool printImageEnabled() const { return main.Toolbar1.button(5).enabled; }
 
     // The row as a bar-kind choice leaves it: bar kind shown, bar data, forces and the

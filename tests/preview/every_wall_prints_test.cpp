@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "frame/mdiform1.h"
+#include "members/form7.h"
 #include "preview/print_request.h"
 #include "report/page_plan.h"
 #include "stability/form14.h"
 #include "stability/form4.h"
+#include "support/member_design.h"
 #include "support/report_support.h"
 #include "support/samples.h"
 #include "support/scenario.h"
@@ -36,6 +38,9 @@ TEST(EveryWallPrints, ATwoSidedWallWithoutHeightPrintsEveryPage) {
     wall.cmd3.click();
     ASSERT_TRUE(wall.stabilityDisplayCurrent()) << s.host.lastMessage().text;
     ASSERT_NE(s.app.m.Q_Haimen, 0.0f);
+    wall.cmd1.click();  // 断面計算 >
+    designEveryRow(s.app.get<Form7>());
+    ASSERT_EQ(s.app.m.Flg_Ouryoku, 1) << s.host.lastMessage().text;
     s.host.clearRecords();
 
     for (int page = 1; page <= 9; ++page) {

@@ -84,6 +84,13 @@ struct PreviewTest : ::testing::Test {
         auto watched = std::make_unique<WatchedSteps>(app);
         steps = watched.get();
         main.setReportSteps(std::move(watched));
+        designStands();
+    }
+
+    // The stability result and the stress check on it stand, as the member chapter asks.
+    void designStands() {
+        app.m.Sigma_max = 100.0f;
+        app.m.Flg_Ouryoku = 1;
     }
 
     void setParts(bool heel, bool toe, bool key) {

@@ -35,7 +35,7 @@ class Open : public ProjectFixture {
         main().Men_F.choose();
         return item.enabled;
     }
-    bool toolbar(int index) { return main().Toolbar1.button(index).enabled; }
+    bool toolbar(int index) { return main().Toolbar1.button(index).isEnabled(); }
 };
 
 TEST_F(Open, RestoresTheProjectAsAfterACompleteCalculation) {

@@ -8,9 +8,13 @@
 #include <filesystem>
 #include <string>
 
+#include "conditions/form3.h"
 #include "forms/app.h"
 #include "frame/mdiform1.h"
+#include "members/form7.h"
 #include "project/line_file.h"
+#include "stability/form23.h"
+#include "stability/form4.h"
 #include "support/test_host.h"
 
 namespace pelzaro {
@@ -84,6 +88,23 @@ struct Program {
     bool saveAsOffered() {
         main.Men_F_Click();
         return main.Men_FSav.enabled;
+    }
+};
+
+// A user going through the pages of one program.
+struct User : Program {
+    Form4& wallPage() { return app.get<Form4>(); }
+    Form7& memberPage() { return app.get<Form7>(); }
+
+    // From the design-conditions page, where Open leaves the user, to the wall dimensions.
+    Form4& toTheWallDimensions() {
+        app.get<Form3>().cmd3.click();   // 地盤の形状 >
+        app.get<Form23>().cmd1.click();  // 寸法の入力 >
+        return wallPage();
+    }
+    Form7& toTheMemberDesign() {
+        toTheWallDimensions().cmd1.click();  // 断面計算 >
+        return memberPage();
     }
 };
 

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,7 +15,6 @@
 #include "forms/app.h"
 #include "frame/mdiform1.h"
 #include "members/form7.h"
-#include "numeric/lenient.h"
 #include "stability/form14.h"
 #include "stability/form19.h"
 #include "stability/form21.h"
@@ -24,6 +22,7 @@
 #include "stability/form26.h"
 #include "stability/form4.h"
 #include "state/module1.h"
+#include "support/member_design.h"
 #include "support/test_host.h"
 
 namespace pelzaro {
@@ -170,24 +169,7 @@ class SampleBuilder {
         app_.get<Form4>().cmd5.click();
     }
 
-    // A bar kind per existing row, the smallest from D16 up that allows 100 mm; the design
-    // spacing the computed one rounded down to 10 mm, at most 250 mm.
-    void members() {
-        Form7& page = app_.get<Form7>();
-        page.cmd5.click();  // KA of the member design computed
-        for (const Form7Row& r : page.rows()) {
-            if (!r.barKind->Visible()) continue;
-            for (int kind = 4; kind < r.barKind->ListCount(); ++kind) {
-                r.barKind->pick(kind);
-                if (Val(r.computedSpacing->Caption()) >= 100.0) break;
-            }
-            double computed = Val(r.computedSpacing->Caption());
-            int spacing = static_cast<int>(std::min(250.0, std::floor(computed / 10.0) * 10.0));
-            r.designSpacing->click();
-            r.designSpacing->userEdit(std::to_string(spacing));
-        }
-        page.cmd1.click();
-    }
+    void members() { designEveryRow(app_.get<Form7>()); }
 
     App& app_;
     TestHost& host_;

@@ -27,23 +27,6 @@
 namespace pelzaro {
 namespace {
 
-// A user going through the pages of one program.
-struct User : Program {
-    Form4& wallPage() { return app.get<Form4>(); }
-    Form7& memberPage() { return app.get<Form7>(); }
-
-    // From the design-conditions page, where Open leaves the user, to the wall dimensions.
-    Form4& toTheWallDimensions() {
-        app.get<Form3>().cmd3.click();   // 地盤の形状 >
-        app.get<Form23>().cmd1.click();  // 寸法の入力 >
-        return wallPage();
-    }
-    Form7& toTheMemberDesign() {
-        toTheWallDimensions().cmd1.click();  // 断面計算 >
-        return memberPage();
-    }
-};
-
 // The member page's rows as the project holds them before the edit.
 using RowEntries = std::vector<std::pair<int, std::string>>;
 
@@ -197,7 +180,7 @@ TEST_F(SaveAsOffered, NotWhileTheStabilityResultIsWithdrawn) {
         ASSERT_TRUE(user.saveAsOffered());
         c.edit(user);
         EXPECT_FALSE(user.saveAsOffered());
-        EXPECT_FALSE(user.main.Toolbar1.button(3).enabled) << "上書き保存";
+        EXPECT_FALSE(user.main.Toolbar1.button(3).isEnabled()) << "上書き保存";
 
         if (!user.wallPage().Visible()) user.toTheWallDimensions();
         user.wallPage().cmd3.click();  // 安定性の検討

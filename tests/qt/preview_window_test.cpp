@@ -87,7 +87,9 @@ TEST_F(PreviewWindowTest, APageWindowsMenusTakeThePlaceOfTheMainMenusUntilThePre
 }
 
 TEST_F(PreviewWindowTest, PageEightsNextIsGreyedWhenThereIsNoPageNine) {
-    app.m.B_Kakato = 0.6f;  // the heel alone
+    app.m.B_Kakato = 0.6f;     // the heel alone
+    app.m.Sigma_max = 100.0f;  // the member design stands: the chapter can be previewed
+    app.m.Flg_Ouryoku = 1;
     openPreview();
     app.get<Form7>().txt2.setText("250");
     for (int page = 1; page < 8; ++page) menuBarAction(QStringLiteral("次のﾍﾟｰｼﾞ(&N)"))->trigger();

@@ -150,28 +150,30 @@ TEST_F(WallPagesTest, RowWithoutMethodIsEmpty) {
     EXPECT_EQ(p.lbl66.Caption(), "");
 }
 
+// "安定性の検討" offers printing; overwriting follows the stress check and the project's file,
+// whatever the button showed before.
 TEST_F(WallPagesTest, ToolbarAfterTheResultsDisplay) {
     struct Row {
         const char* path;
-        const char* stress;
+        int stressCheck;  // Flg_Ouryoku
         bool before;
         bool after;
         const char* why;
     };
     const Row rows[] = {
-        {"w.qkz", "", true, false, "a path without a stress result"},
-        {"w.qkz", "150.000", false, true, "a path and a stress result"},
-        {"", "150.000", false, false, "no path: button 3 keeps its state"},
-        {"", "150.000", true, true, "no path: button 3 keeps its state"},
-        {"", "", true, false, "nothing to save"},
+        {"w.qkz", 0, true, false, "a file without a stress check"},
+        {"w.qkz", 1, false, true, "a file and the stress check"},
+        {"", 1, true, false, "no file to overwrite"},
+        {"", 0, true, false, "nothing to save"},
     };
     Form4& p = showWall(false);
     fillWall();  // a wall the stability calculation can run on
     for (const Row& r : rows) {
         main.CommonDialog1_FileName = r.path;
-        app.get<Form7>().lbl6.setCaption(r.stress);
+        app.m.Flg_Ouryoku = r.stressCheck;
         main.Toolbar1.button(3).enabled = r.before;
-        p.enableResultButtons();
+        p.GamenHyouji();
+        ASSERT_NE(app.m.Sigma_max, 0.0f) << r.why;
         EXPECT_EQ(toolbar(3), r.after) << r.why;
         EXPECT_TRUE(toolbar(5));
         EXPECT_TRUE(toolbar(6));

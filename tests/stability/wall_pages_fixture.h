@@ -31,7 +31,7 @@ struct WallPagesTest : ScenarioTest {
         return w.ActiveControl() ? w.ActiveControl()->name() : std::string("(none)");
     }
 
-    bool toolbar(int index) { return main.Toolbar1.button(index).enabled; }
+    bool toolbar(int index) { return main.Toolbar1.button(index).isEnabled(); }
     void enableToolbar() {
         for (int i : {3, 5, 6}) main.Toolbar1.button(i).enabled = true;
     }
