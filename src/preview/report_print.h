@@ -19,8 +19,8 @@ class PrintDocument;
 
 struct PrintOutcome {
     bool completed = true;
-    int stoppedAtPage = 0;  // the report page (1 .. 9) a failure stopped on
-    std::string reason;     // why it stopped
+    int stoppedAtPage = 0;    // the report page (1 .. 9) a failure stopped on
+    std::string reason;       // why it stopped
     bool outputLost = false;  // the output cannot hold the document, whatever the page
 };
 

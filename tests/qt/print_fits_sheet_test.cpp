@@ -42,7 +42,6 @@ namespace {
 // of 10 points: 575 x 822 points, 11500 x 16440 twips. Qt lays out a sheet and its margins in
 // whole points: 40 mm (113.39 pt) is kept as 113 pt.
 struct SheetRow {
-    const char* id;
     const char* name;
     QPageSize::PageSizeId paper;
     double marginMm;  // 0: the dialog's default margins
@@ -53,14 +52,13 @@ struct SheetRow {
 
 const SheetRow kSheets[] = {
     // 595 x 842 less 10 pt on every side: 575 x 822 pt, the report's page itself.
-    {"A4Default", "A4, default margins", QPageSize::A4, 0, {595, 842}, {10, 10, 575, 822}, 1.0},
+    {"A4DefaultMargins", QPageSize::A4, 0, {595, 842}, {10, 10, 575, 822}, 1.0},
     // 420 x 595 less 113 pt on every side: 194 x 369 pt = 3880 x 7380 twips.
     // Across 3880 / 11500 = 0.33739, down 7380 / 16440 = 0.44891: the width decides.
-    {"A5Margins40mm", "A5, 40 mm margins", QPageSize::A5, 40, {420, 595}, {113, 113, 194, 369}, 3880.0 / 11500},
+    {"A5Margins40mm", QPageSize::A5, 40, {420, 595}, {113, 113, 194, 369}, 3880.0 / 11500},
     // 612 x 792 less 113 pt on every side: 386 x 566 pt = 7720 x 11320 twips.
     // Across 7720 / 11500 = 0.67130, down 11320 / 16440 = 0.68856: the width decides.
-    {"LetterMargins40mm", "Letter, 40 mm margins", QPageSize::Letter, 40, {612, 792}, {113, 113, 386, 566},
-     7720.0 / 11500},
+    {"LetterMargins40mm", QPageSize::Letter, 40, {612, 792}, {113, 113, 386, 566}, 7720.0 / 11500},
 };
 
 void PrintTo(const SheetRow& row, std::ostream* os) {
@@ -85,8 +83,8 @@ struct SheetDialog : TestHost {
     const SheetRow* row = nullptr;
     QString path;
     std::vector<RecordingSink> sheets;  // the transcript of each printed sheet
-    double factor = 0;  // the factor the document draws its pages at
-    QRectF area;        // the printable area the printer gave, in points
+    double factor = 0;                  // the factor the document draws its pages at
+    QRectF area;                        // the printable area the printer gave, in points
     PrinterChoice ShowPrinter() override {
         ++printerDialogs;
         std::unique_ptr<QPrinter> printer = pdfPrinter(*row, path);
@@ -230,7 +228,7 @@ TEST_P(EverySheet, PrintsEveryPageWithItsTextsInProportionAndItsNumber) {
 }
 
 std::string sheetName(const ::testing::TestParamInfo<SheetRow>& info) {
-    return info.param.id;
+    return info.param.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Print, EverySheet, ::testing::ValuesIn(kSheets), sheetName);

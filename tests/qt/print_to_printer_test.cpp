@@ -75,10 +75,11 @@ TEST_P(AFileThatCannotTakeTheDocument, IsNamedInTheMessageAndNoPageIsBlamed) {
     EXPECT_EQ(host.lastMessage().title, "エラーメッセージ");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Print, AFileThatCannotTakeTheDocument,
-    ::testing::Values(FullFileRow{"one page, refused at the end", PrintRange::Range_General},
-                      FullFileRow{"every page, a break refused on the way", PrintRange::Range_All}));
+INSTANTIATE_TEST_SUITE_P(Print, AFileThatCannotTakeTheDocument,
+                         ::testing::Values(FullFileRow{"one page, refused at the end",
+                                                       PrintRange::Range_General},
+                                           FullFileRow{"every page, a break refused on the way",
+                                                       PrintRange::Range_All}));
 
 TEST_F(PrintFromDialog, AFileThatCannotBeCreatedIsNamedInTheMessage) {
     QTemporaryDir dir;
