@@ -9,6 +9,7 @@
 #include "frame/mdiform1.h"
 #include "preview/report_steps.h"
 #include "report/conventions.h"
+#include "report/page_fit.h"
 #include "report/page_plan.h"
 #include "report/print_document.h"
 #include "state/module1.h"
@@ -19,6 +20,8 @@ namespace {
 // The page number's place at the foot of the printed sheet, in twips.
 constexpr double kNumberX = 5500, kNumberY = 15600;
 constexpr double kPrinterFontSize = 11;
+// Its line lies on the report's page, so that a page fitted to a smaller sheet keeps it.
+static_assert(kNumberY + Surface::kLineTwipsPerPoint * kPrinterFontSize <= kReportPageHeightTwips);
 }  // namespace
 
 // Draws on whatever sheet the document has now. The beep of a failing check sounds through the
@@ -67,11 +70,13 @@ PrintOutcome ReportPrint::run() {
     } catch (const std::exception& e) {
         outcome.completed = false;
         outcome.reason = e.what();
+        outcome.outputLost = document_.outputLost();
     }
     // A break still pending is dropped: the document ends after its last page.
     if (!document_.endDoc() && outcome.completed) {
         outcome.completed = false;
         outcome.reason = document_.error();
+        outcome.outputLost = document_.outputLost();
     }
     pri_ = nullptr;
     sink_ = nullptr;
@@ -125,6 +130,7 @@ void ReportPrint::numberPage() {
 }
 
 std::string printStoppedMessage(const PrintOutcome& outcome) {
+    if (outcome.outputLost) return outcome.reason;
     std::string text =
         "報告書の " + std::to_string(outcome.stoppedAtPage) + " ページ目で印刷を中止しました。";
     if (!outcome.reason.empty()) text += "\n" + outcome.reason;

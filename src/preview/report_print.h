@@ -4,7 +4,8 @@
 // foot of each page when wanted; a page break between pages and none after the last.
 //
 // A failure (a printer step refused, a report error of a section) stops the print where it is;
-// what was printed so far is still ended as a document, and the outcome names the report page.
+// what was printed so far is still ended as a document, and the outcome names the report page,
+// or the output where that cannot hold the document (a full disk): no page is then to blame.
 
 #include <string>
 
@@ -18,8 +19,9 @@ class PrintDocument;
 
 struct PrintOutcome {
     bool completed = true;
-    int stoppedAtPage = 0;  // the report page (1 .. 9) a failure stopped on
-    std::string reason;     // why it stopped
+    int stoppedAtPage = 0;    // the report page (1 .. 9) a failure stopped on
+    std::string reason;       // why it stopped
+    bool outputLost = false;  // the output cannot hold the document, whatever the page
 };
 
 class ReportPrint {

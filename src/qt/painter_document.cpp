@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include "qt/qt_text.h"
+#include "report/page_fit.h"
 
 namespace pelzaro {
 
@@ -29,6 +30,14 @@ bool holdsWholePdf(const QString& path) {
     if (file.size() > tail && !file.seek(file.size() - tail)) return false;
     return file.readAll().contains("%%EOF");
 }
+
+// The factor of the report's page on the device's printable area. The area is taken in points,
+// as the device lays out its sheet and margins, so that A4 with the default margins of 10 points
+// is exactly the report's page.
+double factorOn(const QPagedPaintDevice& device) {
+    const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
+    return reportPageFactor(area.width() * 20.0, area.height() * 20.0);
+}
 }  // namespace
 
 PainterDocument::PainterDocument(QPagedPaintDevice& device, QString name)
@@ -46,7 +55,8 @@ PainterDocument::~PainterDocument() {
 }
 
 void PainterDocument::open() {
-    painter_ = std::make_unique<PagedPainter>(device_);
+    factor_ = factorOn(device_);
+    painter_ = std::make_unique<PagedPainter>(device_, factor_);
     sink_ = painter_->beginPage();
     if (sink_ == nullptr) error_ = fromQ(name_) + " を開けませんでした。";
 }
@@ -58,7 +68,15 @@ ReportSink& PainterDocument::page() {
 bool PainterDocument::newPage() {
     sink_ = painter_->beginPage();
     if (sink_ != nullptr) return true;
+    if (!file_.isEmpty()) return loseOutput();
     error_ = fromQ(name_) + " に次のページを出力できませんでした。";
+    return false;
+}
+
+// A file that refuses a page holds no whole report, whichever page it refused.
+bool PainterDocument::loseOutput() {
+    outputLost_ = true;
+    error_ = fromQ(file_) + " に報告書を最後まで書き込めませんでした。";
     return false;
 }
 
@@ -66,12 +84,10 @@ bool PainterDocument::endDoc() {
     if (ended_) return error_.empty();
     ended_ = true;
     sink_ = nullptr;
-    if (!painter_->end()) {
+    const bool ended = painter_->end();
+    if (!file_.isEmpty() && (!ended || !holdsWholePdf(file_))) return loseOutput();
+    if (!ended) {
         error_ = fromQ(name_) + " への出力を完了できませんでした。";
-        return false;
-    }
-    if (!file_.isEmpty() && !holdsWholePdf(file_)) {
-        error_ = fromQ(file_) + " に報告書を最後まで書き込めませんでした。";
         return false;
     }
     return true;

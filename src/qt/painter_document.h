@@ -1,8 +1,9 @@
 #pragma once
 // A printer document on a printer or a PDF writer: the report's sheets drawn with the painter
-// of the report, one after another. The first sheet is begun when the document opens; a device
-// that cannot be opened (no printer, a file that cannot be written) leaves the document closed
-// with the reason in error().
+// of the report, one after another, each fitted whole into the printable area of the sheet and
+// margins the device has (report/page_fit.h). The first sheet is begun when the document opens;
+// a device that cannot be opened (no printer, a file that cannot be written) leaves the
+// document closed with the reason in error().
 
 #include <QString>
 #include <memory>
@@ -27,8 +28,11 @@ class PainterDocument : public PrintDocument {
     ~PainterDocument() override;
 
     bool isOpen() const { return sink_ != nullptr; }
-    // A print into this file: its end also makes sure the whole document reached the file.
+    // A print into this file: its end also makes sure the whole document reached the file, and
+    // a page the file cannot take is the file's failure, not the page's.
     void writesInto(QString file) { file_ = std::move(file); }
+    // The factor every page is drawn at: 1 where the printable area holds the report's page.
+    double pageFactor() const { return factor_; }
 
     ReportSink& page() override;
     // The painter draws every sheet in the report face already.
@@ -36,16 +40,20 @@ class PainterDocument : public PrintDocument {
     bool newPage() override;
     bool endDoc() override;
     std::string error() const override { return error_; }
+    bool outputLost() const override { return outputLost_; }
 
   private:
     void open();
+    bool loseOutput();
 
     std::unique_ptr<QPagedPaintDevice> owned_;
     QPagedPaintDevice& device_;
     QString name_;
     std::unique_ptr<PagedPainter> painter_;
     PainterSink* sink_ = nullptr;
+    double factor_ = 1.0;
     std::string error_;
+    bool outputLost_ = false;
     bool ended_ = false;
     QString file_;
 };

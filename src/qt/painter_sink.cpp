@@ -107,7 +107,8 @@ void PainterSink::beep() {
     if (beep_) beep_();
 }
 
-PagedPainter::PagedPainter(QPagedPaintDevice& device) : device_(device) {
+PagedPainter::PagedPainter(QPagedPaintDevice& device, double factor)
+    : device_(device), factor_(factor) {
     painter_.begin(&device_);
 }
 
@@ -119,7 +120,7 @@ PainterSink* PagedPainter::beginPage() {
     if (!painter_.isActive()) return nullptr;
     if (pages_ > 0 && !device_.newPage()) return nullptr;
     ++pages_;
-    sink_ = std::make_unique<PainterSink>(painter_, pixelsPerTwip(device_));
+    sink_ = std::make_unique<PainterSink>(painter_, pixelsPerTwip(device_) * factor_);
     return sink_.get();
 }
 

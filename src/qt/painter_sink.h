@@ -73,10 +73,11 @@ class PainterSink : public ReportSink {
 
 // Report pages one after another on a printer or a PDF writer. The first beginPage() draws on
 // the device's first page, each further one starts a new page first: a page break is only
-// made when another page follows, so a document never ends with an empty page.
+// made when another page follows, so a document never ends with an empty page. Each page is
+// drawn at `factor` times its size in twips (report/page_fit.h), from the printable area's corner.
 class PagedPainter {
   public:
-    explicit PagedPainter(QPagedPaintDevice& device);
+    explicit PagedPainter(QPagedPaintDevice& device, double factor = 1.0);
     ~PagedPainter();
     PagedPainter(const PagedPainter&) = delete;
     PagedPainter& operator=(const PagedPainter&) = delete;
@@ -91,6 +92,7 @@ class PagedPainter {
 
   private:
     QPagedPaintDevice& device_;
+    double factor_;
     QPainter painter_;
     std::unique_ptr<PainterSink> sink_;
     int pages_ = 0;

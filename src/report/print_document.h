@@ -21,6 +21,9 @@ class PrintDocument {
     // Ends the document; false when it could not be completed (see error()).
     virtual bool endDoc() = 0;
     virtual std::string error() const = 0;
+    // Whether the failure is the output's as a whole (a file that cannot hold the document):
+    // then no page of the report is to blame.
+    virtual bool outputLost() const { return false; }
 };
 
 }  // namespace pelzaro

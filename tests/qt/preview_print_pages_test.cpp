@@ -28,6 +28,7 @@
 #include "state/module1.h"
 #include "support/sample_fixture.h"
 #include "support/test_host.h"
+#include "transcribed_document.h"
 
 namespace pelzaro {
 namespace {
@@ -105,38 +106,6 @@ TEST_F(ReportPages, EveryPreviewPageShowsItsTextsWhereTheTranscriptPutsThem) {
     }
     EXPECT_GT(textsSeen, 30);
 }
-
-// A document that keeps the transcript of each sheet beside the PDF.
-class Transcribed : public PrintDocument {
-  public:
-    explicit Transcribed(PainterDocument& pdf) : pdf_(pdf), tee_(*this) {}
-    std::vector<RecordingSink> sheets{1};
-    ReportSink& page() override { return tee_; }
-    void setFontName(const std::string& face) override { pdf_.setFontName(face); }
-    bool newPage() override {
-        sheets.emplace_back();
-        return pdf_.newPage();
-    }
-    bool endDoc() override { return pdf_.endDoc(); }
-    std::string error() const override { return pdf_.error(); }
-
-  private:
-    struct Tee : ReportSink {
-        explicit Tee(Transcribed& d) : d_(d) {}
-        void text(double x, double top, double size, int colour, const std::string& t) override {
-            d_.pdf_.page().text(x, top, size, colour, t);
-            d_.sheets.back().text(x, top, size, colour, t);
-        }
-        void segment(double x1, double y1, double x2, double y2, int style, int c) override {
-            d_.pdf_.page().segment(x1, y1, x2, y2, style, c);
-            d_.sheets.back().segment(x1, y1, x2, y2, style, c);
-        }
-        void beep() override {}
-        Transcribed& d_;
-    };
-    PainterDocument& pdf_;
-    Tee tee_;
-};
 
 TEST_F(ReportPages, ThePrintedPdfHasEveryPageWithItsTextsAndNumber) {
     ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -51,15 +52,34 @@ struct PrintFromDialog : SampleProgram<DialogReturns> {
     void SetUp() override { openSampleNamed("residential-normal-one-sided.qkz"); }
 };
 
-TEST_F(PrintFromDialog, AFileThatCannotTakeTheDocumentIsNamedInTheMessage) {
-    // A device that refuses every byte, as a full disk refuses the rest of a file.
-    host.chosen = [] { return pdfPrinter(QStringLiteral("/dev/full")); };
-    main.FilePrint(PrintRequest{PrintRange::Range_General, true, 1});
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.lastMessage().title, "エラーメッセージ");
-    EXPECT_NE(host.lastMessage().text.find("/dev/full"), std::string::npos)
-        << host.lastMessage().text;
+// A device that refuses every byte, as a full disk refuses the rest of a file: whether the print
+// has one page or runs on until the file refuses a page break, the message blames the file,
+// which holds no whole report, and names no page as if those before it were written.
+struct FullFileRow {
+    const char* why;
+    PrintRange range;
+};
+void PrintTo(const FullFileRow& row, std::ostream* os) {
+    *os << row.why;
 }
+
+class AFileThatCannotTakeTheDocument : public PrintFromDialog,
+                                       public ::testing::WithParamInterface<FullFileRow> {};
+
+TEST_P(AFileThatCannotTakeTheDocument, IsNamedInTheMessageAndNoPageIsBlamed) {
+    host.chosen = [] { return pdfPrinter(QStringLiteral("/dev/full")); };
+    main.FilePrint(PrintRequest{GetParam().range, true, 1});
+    EXPECT_EQ(host.messageTexts(),
+              std::vector<std::string>{"/dev/full に報告書を最後まで書き込めませんでした。"})
+        << GetParam().why;
+    EXPECT_EQ(host.lastMessage().title, "エラーメッセージ");
+}
+
+INSTANTIATE_TEST_SUITE_P(Print, AFileThatCannotTakeTheDocument,
+                         ::testing::Values(FullFileRow{"one page, refused at the end",
+                                                       PrintRange::Range_General},
+                                           FullFileRow{"every page, a break refused on the way",
+                                                       PrintRange::Range_All}));
 
 TEST_F(PrintFromDialog, AFileThatCannotBeCreatedIsNamedInTheMessage) {
     QTemporaryDir dir;
