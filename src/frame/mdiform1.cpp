@@ -39,6 +39,14 @@ MDIForm1::MDIForm1(App& app)
         Toolbar1.buttons.push_back(b);
     }
     Toolbar1.button(3).enabledWhen = [this] { return overwriteOffered(); };
+    // The pages switch the print buttons on and off as their results come and go; neither is
+    // ever offered where the File menu offers no printing, so no edit that withdraws the
+    // stability result can leave a way to print the result it withdrew.
+    for (int index : {5, 6}) {
+        Toolbar1.button(index).enabledWhen = [this, index] {
+            return Toolbar1.button(index).enabled && printOffered();
+        };
+    }
     wireMenus();
 }
 

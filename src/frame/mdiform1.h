@@ -37,6 +37,7 @@ class MDIForm1 : public Window {
     // Overwriting, by the menu or by toolbar button 3, needs the project's file besides.
     // Button 3 follows this rule by itself; the menu's two items take it when offerSaving runs
     // (each time the menu opens, and after Open).
+    bool printOffered() const;
     bool saveOffered() const;
     bool overwriteOffered() const;
     void offerSaving();

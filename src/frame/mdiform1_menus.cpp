@@ -40,9 +40,12 @@ void MDIForm1::wireMenus() {
 // Printing needs the stability calculation; saving and overwriting follow the one rule that
 // also decides toolbar button 3.
 void MDIForm1::Men_F_Click() {
-    const bool calculated = state().Sigma_max != 0.0f;
-    Men_FImg.enabled = Men_FPrn.enabled = calculated;
+    Men_FImg.enabled = Men_FPrn.enabled = printOffered();
     offerSaving();
+}
+
+bool MDIForm1::printOffered() const {
+    return state().Sigma_max != 0.0f;
 }
 
 bool MDIForm1::saveOffered() const {

@@ -74,13 +74,13 @@ void Form23::configureOneSided(Form4& page) {
     page.opt1.setEnabled(true);
     page.opt2.setEnabled(true);
     // The toe stored by the last calculation or validation decides, not the box's text.
-    if (state().B_Tumasaki == 0.0f) page.Frame2.setVisible(false);
+    if (state().B_Tumasaki == 0.0f) page.withdrawFrontSoilChoice();
     page.Frame3.setVisible(true);
     if (page.opt5.Value()) page.cmd5.setVisible(false);
 }
 
 // The symmetric shape has no overturning, no sliding and so no vertical-component choice,
-// no front-soil choice and no shear key; their values stay for a return to one side.
+// no front-soil choice and no shear key.
 void Form23::configureTwoSided(Form4& page) {
     page.Frame1.setEnabled(false);
     page.Label19.setEnabled(false);
@@ -88,7 +88,7 @@ void Form23::configureTwoSided(Form4& page) {
         o->setValue(false);
         o->setEnabled(false);
     }
-    page.Frame2.setVisible(false);
+    page.withdrawFrontSoilChoice();
     page.Frame3.setVisible(false);
     page.cmd5.setVisible(false);
 }

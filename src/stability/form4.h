@@ -122,6 +122,8 @@ class Form4 : public Window {
     // Fills the ranges of the key dialog of the governing standard, draws its sketch from the
     // current e and B and shows it; false when no standard is chosen.
     bool prepareKeyDialog();
+    // Hides the front-soil frame and clears its choice: the wall has none.
+    void withdrawFrontSoilChoice();
 
   private:
     void layoutHead();
@@ -158,7 +160,7 @@ class Form4 : public Window {
     bool seismicMethodsChosen(bool cohesive);
     void enterKey(TextBox& box, int& key);
     Control* nextInChain(TextBox& box, bool& shapeKnown);
-    void toeRule(const std::string& text, bool clearChoice);
+    void toeRule(const std::string& text);
     void twoSidedFrontSurcharge();
     void keyNone();
     void keyPresent();

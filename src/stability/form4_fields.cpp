@@ -72,16 +72,16 @@ void Form4::wireSlabRules() {
     txt12.Click = [this] {
         txt12.selectAll();
         invalidate();
-        toeRule(txt12.Text(), true);
+        toeRule(txt12.Text());
     };
     txt12.LostFocus = [this] {
         if (!userLeavesField()) return;
-        toeRule(txt12.Text(), false);
+        toeRule(txt12.Text());
         if (missingText(txt12.Text())) txt18.setText("0");
     };
     txt18.LostFocus = [this] {
         if (!userLeavesField()) return;
-        toeRule(txt18.Text(), false);
+        toeRule(txt18.Text());
         if (missingText(txt18.Text())) txt12.setText("0");
     };
     txt16.LostFocus = [this] {
@@ -128,19 +128,23 @@ Control* Form4::nextInChain(TextBox& box, bool& shapeKnown) {
     return nullptr;
 }
 
-// A toe (a length or an end thickness other than "0" or empty) offers the front-soil choice;
-// clicking into the toe length withdraws a choice made for a toe that may no longer exist.
-void Form4::toeRule(const std::string& text, bool clearChoice) {
+// A toe (a length or an end thickness other than "0" or empty) offers the front-soil choice.
+void Form4::toeRule(const std::string& text) {
     if (!shapeOneSided(app())) return;
     if (!missingText(text)) {
         Frame2.setVisible(true);
         return;
     }
+    withdrawFrontSoilChoice();
+}
+
+// A wall without the choice has none: a choice left standing behind the hidden frame would
+// still count the front soil over the front wall's batter, and the project would open again
+// as another wall, since a file read back holds no choice where the page offers none.
+void Form4::withdrawFrontSoilChoice() {
     Frame2.setVisible(false);
-    if (clearChoice) {
-        opt3.setValue(false);
-        opt4.setValue(false);
-    }
+    opt3.setValue(false);
+    opt4.setValue(false);
 }
 
 // With the symmetric shape the front surcharge is the back surcharge, shown as a value.

@@ -97,7 +97,7 @@ TEST_F(DeltaButtonAfterOpen, OtherAngleWithdrawsWhatATypedAngleWithdraws) {
     MDIForm1& main = fileMenu(app);
     EXPECT_FALSE(main.Men_FSav.enabled);
     EXPECT_FALSE(main.Men_FImg.enabled);
-    EXPECT_FALSE(main.Toolbar1.button(5).enabled);
+    EXPECT_FALSE(main.Toolbar1.button(5).isEnabled());
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ struct MemberPageTest : ScenarioTest {
         main.Toolbar1.button(5).enabled = true;
     }
     bool saveEnabled() const { return main.Toolbar1.button(3).isEnabled(); }
-    bool printImageEnabled() const { return main.Toolbar1.button(5).enabled; }
+    bool printImageEnabled() const { return main.Toolbar1.button(5).isEnabled(); }
 
     // The row as a bar-kind choice leaves it: bar kind shown, bar data, forces and the
     // computed spacing in the state and on the label; the design spacing typed.

@@ -153,7 +153,7 @@ TEST_F(OpenPageTest, TypedKaIsShownWithTwoDecimalsAtMostAndTakesTheFocus) {
     EXPECT_TRUE(page.txt_ka.hasFocus());
     EXPECT_TRUE(page.opt1.Value() && page.opt1.Enabled() && page.cmd4.Enabled());
     EXPECT_FALSE(page.opt2.Value() || page.opt2.Enabled() || page.cmd5.Enabled());
-    EXPECT_TRUE(main.Toolbar1.button(5).enabled);
+    EXPECT_TRUE(main.Toolbar1.button(5).isEnabled());
 
     app.m.KA = 0.3f;
     open();
@@ -171,13 +171,13 @@ TEST_F(OpenPageTest, ComputedKaEnablesOnlyTheComputeButton) {
 TEST_F(OpenPageTest, WithoutAKaSourceTheTextStaysAndAnEmptyOneBlocksThePrintImage) {
     Form7& page = open();
     EXPECT_EQ(page.txt_ka.Text(), "");
-    EXPECT_FALSE(main.Toolbar1.button(5).enabled);
+    EXPECT_FALSE(main.Toolbar1.button(5).isEnabled());
 
     page.txt_ka.setText("0.28");
     main.Toolbar1.button(5).enabled = true;
     open();
     EXPECT_EQ(page.txt_ka.Text(), "0.28");
-    EXPECT_TRUE(main.Toolbar1.button(5).enabled);
+    EXPECT_TRUE(main.Toolbar1.button(5).isEnabled());
 }
 
 TEST_F(OpenPageTest, BackToTheDimensionsKeepsThePageAndSelectsTheToeLength) {

@@ -95,7 +95,7 @@ TEST_P(SpacingEdits, ClearOnlyTheirRowAndWithdrawTheCheck) {
     EXPECT_EQ(app.m.Flg_Ouryoku, 0);
     EXPECT_FALSE(saveEnabled());
     EXPECT_FALSE(printImageEnabled());
-    EXPECT_EQ(main.Toolbar1.button(6).enabled, false) << "print is not this page's";
+    EXPECT_EQ(main.Toolbar1.button(6).isEnabled(), false) << "print is not this page's";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -42,6 +42,7 @@ struct RowDesignTest : MemberPageTest {
 };
 
 TEST_F(RowDesignTest, BarKindGivesTheSpacingClearsTheRowAndDisablesSaveAndPrintImage) {
+    enableSaveAndPrint();
     fillResults('C');
     page.cbo5.pick(4);  // "  D16"
     EXPECT_TRUE(host.messages.empty()) << ::testing::PrintToString(host.messageTexts());
@@ -54,7 +55,7 @@ TEST_F(RowDesignTest, BarKindGivesTheSpacingClearsTheRowAndDisablesSaveAndPrintI
     EXPECT_EQ(results('C'), (Strings{"", "", "", ""}));
     EXPECT_FALSE(saveEnabled());
     EXPECT_FALSE(printImageEnabled());
-    EXPECT_TRUE(main.Toolbar1.button(6).enabled) << "print is not touched";
+    EXPECT_TRUE(main.Toolbar1.button(6).isEnabled()) << "print is not touched";
 }
 
 // Under the residential-land standard in the normal case, bars of 5.745 cm2 and more use

@@ -74,7 +74,7 @@ TEST_F(SessionTest, FromTheDesignConditionsToTheStressVerdicts) {
     page.cmd1.click();
     EXPECT_TRUE(host.messages.empty()) << ::testing::PrintToString(host.messageTexts());
     EXPECT_EQ(app.m.Flg_Ouryoku, 1);
-    EXPECT_TRUE(main.Toolbar1.button(5).enabled);
+    EXPECT_TRUE(main.Toolbar1.button(5).isEnabled());
     EXPECT_EQ(host.beeps, 0);
     for (const Form7Row& r : page.rows()) {
         EXPECT_EQ(r.verdict->Caption(), "O.K") << r.letter;

@@ -1,5 +1,6 @@
 // The toe rule, the pair rules and the invalidation that the boxes of the page cause.
 
+#include "stability/form23.h"
 #include "wall_pages_fixture.h"
 
 namespace pelzaro {
@@ -50,10 +51,8 @@ TEST_F(WallPagesTest, ToeRuleShowsFrontSoilOnlyForAToe) {
     EXPECT_TRUE(p.Frame2.Visible()) << "\"0.0\" is a toe for the page";
     p.opt3.setValue(true);
     p.txt12.setText("0");
-    p.txt13.click();  // leaving hides the frame and keeps the choice
+    p.txt13.click();  // leaving hides the frame, and the choice goes with the toe
     EXPECT_FALSE(p.Frame2.Visible());
-    EXPECT_TRUE(p.opt3.Value());
-    p.txt12.click();  // clicking the toe length withdraws it
     EXPECT_FALSE(p.opt3.Value());
     EXPECT_FALSE(p.opt4.Value());
     p.txt18.SetFocus();  // leaving the toe length "0" zeroed the thickness
@@ -126,6 +125,25 @@ TEST_F(WallPagesTest, KeyChoiceHidesRowsButKeepsTheMarker) {
     EXPECT_EQ(app.m.H0, 0.0f);
     EXPECT_FALSE(app.isLoaded<Form19>()) << "the residential key dialog loses its entries";
     EXPECT_EQ(app.get<Form26>().txt1.Text(), "0.3") << "the road key dialog keeps them";
+}
+
+}  // namespace pelzaro
+
+namespace pelzaro {
+
+// A wall made symmetric keeps no front-soil choice behind the hidden frame: the file saved
+// would hold it and open again without it.
+TEST_F(WallPagesTest, TheSymmetricShapeTakesTheFrontSoilChoiceAway) {
+    Form4& p = showWall(true);
+    p.txt12.setText("0.5");
+    p.txt12.click();
+    p.opt3.click();
+    ASSERT_TRUE(p.opt3.Value());
+    Form23& shape = shown<Form23>(app);
+    shape.opt2.click();
+    shape.cmd1.click();  // 寸法の入力 >
+    EXPECT_FALSE(p.Frame2.Visible());
+    EXPECT_FALSE(p.opt3.Value() || p.opt4.Value());
 }
 
 }  // namespace pelzaro
