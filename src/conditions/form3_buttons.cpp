@@ -182,6 +182,9 @@ void Form3::cmd6_Click() {
     app().get<Form4>().Hihyouji_2();
     setBorder(txt15, 0);
     txt15.setText(Format(state().KA, "0.00#"));
+    // The calculations take KA as the box shows it, as "地盤の形状 >" copies it: the wall page
+    // may stay in front and calculate before that copy.
+    state().KA = static_cast<float>(Val(txt15.Text()));
     invalidateResults();
     cmd3.SetFocus();
 }
@@ -222,8 +225,10 @@ void Form3::cmd7_Click() {
     invalidatePages23();
 }
 
+// The focus moves to mu and selects it when the option is chosen; chosen by typing into mu,
+// the text being typed keeps its caret.
 void Form3::opt5_Click() {
-    focusField(txt9);
+    if (!txt9.hasFocus()) focusField(txt9);
     setBorder(txt9, 1);
     invalidateResults();
 }
@@ -245,6 +250,7 @@ void Form3::opt6_Click() {
     setBorder(txt9, 0);
     Masatu();
     txt9.setText(Format(state().Mu, "0.00#"));
+    state().Mu = static_cast<float>(Val(txt9.Text()));  // as the box shows it, like KA
     focusField(txt9);
     app().get<Form4>().Hihyouji_1();
     app().get<Form4>().Hihyouji_2();

@@ -84,6 +84,17 @@ void Form3::fieldTyped(TextBox& field, bool enter) {
     }
     if (&field == &txt8 || &field == &txt10) dropComputedKA();
     if (&field == &txt11 && !enter) dropComputedMu();
+    // Typing or pasting into mu or KA declares the value typed, as a click into the box does:
+    // a value the user wrote is not the one "tanφ" or "計算する" gave, and the report must not
+    // print it as the result of their formula.
+    if (&field == &txt9 && !enter && !opt5.Value()) {
+        setBorder(txt9, 1);
+        opt5.setValue(true);
+    }
+    if (&field == &txt15 && !enter && !opt1.Value()) {
+        setBorder(txt15, 1);
+        opt1.setValue(true);
+    }
     if (&field == &txt10 && !enter) state().Flg_DeltaCalc = 0;
     invalidatePages23();
 }

@@ -67,6 +67,7 @@ void configureFigure(Form7& page, GroundShape shape) {
 // KA is shown as typed (two decimals at most), a computed one is computed for the members.
 void configureKa(Form7& page, Choices::KaSource source, float ka) {
     if (source == Choices::KaSource::None) return;
+    const std::string shownBefore = page.txt_ka.Text();
     const bool given = source == Choices::KaSource::Given;
     OptionButton& chosen = given ? page.opt1 : page.opt2;
     OptionButton& other = given ? page.opt2 : page.opt1;
@@ -83,6 +84,9 @@ void configureKa(Form7& page, Choices::KaSource source, float ka) {
     other.setValue(false);
     other.setEnabled(false);
     (given ? page.cmd5 : page.cmd4).setEnabled(false);
+    // Rows A and B were designed with the KA the box showed (one the user may have typed); a
+    // page entered again with another KA empties them, as an edit of the box does.
+    if (!shownBefore.empty() && page.txt_ka.Text() != shownBefore) page.emptyRowsByEdit({'A', 'B'});
 }
 }  // namespace
 

@@ -102,7 +102,7 @@ TEST_F(ConditionsBehindLaterPages, AComputedBaseFrictionGoesWithTheAngleItCameFr
 
     conditions.opt6.click();
     EXPECT_EQ(conditions.txt9.Text(), "0.649");
-    EXPECT_NEAR(app.m.Mu, 0.6494, 1e-4);
+    EXPECT_EQ(app.m.Mu, 0.649f) << "as the box shows it";
 }
 
 // A typed μ is the user's own and stays whatever φB becomes.
@@ -116,6 +116,52 @@ TEST_F(ConditionsBehindLaterPages, ATypedBaseFrictionStaysWithANewAngle) {
     EXPECT_EQ(conditions.txt9.Text(), "0.5");
     EXPECT_TRUE(conditions.opt5.Value());
 }
+
+// A coefficient written into its box without a click (the focus came by Tab, or a paste) is
+// the user's own, not the result of "tanφ" or "計算する": the typed option is chosen, so that
+// the report prints it as typed and not as tan φB or Coulomb's result.
+struct CoefficientWritten {
+    const char* name;
+    bool mu;     // μ, else KA
+    bool paste;  // a paste, else typed characters
+};
+
+class CoefficientWrittenIntoItsBox : public SampleProgram<>,
+                                     public ::testing::WithParamInterface<CoefficientWritten> {};
+
+TEST_P(CoefficientWrittenIntoItsBox, IsDeclaredTyped) {
+    openSampleNamed("residential-normal-one-sided.qkz");
+    Form3& f = shown<Form3>(app);
+    const CoefficientWritten& c = GetParam();
+    TextBox& box = c.mu ? f.txt9 : f.txt15;
+    OptionButton& computed = c.mu ? f.opt6 : f.opt2;
+    OptionButton& typed = c.mu ? f.opt5 : f.opt1;
+    if (c.mu)
+        f.opt6.click();  // tanφ
+    else
+        f.cmd6.click();  // 計算する
+    ASSERT_TRUE(computed.Value()) << host.lastMessage().text;
+
+    box.SetFocus();
+    if (c.paste) {
+        box.userEdit("0.692");
+    } else {
+        box.selectAll();
+        box.type("0.692");
+    }
+    EXPECT_EQ(box.Text(), "0.692");
+    EXPECT_TRUE(typed.Value());
+    EXPECT_FALSE(computed.Value());
+    EXPECT_EQ(box.BorderStyle, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CoefficientWrittenIntoItsBox,
+    ::testing::Values(CoefficientWritten{"MuTyped", true, false},
+                      CoefficientWritten{"MuPasted", true, true},
+                      CoefficientWritten{"KaTyped", false, false},
+                      CoefficientWritten{"KaPasted", false, true}),
+    [](const ::testing::TestParamInfo<CoefficientWritten>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace pelzaro
