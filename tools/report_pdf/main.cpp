@@ -42,9 +42,9 @@ bool parse(int argc, char* argv[], Arguments& a) {
     return true;
 }
 
-// A4 portrait; the margin stands for the border a printer cannot print, where the drawing
-// area begins.
-constexpr double kPrinterBorderMm = 5.0;
+// A4 portrait with the print dialog's default margins, where the drawing area begins: the
+// report page then prints at its own size, as on a printer with those margins.
+constexpr double kPrinterBorderPt = 10.0;
 
 }  // namespace
 
@@ -70,8 +70,8 @@ int main(int argc, char* argv[]) {
     pdf.setTitle(pelzaro::toQ(args.project));
     pdf.setPageLayout(QPageLayout(
         QPageSize(QPageSize::A4), QPageLayout::Portrait,
-        QMarginsF(kPrinterBorderMm, kPrinterBorderMm, kPrinterBorderMm, kPrinterBorderMm),
-        QPageLayout::Millimeter));
+        QMarginsF(kPrinterBorderPt, kPrinterBorderPt, kPrinterBorderPt, kPrinterBorderPt),
+        QPageLayout::Point));
     const pelzaro::RenderedReport report = pelzaro::renderReport(app, pdf, pelzaro::toQ(args.pdf));
     for (size_t i = 0; i < report.sheets.size(); ++i)
         std::printf("page %zu: %zu events\n", i + 1, report.sheets[i].size());
