@@ -51,6 +51,9 @@ class Form7 : public Window {
     // While a project is being opened, a row that cannot be designed keeps the bar kind the
     // file holds (a user's own pick that the row refuses is withdrawn).
     bool restoringProject = false;
+    // While Open sets the bar kinds from the file, before the ground reaction of the file's wall
+    // is computed, a pick designs no row: Open designs every row once the reaction stands.
+    bool rowsWaitForTheReaction = false;
     // Ground reaction, base-slab loads and the back-face angle (member calculation).
     void TEKKIN();
     // Earth-pressure coefficient of the member design, written to txt_ka without a border.

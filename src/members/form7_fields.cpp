@@ -19,7 +19,9 @@ void Form7::wireHandlers() {
     for (const Form7Row& r : rows_) {
         wireSpacingField(r);
         const char letter = r.letter;
-        r.barKind->Click = [this, letter] { runRowProcedure(letter); };
+        r.barKind->Click = [this, letter] {
+            if (!rowsWaitForTheReaction) runRowProcedure(letter);
+        };
     }
     wireHeightField();
     wireKaField();

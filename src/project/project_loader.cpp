@@ -157,7 +157,9 @@ void readIntoPages(App& app, const ProjectLines& project) {
     readLines(app, project, 111, 115);
     app.get<Form7>().restoringProject = true;
     step([&] { app.get<Form7>().Doatu(); });
+    app.get<Form7>().rowsWaitForTheReaction = true;
     readLines(app, project, 116, 160);
+    app.get<Form7>().rowsWaitForTheReaction = false;
     step([&] { app.get<Form7>().TEKKIN(); });
     readLines(app, project, 161, 216);
     app.m.Hq_Danmen = leadingNumber(textOf(app, FormId::Form7, "txt_1"));

@@ -160,7 +160,7 @@ class Form4 : public Window {
     bool seismicMethodsChosen(bool cohesive);
     void enterKey(TextBox& box, int& key);
     Control* nextInChain(TextBox& box, bool& shapeKnown);
-    void toeRule(const std::string& text);
+    void toeRule();
     void twoSidedFrontSurcharge();
     void keyNone();
     void keyPresent();

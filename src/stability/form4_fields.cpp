@@ -72,17 +72,17 @@ void Form4::wireSlabRules() {
     txt12.Click = [this] {
         txt12.selectAll();
         invalidate();
-        toeRule(txt12.Text());
+        toeRule();
     };
     txt12.LostFocus = [this] {
         if (!userLeavesField()) return;
-        toeRule(txt12.Text());
         if (missingText(txt12.Text())) txt18.setText("0");
+        toeRule();
     };
     txt18.LostFocus = [this] {
         if (!userLeavesField()) return;
-        toeRule(txt18.Text());
         if (missingText(txt18.Text())) txt12.setText("0");
+        toeRule();
     };
     txt16.LostFocus = [this] {
         if (userLeavesField() && missingText(txt16.Text())) txt19.setText("0");
@@ -128,10 +128,13 @@ Control* Form4::nextInChain(TextBox& box, bool& shapeKnown) {
     return nullptr;
 }
 
-// A toe (a length or an end thickness other than "0" or empty) offers the front-soil choice.
-void Form4::toeRule(const std::string& text) {
+// A toe offers the front-soil choice. The toe is the length as the stability calculation reads
+// it (and Open after it): a length that reads as 0 ("0.0", a text without a number) is no toe,
+// whatever the end thickness, and a choice offered for it would count the front soil of a wall
+// that has none.
+void Form4::toeRule() {
     if (!shapeOneSided(app())) return;
-    if (!missingText(text)) {
+    if (readSingle(txt12.Text()) != 0.0f) {
         Frame2.setVisible(true);
         return;
     }

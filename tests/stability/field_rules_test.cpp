@@ -44,21 +44,29 @@ TEST_F(WallPagesTest, LeavingASlabBoxZeroesItsPartner) {
     }
 }
 
+// The toe is its length as the calculation reads it: "0.0" or a text without a number is none,
+// and neither is an end thickness without a length.
 TEST_F(WallPagesTest, ToeRuleShowsFrontSoilOnlyForAToe) {
     Form4& p = showWall(true);
-    p.txt12.setText("0.0");
+    p.txt12.setText("0.5");
     p.txt12.click();
-    EXPECT_TRUE(p.Frame2.Visible()) << "\"0.0\" is a toe for the page";
-    p.opt3.setValue(true);
-    p.txt12.setText("0");
-    p.txt13.click();  // leaving hides the frame, and the choice goes with the toe
-    EXPECT_FALSE(p.Frame2.Visible());
-    EXPECT_FALSE(p.opt3.Value());
-    EXPECT_FALSE(p.opt4.Value());
-    p.txt18.SetFocus();  // leaving the toe length "0" zeroed the thickness
-    EXPECT_EQ(p.txt18.Text(), "0");
+    EXPECT_TRUE(p.Frame2.Visible());
+    p.opt3.click();
+    for (const char* noToe : {"0.0", "ab", "0"}) {
+        p.txt12.click();
+        p.txt12.setText(noToe);
+        p.txt13.click();  // leaving hides the frame, and the choice goes with the toe
+        EXPECT_FALSE(p.Frame2.Visible()) << noToe;
+        EXPECT_FALSE(p.opt3.Value() || p.opt4.Value()) << noToe;
+    }
+    EXPECT_EQ(p.txt18.Text(), "0") << "leaving the toe length \"0\" zeroed the thickness";
+    p.txt18.click();
     p.txt18.setText("0.3");
-    p.txt13.click();  // a toe thickness alone offers the choice again
+    p.txt13.click();
+    EXPECT_FALSE(p.Frame2.Visible()) << "a thickness without a length is no toe";
+    p.txt12.click();
+    p.txt12.setText("0.6");
+    p.txt13.click();
     EXPECT_TRUE(p.Frame2.Visible());
 }
 
