@@ -9,6 +9,7 @@
 #include "numeric/format.h"
 #include "numeric/lenient.h"
 #include "numeric/single_store.h"
+#include "stability/form4.h"
 #include "state/module1.h"
 
 namespace pelzaro {
@@ -28,6 +29,13 @@ void Form7::cmd1_Click() {
     // The typed spacings are kept even when a check then fails.
     for (const Form7Row& r : rows_) state().*fieldsOf(r.letter).Kankaku = spacingOf(r);
     if (!barKindsChosen() || !spacingsEntered() || !spacingsWithinComputed()) return;
+    // The rows rest on the stability result: where it is withdrawn, or the wall page has
+    // withdrawn its rows (a shear key chosen and not yet calculated), no member design stands.
+    const Form4* wall = app().find<Form4>();
+    if (state().Sigma_max == 0.0f || (wall != nullptr && !wall->stabilityDisplayCurrent())) {
+        showError(host(), "安定性の検討をしてください。");
+        return;
+    }
     state().Flg_Ouryoku = 1;
     Ouryoku_1();
     Ouryoku_2();

@@ -19,6 +19,15 @@ namespace pelzaro {
 
 struct MemberPageTest : ScenarioTest {
     Form7& page = shown<Form7>(app);
+    // The member page stands on a stability result, as the page is only reached through one.
+    MemberPageTest() { app.m.Sigma_max = 100.0f; }
+    // The result again after a reset of the conditions on the way withdrew it, shown on the wall
+    // page, as a user who reached the member page has it.
+    void showTheStabilityResult() {
+        app.m.Sigma_max = 100.0f;
+        wallPage().showStabilityResults();
+        host.clearRecords();
+    }
 
     void withParts(bool heel, bool toe, bool key) {
         app.m.B_Kakato = heel ? 0.6f : 0.0f;

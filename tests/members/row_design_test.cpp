@@ -121,6 +121,7 @@ TEST_F(RowDesignTest, APartWithoutForcesShowsNoSpacingAndPassesWithZeroStresses)
     EXPECT_EQ(page.lbl_rj.Caption(), "");
     EXPECT_EQ(page.cbo10.Text(), "  D19");
     page.txt10.setText("200");
+    showTheStabilityResult();
     page.cmd1.click();
     EXPECT_EQ(results('H'), (Strings{"0.000", "0.000", "0.000", "O.K"}));
 }

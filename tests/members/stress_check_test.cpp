@@ -163,6 +163,7 @@ TEST_F(StressCheckTest, RoadGuidelineShearOfTheWorkedExample) {
     allowables(8.0f, 160.0f, 0.36f);
     prepareAllRows();
     prepareRow('D', 4, 2000000.0f, 30000.0f, 40.0f, 300.0f, "200");
+    showTheStabilityResult();
     host.clearRecords();
     page.cmd1.click();
     EXPECT_TRUE(host.messages.empty()) << ::testing::PrintToString(host.messageTexts());
