@@ -191,7 +191,7 @@ void RandomUser::controlAction(const std::vector<Control*>& reachable) {
     std::vector<Control*> inFront;
     for (Control* c : reachable)
         if (&c->window() == front) inFront.push_back(c);
-    const bool behind = reachesPagesBehind && !chance(85);
+    const bool behind = !chance(85);
     const std::vector<Control*>& from = inFront.empty() || behind ? reachable : inFront;
     Control* c = from[static_cast<size_t>(below(static_cast<int>(from.size())))];
     switch (c->kind()) {

@@ -51,8 +51,6 @@ class RandomUser {
 
     std::vector<std::string> trail;
     std::mt19937 rng;
-    // Whether the user now and then works on a page that stands behind the one in front.
-    bool reachesPagesBehind = true;
 
     // Set while the user prints through the dialog: what the dialog is answered with.
     std::optional<PrintRange> plannedRange;

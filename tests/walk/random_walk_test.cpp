@@ -40,25 +40,7 @@ namespace {
 
 // The member chapter is printed and previewed only while the member design stands (the stress
 // check has run and nothing withdrew it since); a print of a range holding it is refused
-// otherwise with "断面の計算をしてください。" and prints nothing.
-constexpr bool kMemberChapterNeedsAStandingDesign = true;
-// Toolbar button 3 (上書き保存) is enabled only while the File menu offers saving.
-constexpr bool kOverwriteButtonFollowsTheFileMenu = true;
-// Toolbar buttons 5 and 6 (印刷イメージ, 印刷) are enabled only while the File menu offers them.
-constexpr bool kPrintButtonsFollowTheFileMenu = true;
-// Every edit of what a member row was computed from withdraws the row's results and the
-// stress check, so a row that shows no results is never printed as if it stood.
-constexpr bool kMemberEditsWithdrawTheDesign = true;
-// The soil kinds and the δ of the member design reach the design state as they are typed.
-constexpr bool kConditionsFollowTheirBoxesAsTyped = true;
-// A saved project reopens in a fresh program and saves again to the same bytes.
-constexpr bool kSavedProjectsReopenAlike = true;
-// With μ = tanφ, μ follows the foundation's φ as it is typed.
-constexpr bool kMuFollowsTheFoundationAngle = true;
-// The user also works on the pages behind the one in front, which the model lets a user reach
-// (an edit of the conditions page while the wall page stands in front, then 安定性の検討).
-constexpr bool kUserReachesPagesBehind = true;
-
+// otherwise with this message and prints nothing.
 const char* const kRefusal = "断面の計算をしてください。";
 
 std::string bytesOf(const std::string& path) {
@@ -103,7 +85,6 @@ class Walk {
     Walk(unsigned seed, const std::string& folder)
         : seed_(seed), samples_(copiesOfTheSamples(folder)),
           user_(seed, host_, app_, samples_, folder) {
-        user_.reachesPagesBehind = kUserReachesPagesBehind;
     }
 
     // Walks `steps` steps; returns the report of the first failing step, or "".
@@ -143,7 +124,7 @@ class Walk {
 
     // What the refused print left: the message, and no sheet printed.
     void checkRefusal(PrintRange range) {
-        if (!kMemberChapterNeedsAStandingDesign || before_.designStands == 1 ||
+        if (before_.designStands == 1 ||
             !holdsSection(range))
             return;
         bool refused = false;
@@ -164,7 +145,7 @@ class Walk {
 
     void checkReport(const PrintedReport& report, bool wholeChapter, const std::string& where) {
         if (const PrintedSheet* page1 = report.conditionsPage())
-            fail(withoutPendingMu(withoutPendingConditions(conditionsDisagreements(app_, *page1))),
+            fail(conditionsDisagreements(app_, *page1),
                  where + " page 1");
         if (const PrintedSheet* page4 = report.stabilityPage()) {
             if (std::optional<ShownWallResults> shown = shownWallResults(app_)) {
@@ -176,21 +157,14 @@ class Walk {
         }
         if (!report.holdsMemberChapter()) return;
         if (!designStands()) {
-            if (kMemberChapterNeedsAStandingDesign)
-                failures_.push_back(where + ": the member chapter is printed while the member "
-                                    "design does not stand");
+            failures_.push_back(where + ": the member chapter is printed while the member "
+                                "design does not stand");
             return;
         }
         std::optional<std::vector<ShownMemberRow>> rows = shownMemberRows(app_);
         if (!rows) {
             failures_.push_back(where + ": the member chapter is printed without a member page");
             return;
-        }
-        if (!kMemberEditsWithdrawTheDesign) {
-            std::vector<ShownMemberRow> standing;
-            for (const ShownMemberRow& r : *rows)
-                if (!r.barKind.empty() && r.hasResults()) standing.push_back(r);
-            rows = standing;
         }
         if (!wholeChapter) {
             std::vector<ShownMemberRow> onThisPage;
@@ -199,24 +173,6 @@ class Walk {
             rows = onThisPage;
         }
         fail(memberDisagreements(*rows, report), where + " member chapter");
-    }
-
-    static Disagreements withoutPendingConditions(Disagreements found) {
-        if (kConditionsFollowTheirBoxesAsTyped) return found;
-        Disagreements kept;
-        for (const std::string& d : found)
-            if (d.rfind("the backfill soil", 0) != 0 && d.rfind("the foundation soil", 0) != 0 &&
-                d.rfind("δ for the member design", 0) != 0)
-                kept.push_back(d);
-        return kept;
-    }
-
-    static Disagreements withoutPendingMu(Disagreements found) {
-        if (kMuFollowsTheFoundationAngle) return found;
-        Disagreements kept;
-        for (const std::string& d : found)
-            if (d.rfind("μ=tanφ", 0) != 0) kept.push_back(d);
-        return kept;
     }
 
     void checkPrints() {
@@ -237,7 +193,7 @@ class Walk {
         for (const ReportEvent& e : page->Picture2.drawing()) lines.push_back(transcriptLine(e));
         report.sheets.push_back(sheetFromTranscript(lines));
         const std::string where = "the preview";
-        if (page->reportPage() >= 5 && !designStands() && kMemberChapterNeedsAStandingDesign) {
+        if (page->reportPage() >= 5 && !designStands()) {
             failures_.push_back(where + "'s page " + std::to_string(page->reportPage()) +
                                 " shows the member chapter while the member design does not "
                                 "stand");
@@ -257,7 +213,7 @@ class Walk {
             saved = user_.nextSavePath();
             if (!writeProject(app_, saved).ok) saved.clear();
         }
-        if (!kSavedProjectsReopenAlike || saved.empty() || !std::filesystem::exists(saved)) return;
+        if (saved.empty() || !std::filesystem::exists(saved)) return;
         TestHost host;
         App app{host};
         openSample(host, app, saved);
@@ -290,15 +246,15 @@ class Walk {
         if (previewIsOpen(app_)) return;
         MDIForm1& main = app_.get<MDIForm1>();
         main.Men_F_Click();
-        if (kOverwriteButtonFollowsTheFileMenu && main.Toolbar1.button(3).isEnabled() &&
+        if (main.Toolbar1.button(3).isEnabled() &&
             !main.Men_FSav.enabled)
             failures_.push_back("toolbar button 3 is enabled while the File menu does not offer "
                                 "名前を付けて保存");
-        if (kPrintButtonsFollowTheFileMenu && main.Toolbar1.button(5).isEnabled() &&
+        if (main.Toolbar1.button(5).isEnabled() &&
             !main.Men_FImg.enabled)
             failures_.push_back("toolbar button 5 is enabled while the File menu does not offer "
                                 "印刷イメージ");
-        if (kPrintButtonsFollowTheFileMenu && main.Toolbar1.button(6).isEnabled() &&
+        if (main.Toolbar1.button(6).isEnabled() &&
             !main.Men_FPrn.enabled)
             failures_.push_back("toolbar button 6 is enabled while the File menu does not offer "
                                 "印刷");
