@@ -19,9 +19,8 @@ namespace pelzaro {
 namespace {
 // The page number's place at the foot of the printed sheet, in twips.
 constexpr double kNumberX = 5500, kNumberY = 15600;
-constexpr double kPrinterFontSize = 11;
 // Its line lies on the report's page, so that a page fitted to a smaller sheet keeps it.
-static_assert(kNumberY + Surface::kLineTwipsPerPoint * kPrinterFontSize <= kReportPageHeightTwips);
+static_assert(kNumberY + Surface::kLineTwipsPerPoint * Surface::kStartFontSize <= kReportPageHeightTwips);
 }  // namespace
 
 // Draws on whatever sheet the document has now. The beep of a failing check sounds through the
@@ -62,7 +61,7 @@ PrintOutcome ReportPrint::run() {
     sink_ = &sink;
     PrintOutcome outcome;
     try {
-        pri.startPage(kPrinterFontSize);
+        pri.startPage();  // the size the preview starts its pages at too
         document_.setFontName("ＭＳ 明朝");
         if (printsGeneral(request_.range)) Pri_Ippan();
         if (printsStability(request_.range)) Pri_Keisan();
