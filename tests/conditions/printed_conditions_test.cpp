@@ -17,6 +17,7 @@
 #include "stability/form23.h"
 #include "stability/form4.h"
 #include "state/module1.h"
+#include "support/program.h"
 #include "support/report_support.h"
 #include "support/samples.h"
 #include "support/test_host.h"
@@ -30,25 +31,6 @@ const char* const kMemberDelta = "             　  ・壁背面と土との摩�
 bool prints(const DrawnPage& page, const std::string& text) {
     return std::find(page.texts.begin(), page.texts.end(), text) != page.texts.end();
 }
-
-// One program; File ▸ Open and Save as answer their dialogs with the file given.
-struct Program {
-    TestHost host;
-    App app{host};
-    MDIForm1& main = app.get<MDIForm1>();
-
-    void open(const std::string& file) {
-        host.fileAnswers.push_back(file);
-        main.FileOpen();
-    }
-    std::string saveAs(const std::string& file) {
-        host.fileAnswers.push_back(file);
-        main.Men_FSav_Click();
-        std::string bytes;
-        readWholeFile(file, bytes);
-        return bytes;
-    }
-};
 
 struct PrintedConditions : ::testing::Test {
     void SetUp() override {

@@ -22,6 +22,7 @@
 #include "stability/form26.h"
 #include "stability/form4.h"
 #include "state/module1.h"
+#include "support/program.h"
 #include "support/report_support.h"
 #include "support/samples.h"
 #include "support/test_host.h"
@@ -29,31 +30,11 @@
 namespace pelzaro {
 namespace {
 
-// One program; File ▸ Open and Save as answer their dialogs with the file given.
-struct Program {
-    TestHost host;
-    App app{host};
-    MDIForm1& main = app.get<MDIForm1>();
+// A user of one program, who runs the checks again after an edit.
+struct Program : User {
+    Form4& wall() { return wallPage(); }
+    Form7& members() { return memberPage(); }
 
-    void open(const std::string& file) {
-        host.fileAnswers.push_back(file);
-        main.FileOpen();
-    }
-    std::string saveAs(const std::string& file) {
-        host.fileAnswers.push_back(file);
-        main.Men_FSav_Click();
-        std::string bytes;
-        readWholeFile(file, bytes);
-        return bytes;
-    }
-    Form4& wall() { return app.get<Form4>(); }
-    Form7& members() { return app.get<Form7>(); }
-
-    // From the design-conditions page, where Open leaves the user, to the wall dimensions.
-    void toTheWallDimensions() {
-        app.get<Form3>().cmd3.click();   // 地盤の形状 >
-        app.get<Form23>().cmd1.click();  // 寸法の入力 >
-    }
     // 安定性の検討, 断面計算 >, every emptied row given its bar kind and spacing again (within
     // what the row allows), 応力度計算.
     void checkAgain(const std::vector<int>& barKinds, const std::vector<std::string>& spacings) {
