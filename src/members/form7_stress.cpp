@@ -31,8 +31,7 @@ void Form7::cmd1_Click() {
     if (!barKindsChosen() || !spacingsEntered() || !spacingsWithinComputed()) return;
     // The rows rest on the stability result: where it is withdrawn, or the wall page has
     // withdrawn its rows (a shear key chosen and not yet calculated), no member design stands.
-    const Form4* wall = app().find<Form4>();
-    if (state().Sigma_max == 0.0f || (wall != nullptr && !wall->stabilityDisplayCurrent())) {
+    if (!stabilityResultShown(app())) {
         showError(host(), "安定性の検討をしてください。");
         return;
     }

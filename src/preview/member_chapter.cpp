@@ -7,7 +7,10 @@
 namespace pelzaro {
 
 bool memberChapterReady(App& app) {
-    if (memberDesignStands(app.m)) return true;
+    return memberDesignStands(app.m) || refuseMemberChapter(app);
+}
+
+bool refuseMemberChapter(App& app) {
     showError(app.host(), "断面の計算をしてください。");
     return false;
 }

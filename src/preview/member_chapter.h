@@ -11,5 +11,8 @@ class App;
 // True while the member chapter can be drawn; otherwise the user is asked to run the member
 // design ("断面の計算をしてください。") and false is returned.
 bool memberChapterReady(App& app);
+// Asks the user to run the member design ("断面の計算をしてください。"); always false, for a way
+// to the member chapter that is refused.
+bool refuseMemberChapter(App& app);
 
 }  // namespace pelzaro

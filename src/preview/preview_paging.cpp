@@ -79,10 +79,7 @@ bool runExtraSteps(App& app, Extra extra) {
             return true;
         case Extra::NeedsSpacingB:
             if (!memberChapterReady(app)) return false;
-            if (app.get<Form7>().txt2.Text().empty()) {
-                showError(app.host(), "断面の計算をしてください。");
-                return false;
-            }
+            if (app.get<Form7>().txt2.Text().empty()) return refuseMemberChapter(app);
             steps.hideMemberPage(app);
             return true;
         case Extra::Page8Next:

@@ -12,8 +12,6 @@
 #include "forms/controls.h"
 #include "frame/mdiform1.h"
 #include "members/form7.h"
-#include "numeric/lenient.h"
-#include "numeric/single_store.h"
 #include "project/binding.h"
 #include "project/layout.h"
 #include "project/project_reader.h"
@@ -21,6 +19,7 @@
 #include "stability/form21.h"
 #include "stability/form23.h"
 #include "stability/form4.h"
+#include "stability/single_text.h"
 #include "state/module1.h"
 
 namespace pelzaro {
@@ -49,12 +48,6 @@ bool optionSet(App& app, FormId form, const char* name) {
 std::string textOf(App& app, FormId form, const char* name) {
     auto* box = control<TextBox>(app, form, name);
     return box ? box->Text() : std::string();
-}
-
-// The leading number of a text as the design state stores it; a number beyond single
-// precision (a file may hold any text there) is no number at all.
-float leadingNumber(const std::string& text) {
-    return singleOrZero(Val(text));
 }
 
 void setVisible(App& app, FormId form, std::initializer_list<const char*> names, bool visible) {
@@ -153,7 +146,7 @@ void readIntoPages(App& app, const ProjectLines& project) {
     step([&] { app.get<Form3>().KEISAN(); });
     step([&] { app.get<Form4>().DANMEM_1(); });
     readLines(app, project, 91, 110);
-    app.m.Hq = leadingNumber(textOf(app, FormId::Form21, "txt1"));
+    app.m.Hq = readSingle(textOf(app, FormId::Form21, "txt1"));
     readLines(app, project, 111, 115);
     app.get<Form7>().restoringProject = true;
     step([&] { app.get<Form7>().Doatu(); });
@@ -162,7 +155,7 @@ void readIntoPages(App& app, const ProjectLines& project) {
     app.get<Form7>().rowsWaitForTheReaction = false;
     step([&] { app.get<Form7>().TEKKIN(); });
     readLines(app, project, 161, 216);
-    app.m.Hq_Danmen = leadingNumber(textOf(app, FormId::Form7, "txt_1"));
+    app.m.Hq_Danmen = readSingle(textOf(app, FormId::Form7, "txt_1"));
 }
 
 void recalculateConditionsAndStability(App& app) {
@@ -253,7 +246,7 @@ FrontSoilChoice frontSoilChoice(App& app) {
     bool oneSided = optionSet(app, FormId::Form23, "opt1");
     bool twoSided = optionSet(app, FormId::Form23, "opt2");
     if (!oneSided && !twoSided) return FrontSoilChoice::AsRead;
-    bool withToe = oneSided && leadingNumber(textOf(app, FormId::Form4, "txt12")) != 0.0f;
+    bool withToe = oneSided && readSingle(textOf(app, FormId::Form4, "txt12")) != 0.0f;
     return withToe ? FrontSoilChoice::Offered : FrontSoilChoice::Withdrawn;
 }
 
@@ -313,7 +306,7 @@ LoadResult loadProject(App& app, const ProjectLines& project, const std::string&
     restoreMenuAndToolbar(app, result);
     if (result.stabilityDone) showStabilityRows(app);
     showFrontSoilFrame(app);
-    app.m.Q_Haimen = leadingNumber(textOf(app, FormId::Form4, "txt21"));
+    app.m.Q_Haimen = readSingle(textOf(app, FormId::Form4, "txt21"));
     return result;
 }
 

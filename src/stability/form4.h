@@ -192,4 +192,8 @@ class ProgramAction {
 void focusStabilityButton(App& app);
 // Toolbar buttons 5 and 6 of the main window (print image, print).
 void disableResultButtons(App& app);
+// The stability result stands and the wall-dimensions page shows it as that of the current
+// inputs (choosing a shear key withdraws its rows and leaves the result): the member design
+// rests on it.
+bool stabilityResultShown(App& app);
 }  // namespace pelzaro

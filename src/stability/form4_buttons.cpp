@@ -25,7 +25,7 @@ void Form4::wireButtons() {
 // "断面計算 >": the member design is built on the stability result shown on the page, so it
 // opens only while that result is the one of the current inputs.
 void Form4::cmd1_Click() {
-    if (state().Sigma_max == 0.0f || !displayCurrent_) {
+    if (!stabilityResultShown(app())) {
         ProgramAction busy(*this);
         showError(host(), "安定性の検討をしてください。");
         cmd3.SetFocus();
@@ -84,6 +84,11 @@ void focusStabilityButton(App& app) {
     Form4& page = app.get<Form4>();
     ProgramAction busy(page);
     page.cmd3.SetFocus();
+}
+
+bool stabilityResultShown(App& app) {
+    const Form4* page = app.find<Form4>();
+    return app.m.Sigma_max != 0.0f && (page == nullptr || page->stabilityDisplayCurrent());
 }
 
 }  // namespace pelzaro
